@@ -1,0 +1,90 @@
+#include "cli/chord_options.h"
+
+#include <QCommandLineParser>
+
+#include "notes/note_token.h"
+
+namespace fretwise::cli {
+namespace {
+
+std::string Quoted(const QString& text) { return "'" + text.toStdString() + "'"; }
+
+// A whole non-negative decimal number, or nothing.
+std::optional<int> ParseCount(const QString& text) {
+  bool ok = false;
+  const int value = text.toInt(&ok, 10);
+  if (!ok || text.startsWith('+') || text.startsWith('-')) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+ParseOutcome ParseChordOptions(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Finds guitar fingerings for a chord within a window of five frets, as Fretwise does.\n"
+      "Each NOTE is a pitch from C2 to B5 in scientific notation: a letter, an optional\n"
+      "sharp (# or \u266F) or flat (b or \u266D), and the octave, e.g. C4 E4 G4 or Db3.");
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption helpOption({"h", "help"}, "Shows this help.");
+  const QCommandLineOption jsonOption("json", "Writes one JSON object for scripts.");
+  const QCommandLineOption maxOption("max", "Stops after N candidates.", "N");
+  const QCommandLineOption slotsOption(
+      "slots", "Ticks the panel slots K (0-63) instead of naming notes.", "K,K,...");
+  parser.addOption(helpOption);
+  parser.addOption(jsonOption);
+  parser.addOption(maxOption);
+  parser.addOption(slotsOption);
+  parser.addPositionalArgument("NOTE", "A note of the chord.", "[NOTE...]");
+
+  ParseOutcome outcome;
+  if (!parser.parse(arguments)) {
+    outcome.error = parser.errorText().toStdString();
+    return outcome;
+  }
+  if (parser.isSet(helpOption)) {
+    outcome.help = true;
+    outcome.helpText = parser.helpText().toStdString();
+    return outcome;
+  }
+
+  ChordOptions options;
+  options.json = parser.isSet(jsonOption);
+  if (parser.isSet(maxOption)) {
+    const QString value = parser.value(maxOption);
+    const auto count = ParseCount(value);
+    if (!count || *count < 1) {
+      outcome.error = "--max needs a whole number of at least 1, not " + Quoted(value);
+      return outcome;
+    }
+    options.maxCandidates = *count;
+  }
+  for (const QString& list : parser.values(slotsOption)) {
+    for (const QString& item : list.split(',')) {
+      const auto slot = ParseCount(item.trimmed());
+      if (!slot || *slot >= kSlotCount) {
+        outcome.error = "slot " + Quoted(item) + " is not a slot index from 0 to 63";
+        return outcome;
+      }
+      if (!HasCheckBox(*slot)) {
+        outcome.error = "slot " + Quoted(item) + " is a natural slot, which has no check box";
+        return outcome;
+      }
+      options.ticks.Tick(*slot);
+    }
+  }
+  for (const QString& note : parser.positionalArguments()) {
+    const QByteArray utf8 = note.toUtf8();
+    const auto code = ParseScientificPitch(std::string_view(utf8.constData(), utf8.size()));
+    if (!code) {
+      outcome.error =
+          "note " + Quoted(note) + " is not a pitch from C2 to B5 (like C4, F#3 or Bb2)";
+      return outcome;
+    }
+    options.ticks.Tick(SlotOfCode(*code));
+  }
+  outcome.options = std::move(options);
+  return outcome;
+}
+
+}  // namespace fretwise::cli

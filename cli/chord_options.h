@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <string>
+
+#include "notes/slot_buttons.h"
+
+namespace fretwise::cli {
+
+struct ChordOptions {
+  TickSet ticks;
+  bool json = false;
+  std::optional<int> maxCandidates;
+};
+
+// Exit status 2 for anything the user typed wrong.
+inline constexpr int kUsageError = 2;
+
+struct ParseOutcome {
+  std::optional<ChordOptions> options;  // empty when help was shown or on error
+  std::string error;                    // one line naming the bad argument
+  bool help = false;
+  std::string helpText;
+};
+
+ParseOutcome ParseChordOptions(const QStringList& arguments);
+
+}  // namespace fretwise::cli

@@ -1,0 +1,45 @@
+// The view's logic, free of any window system: the show-notes pass, the fingering passes and the
+// commands. The window owns one ViewCore and hands it the ports it draws, asks and sounds through.
+#pragma once
+
+#include "fingering/diagram_painter.h"
+#include "notes/message_box.h"
+#include "notes/slot_buttons.h"
+#include "notes/view_state.h"
+#include "playback/sound_layer.h"
+#include "staff/staff_painter.h"
+
+namespace fretwise {
+
+struct ViewPorts {
+  SlotButtons& m_slotButtons;
+  StaffPainter& staff;
+  DiagramPainter& diagram;
+  MessageBox& messages;
+  SoundLayer& sound;
+};
+
+class ViewCore : private ViewState {
+ public:
+  // The ports must outlive the view.
+  explicit ViewCore(const ViewPorts& ports) : ports_(ports) {}
+  ViewCore(const ViewCore&) = delete;
+  ViewCore& operator=(const ViewCore&) = delete;
+
+  const ViewState& state() const { return *this; }
+
+  // Command 61233, and the end of every paint: rebuilds the selected-note list from the ticked
+  // boxes, draws the staff and shows the first candidate.
+  void OnShowNotes();
+  // Command 61279: one fingering pass from the cursor the last pass left.
+  void OnNextCandidate() { RunFingeringPass(); }
+  // Command 61278: unticks every box; the list, the cursor and the drawing stay as they are.
+  void OnClear();
+
+  void RunFingeringPass();
+
+ private:
+  ViewPorts ports_;
+};
+
+}  // namespace fretwise

@@ -1,0 +1,138 @@
+// fretwise-chord as players and scripts use it.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+struct ToolRun {
+  int status;
+  QString out;
+  QString err;
+};
+
+ToolRun Chord(const QStringList& arguments) {
+  QProcess process;
+  process.start(FRETWISE_CHORD, arguments);
+  process.waitForFinished(30000);
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+QJsonObject Json(const QStringList& arguments) {
+  const ToolRun run = Chord(QStringList{"--json"} + arguments);
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  QJsonParseError error;
+  const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+  return doc.object();
+}
+
+QString Compact(const QJsonValue& value) {
+  return value.isArray()    ? QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact)
+         : value.isObject() ? QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact)
+                            : value.toVariant().toString();
+}
+
+TEST(ChordToolJson, CMajorTriadListsEveryCandidateAndTheMessage) {
+  const QJsonObject json = Json({"C4", "E4", "G4"});
+  EXPECT_EQ(Compact(json["notes"]),
+            R"([{"pitch":"C4","slot":16,"token":"C2"},{"pitch":"E4","slot":22,"token":"E2"},)"
+            R"({"pitch":"G4","slot":26,"token":"G2"}])");
+  const QJsonArray candidates = json["candidates"].toArray();
+  ASSERT_EQ(candidates.size(), 5);
+  EXPECT_EQ(Compact(candidates[0]),
+            R"({"cells":["NN","2 8","3 9","410","NN","NN"],"highestFret":10,)"
+            R"("soundFiles":["4\\C2.wav","3\\E2.wav","2\\G2.wav"],"tuning":null,"window":[8,12]})");
+  EXPECT_EQ(Compact(candidates[1]["window"]), "[12,16]");
+  EXPECT_EQ(Compact(candidates[2]["window"]), "[6,10]");
+  EXPECT_EQ(Compact(candidates[4]["window"]), "[7,11]");
+  EXPECT_EQ(json["message"].toString(), "これ以上候補はありません");
+}
+
+TEST(ChordToolJson, SpellingsSlotsMaxAndTuning) {
+  // Flats, the sharp sign, lower case and a repeated note name the same chord.
+  EXPECT_EQ(Json({"c2", "Fb2", "G2", "G2"}), Json({"--slots", "48,54,58"}));
+  const QJsonObject low = Json({"--max", "1", "C2", "E3", "G3"});
+  const QJsonArray candidates = low["candidates"].toArray();
+  ASSERT_EQ(candidates.size(), 1);
+  EXPECT_EQ(Compact(candidates[0]["cells"]), R"(["NN","NN","3 0","4 2","NN","6 0"])");
+  EXPECT_EQ(candidates[0]["tuning"].toString(), "C");
+  EXPECT_TRUE(low["message"].isNull());
+  EXPECT_EQ(Compact(Json({"C#3", "D♭3"})["notes"]), R"([{"pitch":"C#3","slot":33,"token":"C3_SRP"}])");
+}
+
+TEST(ChordToolJson, NoNotesGiveOneCandidateWithEveryStringUnplayed) {
+  const QJsonObject json = Json({});
+  EXPECT_EQ(Compact(json["candidates"]),
+            R"([{"cells":["NN","NN","NN","NN","NN","NN"],"highestFret":0,"soundFiles":[],)"
+            R"("tuning":null,"window":[0,4]}])");
+  EXPECT_EQ(Json({"--max", "3"})["candidates"].toArray().size(), 3);
+}
+
+TEST(ChordToolText, BlocksForPeople) {
+  const ToolRun run = Chord({"C4", "E4", "G4", "--max", "2"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.toStdString(),
+            "Candidate 1: frets 8-12\n"
+            "  strings 6-1: x x 10 9 8 x\n"
+            "  sound files: 4\\C2.wav 3\\E2.wav 2\\G2.wav\n"
+            "Candidate 2: frets 12-16\n"
+            "  strings 6-1: x 15 14 12 x x\n"
+            "  sound files: 5\\C2.wav 4\\E2.wav 3\\G2.wav\n");
+  EXPECT_TRUE(run.err.isEmpty());
+
+  const ToolRun tuned = Chord({"C#2", "G3"});
+  EXPECT_EQ(tuned.out.split('\n').mid(0, 4).join('\n').toStdString(),
+            "Candidate 1: frets 0-4\n"
+            "  strings 6-1: 1 x x 0 x x\n"
+            "  string 6 tuned down to C\n"
+            "  sound files: 6\\C4_SRP.wav 3\\G3.wav");
+  EXPECT_TRUE(tuned.out.endsWith("これ以上候補はありません\n"));
+}
+
+struct BadInput {
+  const char* name;
+  QStringList arguments;
+  const char* named;  // the bad argument, as the error line must show it
+  friend void PrintTo(const BadInput& b, std::ostream* os) { *os << b.name; }
+};
+
+class ChordToolBadInput : public testing::TestWithParam<BadInput> {};
+
+TEST_P(ChordToolBadInput, OneLineNamingItAndStatusTwo) {
+  const ToolRun run = Chord(GetParam().arguments);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+  EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+  EXPECT_TRUE(run.err.startsWith("fretwise-chord: ")) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(GetParam().named)) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ChordToolBadInput,
+    testing::Values(BadInput{"UnknownNote", {"C4", "H4"}, "'H4'"},
+                    BadInput{"BelowTheRange", {"B1"}, "'B1'"},
+                    BadInput{"AboveTheRange", {"C6"}, "'C6'"},
+                    BadInput{"FlatOutOfRange", {"Cb2"}, "'Cb2'"},
+                    BadInput{"SlotOutOfRange", {"--slots", "3,64"}, "'64'"},
+                    BadInput{"SlotNotANumber", {"--slots", "x"}, "'x'"},
+                    BadInput{"NaturalSlot", {"--slots", "2"}, "'2'"},
+                    BadInput{"UnknownOption", {"--frobnicate"}, "frobnicate"},
+                    BadInput{"MaxMissing", {"C4", "--max"}, "max"},
+                    BadInput{"MaxZero", {"--max", "0", "C4"}, "'0'"},
+                    BadInput{"MaxNotANumber", {"--max", "two", "C4"}, "'two'"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ChordTool, HelpPrintsUsage) {
+  const ToolRun run = Chord({"--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out.contains("Usage:"));
+  EXPECT_TRUE(run.out.contains("--slots"));
+}
+
+}  // namespace
