@@ -24,7 +24,8 @@ void BM_AllThreeNoteChords(benchmark::State& state) {
         chords.push_back(TickSet{kScanOrder[a], kScanOrder[b], kScanOrder[c]});
   for (auto _ : state) {
     std::size_t candidates = 0;
-    for (const TickSet& chord : chords) candidates += ListCandidates(chord, 1 << 30).candidates.size();
+    for (const TickSet& chord : chords)
+      candidates += ListCandidates(chord, 1 << 30).candidates.size();
     benchmark::DoNotOptimize(candidates);
   }
   state.counters["chords"] = double(chords.size());

@@ -5,8 +5,8 @@
 namespace fretwise {
 
 void DrawingPass::Select(ObjectId object) {
-  const auto made = std::find_if(made_.begin(), made_.end(),
-                                 [&](const Made& m) { return m.id == object; });
+  const auto made =
+      std::find_if(made_.begin(), made_.end(), [&](const Made& m) { return m.id == object; });
   const ObjectId replaced = dc_->SelectObject(object);
   // The first replacement of each kind is what the surface started with.
   if (made != made_.end() && made->pen && !firstPen_) firstPen_ = replaced;

@@ -41,8 +41,7 @@ class CandidateRecorder final : public DiagramPainter, public MessageBox {
     c.cells = cells;
     c.highestFret = highestFret;
     c.tuning = tuning_;
-    c.soundFiles.assign(state.m_soundFiles.begin(),
-                        state.m_soundFiles.begin() + state.m_noteCount);
+    c.soundFiles.assign(state.m_soundFiles.begin(), state.m_soundFiles.begin() + state.m_noteCount);
     ++shown_;
   }
   void EndFingeringPass() override {}

@@ -15,8 +15,7 @@ using StringCells = std::array<StringCell, 6>;
 inline constexpr StringCell kUnusedCell = {'N', 'N', '\0', '\0'};
 
 constexpr StringCell FormatCell(int string, int fret) {
-  return {char('0' + string), fret < 10 ? ' ' : char('0' + fret / 10), char('0' + fret % 10),
-          '\0'};
+  return {char('0' + string), fret < 10 ? ' ' : char('0' + fret / 10), char('0' + fret % 10), '\0'};
 }
 
 inline std::string_view CellText(const StringCell& cell) { return std::string_view(cell.data()); }

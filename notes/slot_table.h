@@ -29,9 +29,9 @@ struct SlotInfo {
   int row;       // 1 (highest octave) to 4 (lowest)
   int position;  // 0 to 15 within the row
   SlotKind kind;
-  int controlId;            // 0 for a natural slot
-  std::string_view caption;    // check-box text, UTF-8; empty for a natural slot
-  Rect rect;                   // check-box rectangle; all zero for a natural slot
+  int controlId;             // 0 for a natural slot
+  std::string_view caption;  // check-box text, UTF-8; empty for a natural slot
+  Rect rect;                 // check-box rectangle; all zero for a natural slot
   // String digit, backslash, token, ".wav". The digit is the sound folder the note is taken from
   // before any fingering is found; it is not derived from the token.
   std::string_view soundFile;

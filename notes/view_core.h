@@ -2,6 +2,7 @@
 // commands. The window owns one ViewCore and hands it the ports it draws, asks and sounds through.
 #pragma once
 
+#include "draw/surface.h"
 #include "fingering/diagram_painter.h"
 #include "notes/message_box.h"
 #include "notes/slot_buttons.h"
@@ -27,6 +28,10 @@ class ViewCore : private ViewState {
   ViewCore& operator=(const ViewCore&) = delete;
 
   const ViewState& state() const { return *this; }
+
+  // The paint: the pitch legend and the staff lines on the surface handed in, then the show-notes
+  // pass, so every repaint shows the boxes ticked at that moment and the first candidate.
+  void OnDraw(Surface& paint);
 
   // Command 61233, and the end of every paint: rebuilds the selected-note list from the ticked
   // boxes, draws the staff and shows the first candidate.

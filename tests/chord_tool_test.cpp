@@ -63,7 +63,8 @@ TEST(ChordToolJson, SpellingsSlotsMaxAndTuning) {
   EXPECT_EQ(Compact(candidates[0]["cells"]), R"(["NN","NN","3 0","4 2","NN","6 0"])");
   EXPECT_EQ(candidates[0]["tuning"].toString(), "C");
   EXPECT_TRUE(low["message"].isNull());
-  EXPECT_EQ(Compact(Json({"C#3", "D♭3"})["notes"]), R"([{"pitch":"C#3","slot":33,"token":"C3_SRP"}])");
+  EXPECT_EQ(Compact(Json({"C#3", "D♭3"})["notes"]),
+            R"([{"pitch":"C#3","slot":33,"token":"C3_SRP"}])");
 }
 
 TEST(ChordToolJson, NoNotesGiveOneCandidateWithEveryStringUnplayed) {
@@ -113,20 +114,20 @@ TEST_P(ChordToolBadInput, OneLineNamingItAndStatusTwo) {
   EXPECT_TRUE(run.err.contains(GetParam().named)) << run.err.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ChordToolBadInput,
-    testing::Values(BadInput{"UnknownNote", {"C4", "H4"}, "'H4'"},
-                    BadInput{"BelowTheRange", {"B1"}, "'B1'"},
-                    BadInput{"AboveTheRange", {"C6"}, "'C6'"},
-                    BadInput{"FlatOutOfRange", {"Cb2"}, "'Cb2'"},
-                    BadInput{"SlotOutOfRange", {"--slots", "3,64"}, "'64'"},
-                    BadInput{"SlotNotANumber", {"--slots", "x"}, "'x'"},
-                    BadInput{"NaturalSlot", {"--slots", "2"}, "'2'"},
-                    BadInput{"UnknownOption", {"--frobnicate"}, "frobnicate"},
-                    BadInput{"MaxMissing", {"C4", "--max"}, "max"},
-                    BadInput{"MaxZero", {"--max", "0", "C4"}, "'0'"},
-                    BadInput{"MaxNotANumber", {"--max", "two", "C4"}, "'two'"}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Rows, ChordToolBadInput,
+                         testing::Values(BadInput{"UnknownNote", {"C4", "H4"}, "'H4'"},
+                                         BadInput{"BelowTheRange", {"B1"}, "'B1'"},
+                                         BadInput{"AboveTheRange", {"C6"}, "'C6'"},
+                                         BadInput{"FlatOutOfRange", {"Cb2"}, "'Cb2'"},
+                                         BadInput{"SlotOutOfRange", {"--slots", "3,64"}, "'64'"},
+                                         BadInput{"SlotNotANumber", {"--slots", "x"}, "'x'"},
+                                         BadInput{"NaturalSlot", {"--slots", "2"}, "'2'"},
+                                         BadInput{"UnknownOption", {"--frobnicate"}, "frobnicate"},
+                                         BadInput{"MaxMissing", {"C4", "--max"}, "max"},
+                                         BadInput{"MaxZero", {"--max", "0", "C4"}, "'0'"},
+                                         BadInput{
+                                             "MaxNotANumber", {"--max", "two", "C4"}, "'two'"}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(ChordTool, HelpPrintsUsage) {
   const ToolRun run = Chord({"--help"});

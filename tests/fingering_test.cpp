@@ -98,10 +98,10 @@ TEST(FingeringPass, CMajorTriadInTheSecondOctaveWalksItsCandidates) {
   ViewRig rig({16, 22, 26});  // C2 E2 G2 (C4 E4 G4 in scientific pitch)
   rig.view.OnShowNotes();
   EXPECT_EQ(rig.diagram.clears, 7) << "windows 0-4, 5-9, 10-14, 15-19, 0-4, 4-8 fail";
-  const Expected try7{{"NN", "2 8", "3 9", "410", "NN", "NN"}, 10,
-                      {"4\\C2.wav", "3\\E2.wav", "2\\G2.wav"}};
-  const Expected try8{{"NN", "NN", "312", "414", "515", "NN"}, 15,
-                      {"5\\C2.wav", "4\\E2.wav", "3\\G2.wav"}};
+  const Expected try7{
+      {"NN", "2 8", "3 9", "410", "NN", "NN"}, 10, {"4\\C2.wav", "3\\E2.wav", "2\\G2.wav"}};
+  const Expected try8{
+      {"NN", "NN", "312", "414", "515", "NN"}, 15, {"5\\C2.wav", "4\\E2.wav", "3\\G2.wav"}};
   ExpectShown(rig, try7);
   EXPECT_EQ(rig.state().m_windowIndex, 3);
 
@@ -128,8 +128,8 @@ TEST(FingeringPass, TheMessageComesAfterTheSurfaceIsGivenBackAndLeavesTheCursor)
 
   rig.log.clear();
   rig.view.OnNextCandidate();
-  EXPECT_EQ(rig.log, (test::CallLog{"BeginFingeringPass", "ClearFretboardArea",
-                                    "EndFingeringPass", "Message これ以上候補はありません"}));
+  EXPECT_EQ(rig.log, (test::CallLog{"BeginFingeringPass", "ClearFretboardArea", "EndFingeringPass",
+                                    "Message これ以上候補はありません"}));
   EXPECT_EQ(std::pair(rig.state().m_windowIndex, rig.state().m_stepIndex), cursor);
 }
 
@@ -143,12 +143,12 @@ TEST(FingeringPass, LowerNoteLostToAReplacementFailsTheWindow) {
 TEST(FingeringPass, LowCTunesStringSixDown) {
   ViewRig rig({48, 38, 42});  // C4 E3 G3, slot 48 ticked
   rig.view.OnShowNotes();
-  ExpectShown(rig, {{"NN", "NN", "3 0", "4 2", "NN", "6 0"}, 2,
-                    {"6\\C4.wav", "4\\E3.wav", "3\\G3.wav"}});
-  EXPECT_EQ(rig.log, (test::CallLog{"PrepareStaff", "DrawSlot 48", "DrawSlot 38", "DrawSlot 42",
-                                    "EndStaff", "BeginFingeringPass", "ClearFretboardArea",
-                                    "DrawTuningLetter C", "DrawFretboardDiagram",
-                                    "EndFingeringPass"}));
+  ExpectShown(
+      rig, {{"NN", "NN", "3 0", "4 2", "NN", "6 0"}, 2, {"6\\C4.wav", "4\\E3.wav", "3\\G3.wav"}});
+  EXPECT_EQ(rig.log,
+            (test::CallLog{"PrepareStaff", "DrawSlot 48", "DrawSlot 38", "DrawSlot 42", "EndStaff",
+                           "BeginFingeringPass", "ClearFretboardArea", "DrawTuningLetter C",
+                           "DrawFretboardDiagram", "EndFingeringPass"}));
 }
 
 struct LowNoteCase {

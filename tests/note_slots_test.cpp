@@ -23,12 +23,13 @@ std::vector<std::string> Paths(const ViewState& state) {
 
 // The table's documented layout, checked row by row so that a mistyped entry fails on its own.
 TEST(SlotTable, EveryRowFollowsTheLayoutOfThePanel) {
-  constexpr std::array<int, 16> kColumnLeft = {30,  70,  0,   120, 160, 0,   210, 250,
-                                               305, 0,   370, 410, 0,   460, 500, 550};
+  constexpr std::array<int, 16> kColumnLeft = {30,  70, 0,   120, 160, 0,   210, 250,
+                                               305, 0,  370, 410, 0,   460, 500, 550};
   constexpr std::array<int, 16> kColumnRight = {70,  120, 0,   160, 210, 0,   250, 305,
                                                 370, 0,   410, 460, 0,   500, 550, 590};
-  constexpr std::array<std::string_view, 16> kCaptions = {
-      "ド", "ド♯", "", "レ", "レ♯", "", "ミ", "ファ", "ファ♯", "", "ソ", "ソ♯", "", "ラ", "ラ♯", "シ"};
+  constexpr std::array<std::string_view, 16> kCaptions = {"ド", "ド♯",  "",      "レ", "レ♯", "",
+                                                          "ミ", "ファ", "ファ♯", "",   "ソ",  "ソ♯",
+                                                          "",   "ラ",   "ラ♯",   "シ"};
   constexpr std::string_view kNoteLetters = "CCCDDDEFFFGGGAAB";
   int plainId = 61205, sharpId = 61241;
   for (int slot = 0; slot < kSlotCount; ++slot) {
@@ -66,9 +67,9 @@ TEST(SlotTable, SoundFoldersAreTheTablesOwn) {
     digits += HasCheckBox(slot) ? kSlots[slot].soundFile[0] : '-';
   }
   EXPECT_EQ(digits,
-            "11-11-111-11-111"   // row 1
-            "22-22-111-11-111"   // row 2: C to D# in 2, E to B in 1
-            "55-54-444-33-332"   // row 3: D in 5 but D# in 4; B in 2
+            "11-11-111-11-111"    // row 1
+            "22-22-111-11-111"    // row 2: C to D# in 2, E to B in 1
+            "55-54-444-33-332"    // row 3: D in 5 but D# in 4; B in 2
             "66-66-666-66-555");  // row 4
   EXPECT_EQ(kSlots[35].soundFile, "5\\D3.wav");
   EXPECT_EQ(kSlots[36].soundFile, "4\\D3_SRP.wav");
@@ -85,8 +86,8 @@ TEST(NoteTokens, CodesNameEachPanelTokenOnceAndNothingElse) {
   }
   EXPECT_EQ(codes.size(), 48u);
   EXPECT_EQ(*codes.begin(), 0);
-  for (std::string_view text : {"", "NULL", "c1", "C5", "C0", "E1_SRP", "B2_SRP", "C1_srp", "C1 ",
-                                "C1_SRPX", "H1"}) {
+  for (std::string_view text :
+       {"", "NULL", "c1", "C5", "C0", "E1_SRP", "B2_SRP", "C1_srp", "C1 ", "C1_SRPX", "H1"}) {
     EXPECT_EQ(TokenCode(text), kNoToken) << '"' << text << '"';
   }
   EXPECT_EQ(ScientificName(TokenCode("E4")), "E2");
@@ -186,9 +187,9 @@ TEST(ShowNotes, NoBoxTickedStillRunsTheFingeringPass) {
   rig.view.OnShowNotes();
   EXPECT_EQ(rig.state().m_noteCount, 0);
   EXPECT_EQ(Tokens(rig.state()), std::vector<std::string>(6, ""));
-  EXPECT_EQ(rig.log, (test::CallLog{"PrepareStaff", "EndStaff", "BeginFingeringPass",
-                                    "ClearFretboardArea", "DrawFretboardDiagram",
-                                    "EndFingeringPass"}));
+  EXPECT_EQ(rig.log,
+            (test::CallLog{"PrepareStaff", "EndStaff", "BeginFingeringPass", "ClearFretboardArea",
+                           "DrawFretboardDiagram", "EndFingeringPass"}));
 }
 
 TEST(ShowNotes, NaturalSlotsReadAsNeverTicked) {
