@@ -5,7 +5,11 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libbenchmark-dev
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
+  # libqoffscreen.so, for the headless canvas tests (QT_QPA_PLATFORM=offscreen).
+  libqt6gui6
+  # IPAGothic, the canvas text font.
+  fonts-ipafont-gothic
 )
 
 missing=()
