@@ -31,7 +31,14 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
   const QCommandLineOption maxOption("max", "Stops after N candidates.", "N");
   const QCommandLineOption slotsOption(
       "slots", "Ticks the panel slots K (0-63) instead of naming notes.", "K,K,...");
+  const QCommandLineOption pngOption("png", "Writes the view's drawing as an 800x480 PNG.", "FILE");
+  const QCommandLineOption svgOption("svg", "Writes the same drawing as SVG.", "FILE");
+  const QCommandLineOption candidateOption(
+      "candidate", "Draws the Nth candidate in the image (default 1).", "N");
   parser.addOption(helpOption);
+  parser.addOption(pngOption);
+  parser.addOption(svgOption);
+  parser.addOption(candidateOption);
   parser.addOption(jsonOption);
   parser.addOption(maxOption);
   parser.addOption(slotsOption);
@@ -58,6 +65,26 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
       return outcome;
     }
     options.maxCandidates = *count;
+  }
+  options.pngPath = parser.value(pngOption);
+  options.svgPath = parser.value(svgOption);
+  if ((parser.isSet(pngOption) && options.pngPath.isEmpty()) ||
+      (parser.isSet(svgOption) && options.svgPath.isEmpty())) {
+    outcome.error = "--png and --svg need a file name";
+    return outcome;
+  }
+  if (parser.isSet(candidateOption)) {
+    const QString value = parser.value(candidateOption);
+    const auto number = ParseCount(value);
+    if (!number || *number < 1) {
+      outcome.error = "--candidate needs a whole number of at least 1, not " + Quoted(value);
+      return outcome;
+    }
+    if (!options.WantsImage()) {
+      outcome.error = "--candidate " + value.toStdString() + " needs --png or --svg";
+      return outcome;
+    }
+    options.candidate = *number;
   }
   for (const QString& list : parser.values(slotsOption)) {
     for (const QString& item : list.split(',')) {

@@ -12,6 +12,10 @@ struct ChordOptions {
   TickSet ticks;
   bool json = false;
   std::optional<int> maxCandidates;
+  QString pngPath;  // empty unless an image is asked for
+  QString svgPath;
+  int candidate = 1;  // which candidate the image shows, from 1
+  bool WantsImage() const { return !pngPath.isEmpty() || !svgPath.isEmpty(); }
 };
 
 // Exit status 2 for anything the user typed wrong.

@@ -20,6 +20,9 @@ struct ViewPorts {
   SoundLayer& sound;
 };
 
+// The paint's own drawing: the pitch legend left of the note panel and the five staff lines.
+void DrawPitchLegend(Surface& paint);
+
 class ViewCore : private ViewState {
  public:
   // The ports must outlive the view.

@@ -3,7 +3,7 @@
 
 namespace fretwise {
 
-void ViewCore::OnDraw(Surface& paint) {
+void DrawPitchLegend(Surface& paint) {
   // A legend left of the note panel, whose rows lie at y 30 (highest octave) to 120 (lowest).
   paint.TextOut(5, 30, "高");
   paint.TextOut(5, 50, "↑");
@@ -16,6 +16,10 @@ void ViewCore::OnDraw(Surface& paint) {
     paint.MoveTo(kStaffLineLeft, y);
     paint.LineTo(kStaffLineRight, y);
   }
+}
+
+void ViewCore::OnDraw(Surface& paint) {
+  DrawPitchLegend(paint);
   OnShowNotes();
 }
 

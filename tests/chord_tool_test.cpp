@@ -1,10 +1,13 @@
 // fretwise-chord as players and scripts use it.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -135,5 +138,79 @@ TEST(ChordTool, HelpPrintsUsage) {
   EXPECT_TRUE(run.out.contains("Usage:"));
   EXPECT_TRUE(run.out.contains("--slots"));
 }
+
+}  // namespace
+
+namespace {
+
+class ChordToolImage : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+  QTemporaryDir dir_;
+};
+
+TEST_F(ChordToolImage, PngShowsTheStaffAndTheFirstDiagram) {
+  const ToolRun run = Chord({"--png", Path("c.png"), "C4", "E4", "G4"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+  EXPECT_TRUE(run.out.isEmpty());
+  const QImage image(Path("c.png"));
+  ASSERT_EQ(image.size(), QSize(800, 480));
+  EXPECT_EQ(image.pixel(700, 50), qRgb(255, 255, 255)) << "background";
+  EXPECT_EQ(image.pixel(60, 194), qRgb(0, 0, 0)) << "the head of C4";
+  EXPECT_EQ(image.pixel(60, 199), qRgb(255, 255, 255)) << "below it, a space";
+  EXPECT_EQ(image.pixel(329, 332), qRgb(255, 0, 0)) << "the dot under fret 5";
+  EXPECT_EQ(image.pixel(418, 215), qRgb(0, 0, 0)) << "the mark on string 2 at fret 8";
+  EXPECT_EQ(image.pixel(12, 80), qRgb(0, 0, 0)) << "the legend's bar";
+}
+
+TEST_F(ChordToolImage, ALaterCandidateOrABlankDiagramWithTheMessage) {
+  ASSERT_EQ(Chord({"--png", Path("2.png"), "--candidate", "2", "C4", "E4", "G4"}).status, 0);
+  const QImage second(Path("2.png"));
+  EXPECT_EQ(second.pixel(538, 240), qRgb(0, 0, 0)) << "string 3 at fret 12";
+  EXPECT_EQ(second.pixel(418, 215), qRgb(255, 255, 255)) << "no mark at fret 8";
+
+  const ToolRun run = Chord({"--png", Path("9.png"), "--candidate", "9", "C4", "E4", "G4"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err.toStdString(), "これ以上候補はありません\n");
+  const QImage blank(Path("9.png"));
+  EXPECT_EQ(blank.pixel(60, 194), qRgb(0, 0, 0)) << "the staff stays";
+  for (int y = 160; y < 480; y += 7) {
+    for (int x = 145; x < 800; x += 11) ASSERT_EQ(blank.pixel(x, y), qRgb(255, 255, 255));
+  }
+}
+
+TEST_F(ChordToolImage, SvgIsOneDocumentWithTheSameDrawing) {
+  ASSERT_EQ(Chord({"--svg", Path("c.svg"), "C4", "E4", "G4"}).status, 0);
+  QFile file(Path("c.svg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString svg = QString::fromUtf8(file.readAll());
+  EXPECT_EQ(svg.count("<svg"), 1);
+  EXPECT_TRUE(svg.trimmed().endsWith("</svg>"));
+  EXPECT_TRUE(svg.contains("#ff0000")) << "the red dots";
+  EXPECT_TRUE(svg.contains("viewBox=\"0 0 800 480\""));
+}
+
+TEST_F(ChordToolImage, AFolderThatIsNotThereIsAnErrorAndLeavesNothing) {
+  const QString path = Path("missing/c.png");
+  const ToolRun run = Chord({"--png", path, "C4"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(path)) << run.err.toStdString();
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
+
+  ASSERT_EQ(Chord({"--png", Path("c.svg"), "C4"}).status, 0);
+  EXPECT_EQ(Chord({"--svg", Path("c.svg/x.svg"), "C4"}).status, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Images, ChordToolBadInput,
+    testing::Values(BadInput{"CandidateZero", {"--png", "x.png", "--candidate", "0", "C4"}, "'0'"},
+                    BadInput{
+                        "CandidateNotANumber", {"--png", "x.png", "--candidate", "one"}, "'one'"},
+                    BadInput{"CandidateWithoutImage", {"--candidate", "2", "C4"}, "--png"},
+                    BadInput{"PngWithoutFile", {"C4", "--png"}, "png"}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -1,0 +1,92 @@
+#include "cli/chord_image.h"
+
+#include <QImage>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include "draw/canvas_surface.h"
+#include "fingering/fretboard_drawing.h"
+#include "notes/view_core.h"
+#include "staff/staff_drawing.h"
+
+namespace fretwise::cli {
+namespace {
+
+class KeptMessage final : public MessageBox {
+ public:
+  void Show(std::string_view text) override { message = std::string(text); }
+  std::optional<std::string> message;
+};
+
+class NoSound final : public SoundLayer {
+ public:
+  SoundResult Open(MciOpenRecord&) override { return 1; }
+  SoundResult Play(DeviceId) override { return 1; }
+  SoundResult Close(DeviceId) override { return 1; }
+  void GetErrorText(SoundResult, char* buffer, std::size_t capacity) override {
+    if (capacity) buffer[0] = '\0';
+  }
+};
+
+// Draws on a white device, the way a paint of the window and the presses would.
+std::optional<std::string> Render(QPaintDevice& device, const TickSet& ticks, int candidate) {
+  TickSet boxes = ticks;
+  CanvasSource source(device);
+  StaffDrawing staff(source);
+  FretboardDrawing diagram(source);
+  KeptMessage messages;
+  NoSound sound;
+  ViewCore view({boxes, staff, diagram, messages, sound});
+
+  // The paint's surface stays out to the end, so the passes share one painter with it: an SVG
+  // is written as one document per painter.
+  Surface* paint = source.GetDC();
+  const ObjectId white = paint->CreateSolidBrush(kWhite);
+  paint->FillRect(0, 0, kImageWidth, kImageHeight, white);
+  paint->DeleteObject(white);
+  view.OnDraw(*paint);
+  for (int press = 1; press < candidate && !messages.message; ++press) view.OnNextCandidate();
+  source.ReleaseDC(paint);
+  return messages.message;
+}
+
+ImageResult Save(const QString& path, const std::function<bool(QSaveFile&)>& write) {
+  ImageResult result;
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
+    result.error = "cannot write '" + path.toStdString() + "': " + file.errorString().toStdString();
+    return result;
+  }
+  result.written = true;
+  return result;
+}
+
+}  // namespace
+
+ImageResult WritePng(const QString& path, const TickSet& ticks, int candidate) {
+  std::optional<std::string> message;
+  ImageResult result = Save(path, [&](QSaveFile& file) {
+    QImage image(kImageWidth, kImageHeight, QImage::Format_RGB32);
+    message = Render(image, ticks, candidate);
+    return image.save(&file, "PNG");
+  });
+  result.message = message;
+  return result;
+}
+
+ImageResult WriteSvg(const QString& path, const TickSet& ticks, int candidate) {
+  std::optional<std::string> message;
+  ImageResult result = Save(path, [&](QSaveFile& file) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(QSize(kImageWidth, kImageHeight));
+    svg.setViewBox(QRect(0, 0, kImageWidth, kImageHeight));
+    svg.setTitle("Fretwise");
+    message = Render(svg, ticks, candidate);
+    return true;
+  });
+  result.message = message;
+  return result;
+}
+
+}  // namespace fretwise::cli
