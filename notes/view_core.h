@@ -27,6 +27,8 @@ class ViewCore : private ViewState {
  public:
   // The ports must outlive the view.
   explicit ViewCore(const ViewPorts& ports) : ports_(ports) {}
+  // Closes the devices of the last play, if any are open; otherwise touches no sound device.
+  ~ViewCore();
   ViewCore(const ViewCore&) = delete;
   ViewCore& operator=(const ViewCore&) = delete;
 
@@ -43,10 +45,19 @@ class ViewCore : private ViewState {
   void OnNextCandidate() { RunFingeringPass(); }
   // Command 61278: unticks every box; the list, the cursor and the drawing stay as they are.
   void OnClear();
+  // Command 61277: sounds the collected notes together, one device per note, after closing the
+  // devices of the previous play. Refuses a seventh note and never waits for the sounds to end.
+  void OnPlay();
+  // Closes the devices the last play opened, showing each failure; the flag is cleared all the
+  // same.
+  void CloseSoundDevices();
 
   void RunFingeringPass();
 
  private:
+  // Fetches the text of m_mciError into m_mciErrorText and shows it.
+  void ShowSoundError();
+
   ViewPorts ports_;
 };
 

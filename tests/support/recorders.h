@@ -1,6 +1,10 @@
 // Recording stand-ins for the ports a view draws, asks and speaks through.
 #pragma once
 
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -60,8 +64,11 @@ class LoggingMessages final : public MessageBox {
   void Show(std::string_view text) override {
     log_.push_back("Message " + std::string(text));
     texts.emplace_back(text);
+    if (whileShown) whileShown();
   }
   std::vector<std::string> texts;
+  // Runs while a message is up, as the message box's own loop would run a paint.
+  std::function<void()> whileShown;
 
  private:
   CallLog& log_;
@@ -75,6 +82,63 @@ class UnusedSound final : public SoundLayer {
   SoundResult Close(DeviceId) override { return ++calls, 1; }
   void GetErrorText(SoundResult, char* buffer, std::size_t) override { buffer[0] = '\0'; }
   int calls = 0;
+};
+
+// A sound layer that logs each command. Devices get IDs 1, 2, ... in the order they open; a
+// command fails with the code set for its file (failOpen) or its device (failPlay, failClose).
+// Error texts are copied byte by byte, as a layer that knows nothing of UTF-8 would.
+class FakeSound final : public SoundLayer {
+ public:
+  explicit FakeSound(CallLog& log) : log_(log) {}
+  SoundResult Open(MciOpenRecord& record) override {
+    log_.push_back("Open " + record.elementName);
+    if (record.deviceType != kWaveformAudioDevice) return kWrongType;
+    if (const auto f = failOpen.find(record.elementName); f != failOpen.end()) return f->second;
+    record.deviceId = nextDevice_++;
+    open[record.deviceId] = record.elementName;
+    return 0;
+  }
+  SoundResult Play(DeviceId device) override {
+    log_.push_back("Play " + std::to_string(device));
+    if (const auto f = failPlay.find(device); f != failPlay.end()) return f->second;
+    if (!open.contains(device)) return kNotOpen;
+    started.push_back(device);
+    return 0;
+  }
+  SoundResult Close(DeviceId device) override {
+    log_.push_back("Close " + std::to_string(device));
+    if (const auto f = failClose.find(device); f != failClose.end()) return f->second;
+    if (open.erase(device) == 0) return kNotOpen;
+    return 0;
+  }
+  void GetErrorText(SoundResult code, char* buffer, std::size_t capacity) override {
+    const std::string& text = texts[code];
+    std::memcpy(buffer, text.data(), std::min(text.size(), capacity));
+    if (text.size() < capacity) buffer[text.size()] = '\0';
+  }
+  void BeginChord() override { log_.push_back("BeginChord"); }
+  void EndChord() override { log_.push_back("EndChord"); }
+
+  // The files of the devices that are open and were started: what can still be heard.
+  std::vector<std::string> Audible() const {
+    std::vector<std::string> files;
+    for (DeviceId device : started) {
+      if (open.contains(device)) files.push_back(open.at(device));
+    }
+    return files;
+  }
+
+  static constexpr SoundResult kWrongType = 90;
+  static constexpr SoundResult kNotOpen = 91;
+  std::map<std::string, SoundResult> failOpen;
+  std::map<DeviceId, SoundResult> failPlay, failClose;
+  std::map<SoundResult, std::string> texts;
+  std::map<DeviceId, std::string> open;  // open devices and their files
+  std::vector<DeviceId> started;         // devices started, in order
+
+ private:
+  CallLog& log_;
+  DeviceId nextDevice_ = 1;
 };
 
 // A view with recording ports and a TickSet for its boxes.
