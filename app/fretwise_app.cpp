@@ -1,0 +1,119 @@
+#include "app/fretwise_app.h"
+
+#include <QCoreApplication>
+
+#include "app/commands.h"
+#include "app/fretwise_view.h"
+#include "app/main_frame.h"
+#include "app/version_dialog.h"
+
+namespace fretwise::app {
+namespace {
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+}  // namespace
+
+CFretwiseApp::CFretwiseApp(SoundLayer& sound, FileDialogs& dialogs)
+    : sound_(sound), dialogs_(dialogs) {}
+
+CFretwiseApp::~CFretwiseApp() { delete m_template.m_frame; }
+
+bool CFretwiseApp::InitInstance(const QStringList& arguments) {
+  // Qt's controls have one look everywhere, so there are no three-dimensional controls to ask for.
+  QCoreApplication::setOrganizationName(Text(kSettingsKey));
+  QCoreApplication::setApplicationName(Text(kApplicationName));
+  m_recentFiles.Load();
+
+  if (arguments.size() > 1) {
+    startupError_ = "開くファイルは一つだけ指定してください";
+    return false;
+  }
+  if (arguments.isEmpty()) {
+    OnFileNew();
+  } else if (!OpenDocumentFile(arguments.front())) {
+    return false;
+  }
+
+  m_pMainWnd->show();
+  m_pMainWnd->repaint();
+  return true;
+}
+
+void CFretwiseApp::CreateFrameAndView() {
+  if (m_template.m_frame) return;
+  auto* frame = new CMainFrame([this](int command) { OnCommand(command); });
+  m_template.m_view = new CFretwiseView(frame, sound_, messages_);
+  frame->setCentralWidget(m_template.m_view);
+  messages_.SetParent(frame);
+  m_template.m_frame = frame;
+  m_pMainWnd = frame;
+}
+
+void CFretwiseApp::ShowDocument() {
+  m_pMainWnd->UpdateFrameTitleForDocument(m_template.m_document.GetTitle());
+  if (m_pMainWnd->isVisible()) m_template.m_view->DrawAnew();
+}
+
+void CFretwiseApp::OnFileNew() {
+  CreateFrameAndView();
+  m_template.m_document.OnNewDocument();
+  ShowDocument();
+}
+
+bool CFretwiseApp::OpenDocumentFile(const QString& path) {
+  QString reason;
+  if (!m_template.m_document.OnOpenDocument(path, &reason)) {
+    const QString text = QString("ファイル \"%1\" を開けません: %2").arg(path, reason);
+    if (m_pMainWnd) {
+      messages_.Show(text.toStdString());
+    } else {
+      startupError_ = text;
+    }
+    return false;
+  }
+  CreateFrameAndView();
+  m_template.m_document.SetPathName(path);
+  m_recentFiles.Add(path);
+  ShowDocument();
+  return true;
+}
+
+void CFretwiseApp::OnFileOpen() {
+  const QString path = dialogs_.OpenFileName(m_pMainWnd);
+  if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+void CFretwiseApp::OnFileSave() {
+  CFretwiseDoc& document = m_template.m_document;
+  QString path = document.GetPathName();
+  if (path.isEmpty()) path = dialogs_.SaveFileName(m_pMainWnd);
+  if (path.isEmpty()) return;
+  QString reason;
+  if (!document.OnSaveDocument(path, &reason)) {
+    messages_.Show(QString("ファイル \"%1\" に保存できません: %2").arg(path, reason).toStdString());
+    return;
+  }
+  document.SetPathName(path);
+  m_recentFiles.Add(path);
+  m_pMainWnd->UpdateFrameTitleForDocument(document.GetTitle());
+}
+
+void CFretwiseApp::OnAppAbout() {
+  CVersionInfoDlg dialog(m_pMainWnd);
+  dialog.exec();
+}
+
+void CFretwiseApp::OnCommand(int command) {
+  if (m_template.m_view && m_template.m_view->OnCmdMsg(command)) return;
+  switch (command) {
+    case kFileSave: OnFileSave(); break;
+    case kAppExit: m_pMainWnd->close(); break;
+    case kAppAbout: OnAppAbout(); break;
+    case kFileNew: OnFileNew(); break;
+    case kFileOpen: OnFileOpen(); break;
+    default: break;  // bound to a key, but nothing here handles it
+  }
+}
+
+}  // namespace fretwise::app

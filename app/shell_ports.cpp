@@ -1,0 +1,24 @@
+#include "app/shell_ports.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/commands.h"
+
+namespace fretwise::app {
+
+QString QtFileDialogs::OpenFileName(QWidget* parent) {
+  return QFileDialog::getOpenFileName(parent, "開く");
+}
+
+QString QtFileDialogs::SaveFileName(QWidget* parent) {
+  return QFileDialog::getSaveFileName(parent, "名前を付けて保存");
+}
+
+void QtMessageBox::Show(std::string_view text) {
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationName.data(), kApplicationName.size()),
+                  QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+}  // namespace fretwise::app
