@@ -6,6 +6,8 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libbenchmark-dev
   qt6-base-dev
+  libsdl2-dev libsdl2-mixer-dev
+  libfluidsynth-dev musescore-general-soundfont-small
 )
 
 missing=()
