@@ -31,10 +31,15 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
   const QCommandLineOption maxOption("max", "Stops after N candidates.", "N");
   const QCommandLineOption slotsOption(
       "slots", "Ticks the panel slots K (0-63) instead of naming notes.", "K,K,...");
+  const QCommandLineOption playOption(
+      "play",
+      "Then plays the first candidate's chord from the sound files in ./wav/, as the play\n"
+      "button does, and waits until it has sounded.");
   parser.addOption(helpOption);
   parser.addOption(jsonOption);
   parser.addOption(maxOption);
   parser.addOption(slotsOption);
+  parser.addOption(playOption);
   parser.addPositionalArgument("NOTE", "A note of the chord.", "[NOTE...]");
 
   ParseOutcome outcome;
@@ -50,6 +55,7 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
 
   ChordOptions options;
   options.json = parser.isSet(jsonOption);
+  options.play = parser.isSet(playOption);
   if (parser.isSet(maxOption)) {
     const QString value = parser.value(maxOption);
     const auto count = ParseCount(value);

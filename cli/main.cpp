@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/chord_options.h"
+#include "cli/play_chord.h"
 #include "cli/report.h"
 
 using namespace fretwise;
@@ -26,5 +27,7 @@ int main(int argc, char** argv) {
   const int max = options.maxCandidates.value_or(options.ticks.Count() == 0 ? 1 : 1 << 30);
   const CandidateList list = ListCandidates(options.ticks, max);
   std::cout << (options.json ? cli::JsonReport(options.ticks, list) : cli::TextReport(list));
-  return 0;
+  if (!options.play) return 0;
+  std::cout.flush();
+  return cli::PlayChord(options.ticks);
 }
