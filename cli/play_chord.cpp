@@ -3,28 +3,12 @@
 #include <chrono>
 #include <iostream>
 
+#include "notes/null_ports.h"
 #include "notes/view_core.h"
 #include "playback/sdl_sound_layer.h"
 
 namespace fretwise::cli {
 namespace {
-
-// Nothing is drawn on the command line.
-class NoStaff final : public StaffPainter {
- public:
-  void PrepareStaff() override {}
-  void DrawSlot(int) override {}
-  void EndStaff() override {}
-};
-
-class NoDiagram final : public DiagramPainter {
- public:
-  void BeginFingeringPass() override {}
-  void ClearFretboardArea() override {}
-  void DrawTuningLetter(char) override {}
-  void DrawFretboardDiagram(const StringCells&, int) override {}
-  void EndFingeringPass() override {}
-};
 
 // The messages of the play, one line each on stderr. Those of showing the notes are left to the
 // report, which already ends with them.
@@ -46,8 +30,8 @@ constexpr std::chrono::seconds kLongestNote{3};
 
 int PlayChord(const TickSet& ticks) {
   TickSet boxes = ticks;
-  NoStaff staff;
-  NoDiagram diagram;
+  NullStaff staff;
+  NullDiagram diagram;
   PlayMessages messages;
   SdlSoundLayer sound;
   ViewCore view({boxes, staff, diagram, messages, sound});
