@@ -38,7 +38,7 @@ SDL_AudioDeviceID MixerDevice() {
 }  // namespace
 
 SdlSoundLayer::~SdlSoundLayer() {
-  if (audio_ == 0) return;
+  if (!audioOpen_) return;
   Mix_HaltChannel(-1);
   Mix_CloseAudio();
   for (auto& [name, sound] : sounds_) Mix_FreeChunk(sound.chunk);
@@ -105,12 +105,12 @@ void SdlSoundLayer::EndChord() {
 
 void SdlSoundLayer::WaitUntilSilent(std::chrono::milliseconds limit) const {
   const auto end = std::chrono::steady_clock::now() + limit;
-  while (audio_ != 0 && Mix_Playing(-1) > 0 && std::chrono::steady_clock::now() < end)
+  while (audioOpen_ && Mix_Playing(-1) > 0 && std::chrono::steady_clock::now() < end)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 SoundResult SdlSoundLayer::OpenAudio() {
-  if (audio_ != 0) return 0;
+  if (audioOpen_) return 0;
   const std::string failed = "オーディオデバイスを開けません: ";
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return Fail(kNoAudioDevice, failed + SDL_GetError());
   if (Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, kOutputChannels, kBufferFrames, nullptr, 0) != 0) {
@@ -118,10 +118,11 @@ SoundResult SdlSoundLayer::OpenAudio() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);  // so that the next open tries again from the start
     return Fail(kNoAudioDevice, failed + reason);
   }
+  audioOpen_ = true;
   audio_ = MixerDevice();
   Mix_AllocateChannels(kMixerChannels);
   channelOwner_.assign(kMixerChannels, 0);
-  if (inChord_) SDL_PauseAudioDevice(audio_, 1);
+  if (inChord_ && audio_ != 0) SDL_PauseAudioDevice(audio_, 1);
   return 0;
 }
 

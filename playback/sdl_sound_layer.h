@@ -69,7 +69,8 @@ class SdlSoundLayer final : public SoundLayer {
   void Silence(DeviceId id, const Device& device);
   SoundResult Fail(Code code, std::string text);
 
-  SDL_AudioDeviceID audio_ = 0;
+  bool audioOpen_ = false;
+  SDL_AudioDeviceID audio_ = 0;  // SDL_mixer's device, paused during a chord
   bool inChord_ = false;
   std::map<std::string, Sound> sounds_;  // by element name
   std::vector<Mix_Chunk*> retired_;      // replaced in sounds_; freed with the layer
