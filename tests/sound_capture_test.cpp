@@ -31,10 +31,10 @@ std::vector<int> CapturedLeft(const char* file) {
 }
 
 std::vector<int> Note(const std::string& file) {
-  SDL_AudioSpec spec;
+  SDL_AudioSpec format;
   Uint8* buffer = nullptr;
   Uint32 bytes = 0;
-  if (!SDL_LoadWAV(file.c_str(), &spec, &buffer, &bytes)) {
+  if (!SDL_LoadWAV(file.c_str(), &format, &buffer, &bytes)) {
     ADD_FAILURE() << file << ": " << SDL_GetError();
     return {};
   }

@@ -24,7 +24,7 @@ constexpr double kRate = 44100;
 constexpr double kLowestHz = 50, kHighestHz = 2100;
 
 struct Decoded {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec format{};
   std::vector<float> samples;
 };
 
@@ -33,7 +33,7 @@ Decoded Decode(const fs::path& file) {
   Decoded d;
   Uint8* buffer = nullptr;
   Uint32 bytes = 0;
-  if (!SDL_LoadWAV(file.c_str(), &d.spec, &buffer, &bytes)) {
+  if (!SDL_LoadWAV(file.c_str(), &d.format, &buffer, &bytes)) {
     ADD_FAILURE() << file << ": " << SDL_GetError();
     return d;
   }
@@ -64,9 +64,9 @@ TEST(SoundSet, EveryFileIsATwoSecondMonoNoteOfItsTokensPitch) {
           fs::path(FRETWISE_SOUND_SET) / std::to_string(string) / (std::string(token) + ".wav");
       SCOPED_TRACE(file.string());
       const Decoded d = Decode(file);
-      EXPECT_EQ(d.spec.freq, 44100);
-      EXPECT_EQ(d.spec.format, AUDIO_S16LSB);
-      EXPECT_EQ(d.spec.channels, 1);
+      EXPECT_EQ(d.format.freq, 44100);
+      EXPECT_EQ(d.format.format, AUDIO_S16LSB);
+      EXPECT_EQ(d.format.channels, 1);
       ASSERT_NEAR(double(d.samples.size()) / kRate, 2.0, 0.1);
       // The pitch a little after the pluck, once the attack has settled.
       const auto part = std::span(d.samples).subspan(4410, 8192);
