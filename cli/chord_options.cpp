@@ -35,6 +35,10 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
   const QCommandLineOption svgOption("svg", "Writes the same drawing as SVG.", "FILE");
   const QCommandLineOption candidateOption(
       "candidate", "Draws the Nth candidate in the image (default 1).", "N");
+  const QCommandLineOption playOption(
+      "play",
+      "Then plays the first candidate's chord from the sound files in ./wav/, as the play\n"
+      "button does, and waits until it has sounded.");
   parser.addOption(helpOption);
   parser.addOption(pngOption);
   parser.addOption(svgOption);
@@ -42,6 +46,7 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
   parser.addOption(jsonOption);
   parser.addOption(maxOption);
   parser.addOption(slotsOption);
+  parser.addOption(playOption);
   parser.addPositionalArgument("NOTE", "A note of the chord.", "[NOTE...]");
 
   ParseOutcome outcome;
@@ -57,6 +62,7 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
 
   ChordOptions options;
   options.json = parser.isSet(jsonOption);
+  options.play = parser.isSet(playOption);
   if (parser.isSet(maxOption)) {
     const QString value = parser.value(maxOption);
     const auto count = ParseCount(value);

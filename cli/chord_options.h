@@ -11,6 +11,7 @@ namespace fretwise::cli {
 struct ChordOptions {
   TickSet ticks;
   bool json = false;
+  bool play = false;  // then plays the first candidate's chord
   std::optional<int> maxCandidates;
   QString pngPath;  // empty unless an image is asked for
   QString svgPath;

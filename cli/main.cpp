@@ -6,6 +6,7 @@
 
 #include "cli/chord_image.h"
 #include "cli/chord_options.h"
+#include "cli/play_chord.h"
 #include "cli/report.h"
 
 using namespace fretwise;
@@ -82,5 +83,7 @@ int main(int argc, char** argv) {
   const int max = options.maxCandidates.value_or(options.ticks.Count() == 0 ? 1 : 1 << 30);
   const CandidateList list = ListCandidates(options.ticks, max);
   std::cout << (options.json ? cli::JsonReport(options.ticks, list) : cli::TextReport(list));
-  return 0;
+  if (!options.play) return 0;
+  std::cout.flush();
+  return cli::PlayChord(options.ticks);
 }

@@ -1,17 +1,11 @@
 #include "fingering/candidate_list.h"
 
 #include "fingering/fingering_search.h"
+#include "notes/null_ports.h"
 #include "notes/view_core.h"
 
 namespace fretwise {
 namespace {
-
-class NoStaff final : public StaffPainter {
- public:
-  void PrepareStaff() override {}
-  void DrawSlot(int) override {}
-  void EndStaff() override {}
-};
 
 class NoSound final : public SoundLayer {
  public:
@@ -59,7 +53,7 @@ class CandidateRecorder final : public DiagramPainter, public MessageBox {
 CandidateList ListCandidates(const TickSet& ticks, int maxCandidates) {
   CandidateList list;
   TickSet boxes = ticks;
-  NoStaff staff;
+  NullStaff staff;
   NoSound sound;
   CandidateRecorder recorder(list);
   ViewCore view({boxes, staff, recorder, recorder, sound});

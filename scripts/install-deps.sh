@@ -6,10 +6,12 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev
-  # libqoffscreen.so, for the headless canvas tests (QT_QPA_PLATFORM=offscreen).
+  # libqoffscreen.so, for the headless tests (QT_QPA_PLATFORM=offscreen).
   libqt6gui6
   # IPAGothic, the canvas text font.
   fonts-ipafont-gothic
+  libsdl2-dev libsdl2-mixer-dev
+  libfluidsynth-dev musescore-general-soundfont-small
 )
 
 missing=()

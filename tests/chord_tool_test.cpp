@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,13 +18,27 @@ struct ToolRun {
   QString err;
 };
 
-ToolRun Chord(const QStringList& arguments) {
-  QProcess process;
+ToolRun Run(QProcess& process, const QStringList& arguments) {
   process.start(FRETWISE_CHORD, arguments);
   process.waitForFinished(30000);
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
           QString::fromUtf8(process.readAllStandardOutput()),
           QString::fromUtf8(process.readAllStandardError())};
+}
+
+ToolRun Chord(const QStringList& arguments) {
+  QProcess process;
+  return Run(process, arguments);
+}
+
+// fretwise-chord --play in a working folder, on one of SDL's audio drivers.
+ToolRun Play(const QStringList& arguments, const QString& folder, const QString& driver) {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("SDL_AUDIODRIVER", driver);
+  process.setProcessEnvironment(environment);
+  process.setWorkingDirectory(folder);
+  return Run(process, QStringList{"--play"} + arguments);
 }
 
 QJsonObject Json(const QStringList& arguments) {
@@ -137,7 +152,60 @@ TEST(ChordTool, HelpPrintsUsage) {
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(run.out.contains("Usage:"));
   EXPECT_TRUE(run.out.contains("--slots"));
+  EXPECT_TRUE(run.out.contains("--play"));
 }
+
+// The build folder holds the sound set in wav/.
+TEST(ChordToolPlay, SoundsTheFirstCandidateAndWaitsUntilItHasSounded) {
+  QElapsedTimer timer;
+  timer.start();
+  const ToolRun run = Play({"--max", "1", "C4", "E4", "G4"}, FRETWISE_BUILD_DIR, "dummy");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+  EXPECT_TRUE(run.out.startsWith("Candidate 1: frets 8-12\n")) << run.out.toStdString();
+  EXPECT_GE(timer.elapsed(), 1500);  // the notes sound for about two seconds
+}
+
+struct PlayFailure {
+  const char* name;
+  QStringList arguments;
+  bool withSoundSet;  // run in the build folder, else in an empty one
+  const char* driver;
+  QString error;  // the line on stderr, or its start when SDL's reason follows
+  friend void PrintTo(const PlayFailure& f, std::ostream* os) { *os << f.name; }
+};
+
+class ChordToolPlayFailure : public testing::TestWithParam<PlayFailure> {};
+
+TEST_P(ChordToolPlayFailure, OneLineOnStderrAndStatusOne) {
+  const PlayFailure& f = GetParam();
+  const QTemporaryDir empty;
+  const ToolRun run =
+      Play(f.arguments, f.withSoundSet ? FRETWISE_BUILD_DIR : empty.path(), f.driver);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+  EXPECT_TRUE(run.err.startsWith(f.error)) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ChordToolPlayFailure,
+    testing::Values(
+        PlayFailure{"NoSoundFiles",
+                    {"C4", "E4", "G4"},
+                    false,
+                    "dummy",
+                    "fretwise-chord: サウンドファイル「.\\wav\\4\\C2.wav」がありません\n"},
+        PlayFailure{"NoAudioDevice",
+                    {"C4", "E4", "G4"},
+                    true,
+                    "nosuch",
+                    "fretwise-chord: オーディオデバイスを開けません: "},
+        PlayFailure{"SevenNotes",
+                    {"C3", "D3", "E3", "F3", "G3", "A3", "B3"},
+                    true,
+                    "dummy",
+                    "fretwise-chord: 6個以上の音は鳴らせません\n"}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace
 
