@@ -7,6 +7,7 @@
 
 #include "draw/canvas_surface.h"
 #include "fingering/fretboard_drawing.h"
+#include "notes/null_ports.h"
 #include "notes/view_core.h"
 #include "staff/staff_drawing.h"
 
@@ -18,14 +19,6 @@ class SilentMessages final : public MessageBox {
   void Show(std::string_view) override {}
 };
 
-class NoSound final : public SoundLayer {
- public:
-  SoundResult Open(MciOpenRecord&) override { return 1; }
-  SoundResult Play(DeviceId) override { return 1; }
-  SoundResult Close(DeviceId) override { return 1; }
-  void GetErrorText(SoundResult, char* buffer, std::size_t) override { buffer[0] = '\0'; }
-};
-
 void ShowNotesOnCanvas(benchmark::State& state, TickSet ticks) {
   QImage canvas(800, 480, QImage::Format_RGB32);
   canvas.fill(Qt::white);
@@ -33,7 +26,7 @@ void ShowNotesOnCanvas(benchmark::State& state, TickSet ticks) {
   StaffDrawing staff(source);
   FretboardDrawing diagram(source);
   SilentMessages messages;
-  NoSound sound;
+  NullSound sound;
   ViewCore view({ticks, staff, diagram, messages, sound});
   for (auto _ : state) view.OnShowNotes();
 }

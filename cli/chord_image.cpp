@@ -6,6 +6,7 @@
 
 #include "draw/canvas_surface.h"
 #include "fingering/fretboard_drawing.h"
+#include "notes/null_ports.h"
 #include "notes/view_core.h"
 #include "staff/staff_drawing.h"
 
@@ -18,16 +19,6 @@ class KeptMessage final : public MessageBox {
   std::optional<std::string> message;
 };
 
-class NoSound final : public SoundLayer {
- public:
-  SoundResult Open(MciOpenRecord&) override { return 1; }
-  SoundResult Play(DeviceId) override { return 1; }
-  SoundResult Close(DeviceId) override { return 1; }
-  void GetErrorText(SoundResult, char* buffer, std::size_t capacity) override {
-    if (capacity) buffer[0] = '\0';
-  }
-};
-
 // Draws on a white device, the way a paint of the window and the presses would.
 std::optional<std::string> Render(QPaintDevice& device, const TickSet& ticks, int candidate) {
   TickSet boxes = ticks;
@@ -35,7 +26,7 @@ std::optional<std::string> Render(QPaintDevice& device, const TickSet& ticks, in
   StaffDrawing staff(source);
   FretboardDrawing diagram(source);
   KeptMessage messages;
-  NoSound sound;
+  NullSound sound;
   ViewCore view({boxes, staff, diagram, messages, sound});
 
   // The paint's surface stays out to the end, so the passes share one painter with it: an SVG

@@ -7,16 +7,6 @@
 namespace fretwise {
 namespace {
 
-class NoSound final : public SoundLayer {
- public:
-  SoundResult Open(MciOpenRecord&) override { return 1; }
-  SoundResult Play(DeviceId) override { return 1; }
-  SoundResult Close(DeviceId) override { return 1; }
-  void GetErrorText(SoundResult, char* buffer, std::size_t capacity) override {
-    if (capacity > 0) buffer[0] = '\0';
-  }
-};
-
 // Takes down what the diagram would show, reading the cursor and the paths at the moment the
 // diagram is drawn.
 class CandidateRecorder final : public DiagramPainter, public MessageBox {
@@ -54,7 +44,7 @@ CandidateList ListCandidates(const TickSet& ticks, int maxCandidates) {
   CandidateList list;
   TickSet boxes = ticks;
   NullStaff staff;
-  NoSound sound;
+  NullSound sound;
   CandidateRecorder recorder(list);
   ViewCore view({boxes, staff, recorder, recorder, sound});
   recorder.Watch(view);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fingering/diagram_painter.h"
+#include "playback/sound_layer.h"
 #include "staff/staff_painter.h"
 
 namespace fretwise {
@@ -21,6 +22,17 @@ class NullDiagram final : public DiagramPainter {
   void DrawTuningLetter(char) override {}
   void DrawFretboardDiagram(const StringCells&, int) override {}
   void EndFingeringPass() override {}
+};
+
+// Sounds nothing: every command fails, with no text.
+class NullSound final : public SoundLayer {
+ public:
+  SoundResult Open(MciOpenRecord&) override { return 1; }
+  SoundResult Play(DeviceId) override { return 1; }
+  SoundResult Close(DeviceId) override { return 1; }
+  void GetErrorText(SoundResult, char* buffer, std::size_t capacity) override {
+    if (capacity > 0) buffer[0] = '\0';
+  }
 };
 
 }  // namespace fretwise

@@ -35,10 +35,9 @@ TEST_F(Panel, ButtonsThenCheckBoxesWithTheirIdsCaptionsAndPlaces) {
                        std::to_string(g.bottom() + 1) +
                        (qobject_cast<QCheckBox*>(button) ? " box" : " button"));
   }
-  std::vector<std::string> expected = {"61233 音符を表示 25,265,125,290 button",
-                                       "61277 再生 25,295,125,320 button",
-                                       "61278 クリア 25,325,125,350 button",
-                                       "61279 次の候補 25,355,125,380 button"};
+  std::vector<std::string> expected = {
+      "61233 音符を表示 25,265,125,290 button", "61277 再生 25,295,125,320 button",
+      "61278 クリア 25,325,125,350 button", "61279 次の候補 25,355,125,380 button"};
   for (const SlotInfo& s : kSlots) {
     if (s.kind == SlotKind::kNatural) continue;
     expected.push_back(std::to_string(s.controlId) + " " + std::string(s.caption) + " " +
@@ -109,9 +108,9 @@ TEST_F(Panel, ClearUnticksButLeavesTheDrawingAndTheList) {
   EXPECT_EQ(state().m_noteCount, 3);
 
   Click(Button(app::kPlay));  // plays the notes collected before the clear
-  EXPECT_EQ(sound_.calls, (std::vector<std::string>{
-                              "Open .\\wav\\4\\C2.wav", "Play 1", "Open .\\wav\\3\\E2.wav",
-                              "Play 2", "Open .\\wav\\2\\G2.wav", "Play 3"}));
+  EXPECT_EQ(SoundCalls(),
+            (std::vector<std::string>{"Open .\\wav\\4\\C2.wav", "Play 1", "Open .\\wav\\3\\E2.wav",
+                                      "Play 2", "Open .\\wav\\2\\G2.wav", "Play 3"}));
   Click(Button(app::kShowNotes));
   EXPECT_EQ(ScreenPixel(kHeadOfC4.x(), kHeadOfC4.y()), kWhitePixel);
 }
@@ -121,13 +120,14 @@ TEST_F(Panel, PlayAgainStopsThePreviousChordAndClosingTheWindowStopsTheLast) {
   Tick({16, 22, 26});
   Click(Button(app::kShowNotes));
   Click(Button(app::kPlay));
-  sound_.calls.clear();
+  soundLog_.clear();
   Click(Button(app::kPlay));
-  EXPECT_EQ(std::vector<std::string>(sound_.calls.begin(), sound_.calls.begin() + 3),
+  const std::vector<std::string> again = SoundCalls();
+  EXPECT_EQ(std::vector<std::string>(again.begin(), again.begin() + 3),
             (std::vector<std::string>{"Close 1", "Close 2", "Close 3"}));
-  sound_.calls.clear();
+  soundLog_.clear();
   app_.reset();
-  EXPECT_EQ(sound_.calls, (std::vector<std::string>{"Close 4", "Close 5", "Close 6"}));
+  EXPECT_EQ(SoundCalls(), (std::vector<std::string>{"Close 4", "Close 5", "Close 6"}));
 }
 
 TEST_F(Panel, ClosingWithoutAPlayTouchesNoSound) {
@@ -135,7 +135,7 @@ TEST_F(Panel, ClosingWithoutAPlayTouchesNoSound) {
   Tick({16});
   Click(Button(app::kShowNotes));
   app_.reset();
-  EXPECT_TRUE(sound_.calls.empty());
+  EXPECT_TRUE(SoundCalls().empty());
 }
 
 TEST_F(Panel, SevenNotesAreRefusedAndRunOutOfCandidates) {
@@ -145,9 +145,9 @@ TEST_F(Panel, SevenNotesAreRefusedAndRunOutOfCandidates) {
   Click(Button(app::kShowNotes));
   Click(Button(app::kPlay));
   Settle();
-  EXPECT_EQ(messages.texts, (std::vector<std::string>{"これ以上候補はありません",
-                                                      "6個以上の音は鳴らせません"}));
-  EXPECT_TRUE(sound_.calls.empty());
+  EXPECT_EQ(messages.texts,
+            (std::vector<std::string>{"これ以上候補はありません", "6個以上の音は鳴らせません"}));
+  EXPECT_TRUE(SoundCalls().empty());
   EXPECT_EQ(ScreenPixel(196, 250), kWhitePixel) << "the diagram area is blank";
 }
 

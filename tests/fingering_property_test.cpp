@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "notes/note_token.h"
+#include "notes/null_ports.h"
 #include "notes/view_core.h"
 #include "support/recorders.h"
 
@@ -38,12 +39,6 @@ class CountingMessages final : public MessageBox {
   int shown = 0;
 };
 
-class NoStaff final : public StaffPainter {
-  void PrepareStaff() override {}
-  void DrawSlot(int) override {}
-  void EndStaff() override {}
-};
-
 TEST(FingeringProperty, EveryCandidateSoundsExactlyTheChord) {
   std::vector<int> slots;
   for (int slot : kScanOrder) {
@@ -52,7 +47,7 @@ TEST(FingeringProperty, EveryCandidateSoundsExactlyTheChord) {
   ASSERT_EQ(slots.size(), 44u);
 
   TickSet ticks;
-  NoStaff staff;
+  NullStaff staff;
   CheckingDiagram diagram;
   CountingMessages messages;
   test::UnusedSound sound;

@@ -5,31 +5,10 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
-#include <cstring>
 
 #include "app/commands.h"
 
 namespace fretwise::test {
-
-SoundResult RecordingSound::Open(MciOpenRecord& record) {
-  calls.push_back("Open " + record.elementName);
-  record.deviceId = next_++;
-  return 0;
-}
-
-SoundResult RecordingSound::Play(DeviceId device) {
-  calls.push_back("Play " + std::to_string(device));
-  return 0;
-}
-
-SoundResult RecordingSound::Close(DeviceId device) {
-  calls.push_back("Close " + std::to_string(device));
-  return 0;
-}
-
-void RecordingSound::GetErrorText(SoundResult, char* buffer, std::size_t capacity) {
-  std::strncpy(buffer, "", capacity);
-}
 
 struct MessageCloser::Impl {
   QTimer poll;
@@ -72,6 +51,14 @@ bool AppRig::Start(const QStringList& arguments) {
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame()));
   Settle();
   return true;
+}
+
+std::vector<std::string> AppRig::SoundCalls() const {
+  std::vector<std::string> calls;
+  for (const std::string& call : soundLog_) {
+    if (!call.ends_with("Chord")) calls.push_back(call);
+  }
+  return calls;
 }
 
 QCheckBox* AppRig::Box(int slot) {

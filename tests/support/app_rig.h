@@ -14,21 +14,9 @@
 #include "app/fretwise_app.h"
 #include "app/fretwise_view.h"
 #include "app/main_frame.h"
+#include "support/recorders.h"
 
 namespace fretwise::test {
-
-// Opens every file, plays and closes, and writes each call down.
-class RecordingSound final : public SoundLayer {
- public:
-  SoundResult Open(MciOpenRecord& record) override;
-  SoundResult Play(DeviceId device) override;
-  SoundResult Close(DeviceId device) override;
-  void GetErrorText(SoundResult, char* buffer, std::size_t capacity) override;
-  std::vector<std::string> calls;
-
- private:
-  DeviceId next_ = 1;
-};
 
 class AnsweringDialogs final : public app::FileDialogs {
  public:
@@ -71,8 +59,12 @@ class AppRig : public testing::Test {
   // A pixel of the view as the screen shows it.
   QRgb ScreenPixel(int x, int y);
 
+  // The sound commands, without the chord markers around them.
+  std::vector<std::string> SoundCalls() const;
+
   QTemporaryDir settings_;
-  RecordingSound sound_;
+  CallLog soundLog_;
+  FakeSound sound_{soundLog_};
   AnsweringDialogs dialogs_;
   std::unique_ptr<app::CFretwiseApp> app_;
 };
