@@ -1,8 +1,8 @@
 #include "app/fretwise_view.h"
 
 #include <QCheckBox>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
@@ -12,7 +12,9 @@
 namespace fretwise::app {
 namespace {
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 QRect Geometry(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
@@ -55,7 +57,9 @@ void CheckBoxSlots::Untick(int slot) {
 }
 
 CFretwiseView::CFretwiseView(QWidget* parent, SoundLayer& sound, MessageBox& messages)
-    : QWidget(parent), canvas_(1, 1, QImage::Format_RGB32), source_(canvas_, [this] { repaint(); }) {
+    : QWidget(parent),
+      canvas_(1, 1, QImage::Format_RGB32),
+      source_(canvas_, [this](const QRect& dirty) { repaint(dirty); }) {
   canvas_.fill(Qt::white);
   core_ = std::make_unique<ViewCore>(ViewPorts{slots_, staff_, diagram_, messages, sound});
   OnCreate();

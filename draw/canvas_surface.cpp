@@ -81,7 +81,9 @@ void CanvasSurface::DeleteObject(ObjectId object) {
 void CanvasSurface::FillRect(int left, int top, int right, int bottom, ObjectId brush) {
   const auto found = objects_.find(brush);
   if (found == objects_.end() || found->second.pen || right <= left || bottom <= top) return;
-  painter_.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(found->second.colour));
+  const QRect area(left, top, right - left, bottom - top);
+  painter_.fillRect(area, ToQColor(found->second.colour));
+  Touch(area);
 }
 
 void CanvasSurface::RoundRect(int left, int top, int right, int bottom, int cornerWidth,
@@ -92,6 +94,7 @@ void CanvasSurface::RoundRect(int left, int top, int right, int bottom, int corn
   painter_.setPen(QPen(QBrush(ToQColor(ColourOf(pen_))), 1, Qt::SolidLine, Qt::FlatCap));
   painter_.setBrush(ToQColor(ColourOf(brush_)));
   const QRect box(left, top, width - 1, height - 1);
+  Touch(QRect(left, top, width, height));
   if (cornerWidth >= width && cornerHeight >= height) {
     painter_.drawEllipse(box);
   } else {
@@ -103,7 +106,10 @@ void CanvasSurface::RoundRect(int left, int top, int right, int bottom, int corn
 void CanvasSurface::LineTo(int x, int y) {
   const QColor colour = ToQColor(ColourOf(pen_));
   // Runs as fills: Qt's own lines draw or drop end points depending on cap and direction.
-  ForEachLineRun(current_, {x, y}, [&](const QRect& run) { painter_.fillRect(run, colour); });
+  ForEachLineRun(current_, {x, y}, [&](const QRect& run) {
+    painter_.fillRect(run, colour);
+    Touch(run);
+  });
   current_ = {x, y};
 }
 
@@ -114,6 +120,7 @@ void CanvasSurface::TextOut(int x, int y, std::string_view text) {
   const QRect box(x, y, metrics.horizontalAdvance(string), metrics.height());
   if (box.isEmpty()) return;
   painter_.fillRect(box, Qt::white);
+  Touch(box);
   painter_.setFont(font);
   painter_.setPen(Qt::black);
   painter_.drawText(QPoint(x, y + metrics.ascent()), string);
@@ -124,8 +131,9 @@ Surface* CanvasSource::GetDC() {
     painter_.begin(&device_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    dirty_ = QRect();
   }
-  out_.push_back(std::make_unique<CanvasSurface>(painter_));
+  out_.push_back(std::make_unique<CanvasSurface>(painter_, dirty_));
   return out_.back().get();
 }
 
@@ -136,7 +144,7 @@ void CanvasSource::ReleaseDC(Surface* surface) {
   out_.erase(found);
   if (!out_.empty()) return;
   painter_.end();
-  if (painted_) painted_();
+  if (painted_) painted_(dirty_);
 }
 
 }  // namespace fretwise

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPoint>
+#include <QRect>
 #include <functional>
 #include <map>
 #include <memory>
@@ -25,7 +26,8 @@ QFont CanvasFont();
 // whatever their style and width.
 class CanvasSurface final : public Surface {
  public:
-  explicit CanvasSurface(QPainter& painter) : painter_(painter) {}
+  // Every pixel the surface touches is added to dirty.
+  CanvasSurface(QPainter& painter, QRect& dirty) : painter_(painter), dirty_(dirty) {}
 
   ObjectId CreatePen(int style, int width, Colour colour) override;
   ObjectId CreateSolidBrush(Colour colour) override;
@@ -47,7 +49,10 @@ class CanvasSurface final : public Surface {
   };
   Colour ColourOf(ObjectId id) const { return objects_.at(id).colour; }
 
+  void Touch(const QRect& area) { dirty_ |= area; }
+
   QPainter& painter_;
+  QRect& dirty_;
   std::map<ObjectId, Object> objects_{{1, {true, kBlack}}, {2, {false, kWhite}}};
   ObjectId nextId_ = 3;
   ObjectId pen_ = 1;
@@ -58,10 +63,12 @@ class CanvasSurface final : public Surface {
 // Hands out surfaces on one device. A device takes only one painter at a time, so the surfaces
 // share one: it begins at the first GetDC that finds no surface out and ends when the last one
 // out is released. Each GetDC gives a fresh surface with its own objects, selection and current
-// point. After the painter ends, the optional callback runs (the window shows the canvas there).
+// point. After the painter ends, the optional callback runs with the area the surfaces drew on
+// since the painter began (the window shows that part of the canvas there).
 class CanvasSource final : public SurfaceSource {
  public:
-  explicit CanvasSource(QPaintDevice& device, std::function<void()> painted = {})
+  using Painted = std::function<void(const QRect& dirty)>;
+  explicit CanvasSource(QPaintDevice& device, Painted painted = {})
       : device_(device), painted_(std::move(painted)) {}
   CanvasSource(const CanvasSource&) = delete;
   CanvasSource& operator=(const CanvasSource&) = delete;
@@ -72,8 +79,9 @@ class CanvasSource final : public SurfaceSource {
 
  private:
   QPaintDevice& device_;
-  std::function<void()> painted_;
+  Painted painted_;
   QPainter painter_;
+  QRect dirty_;
   std::vector<std::unique_ptr<CanvasSurface>> out_;
 };
 

@@ -46,8 +46,10 @@ TEST(CanvasSource, TwoSurfacesOutAtOnceBothLandAndThePainterEndsOnce) {
   int painted = 0;
   bool activeWhenPainted = true;
   Pixels redWhenPainted;
-  CanvasSource source(image, [&] {
+  QRect dirty;
+  CanvasSource source(image, [&](const QRect& area) {
     ++painted;
+    dirty = area;
     activeWhenPainted = image.paintingActive();
     redWhenPainted = Where(image, kRed);
   });
@@ -70,6 +72,7 @@ TEST(CanvasSource, TwoSurfacesOutAtOnceBothLandAndThePainterEndsOnce) {
   expected.merge(Box(60, 60, 62, 62));
   EXPECT_EQ(redWhenPainted, expected);
   EXPECT_EQ(Where(image, kBlack), Box(50, 50, 51, 55));
+  EXPECT_EQ(dirty, QRect(QPoint(10, 10), QPoint(61, 61))) << "everything drawn, and no more";
 
   source.ReleaseDC(b);  // already back: ignored
   EXPECT_EQ(painted, 1);
@@ -78,12 +81,13 @@ TEST(CanvasSource, TwoSurfacesOutAtOnceBothLandAndThePainterEndsOnce) {
   source.ReleaseDC(c);
   EXPECT_EQ(painted, 2);
   EXPECT_EQ(At(image, 0, 0), kWhite);
+  EXPECT_EQ(dirty, QRect(0, 0, 1, 1)) << "a new painter starts a new area";
 }
 
 TEST(CanvasSource, ADrawingPassCleansUpAndShowsItsWork) {
   QImage image = GreyImage();
   int painted = 0;
-  CanvasSource source(image, [&] { ++painted; });
+  CanvasSource source(image, [&](const QRect&) { ++painted; });
   {
     DrawingPass pass(source);
     pass.Select(pass.Pen(kRed));
