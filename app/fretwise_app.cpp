@@ -10,7 +10,9 @@
 namespace fretwise::app {
 namespace {
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 }  // namespace
 
@@ -107,12 +109,23 @@ void CFretwiseApp::OnAppAbout() {
 void CFretwiseApp::OnCommand(int command) {
   if (m_template.m_view && m_template.m_view->OnCmdMsg(command)) return;
   switch (command) {
-    case kFileSave: OnFileSave(); break;
-    case kAppExit: m_pMainWnd->close(); break;
-    case kAppAbout: OnAppAbout(); break;
-    case kFileNew: OnFileNew(); break;
-    case kFileOpen: OnFileOpen(); break;
-    default: break;  // bound to a key, but nothing here handles it
+    case kFileSave:
+      OnFileSave();
+      break;
+    case kAppExit:
+      m_pMainWnd->close();
+      break;
+    case kAppAbout:
+      OnAppAbout();
+      break;
+    case kFileNew:
+      OnFileNew();
+      break;
+    case kFileOpen:
+      OnFileOpen();
+      break;
+    default:
+      break;  // bound to a key, but nothing here handles it
   }
 }
 

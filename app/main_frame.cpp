@@ -10,12 +10,20 @@
 namespace fretwise::app {
 namespace {
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 constexpr int kOuterWidth = 800;
 constexpr int kOuterHeight = 480;
 
 }  // namespace
+
+QIcon ApplicationIcon() {
+  QIcon icon(":/fretwise/icon-32.png");
+  icon.addFile(":/fretwise/icon-16.png");
+  return icon;
+}
 
 CMainFrame::CMainFrame(Router router) : router_(std::move(router)) {
   PreCreateWindow();
@@ -26,7 +34,7 @@ void CMainFrame::PreCreateWindow() {
   // The size is the outer one, frame included; FitOuterSize takes the frame off once the window
   // system has told us how wide it is.
   resize(kOuterWidth, kOuterHeight);
-  setWindowIcon(QIcon(":/fretwise/icon-32.png"));
+  setWindowIcon(ApplicationIcon());
 }
 
 int CMainFrame::OnCreate() {

@@ -5,6 +5,9 @@
 
 namespace fretwise::app {
 
+// Icon 128 in both of its sizes, for the main window and the version dialog.
+QIcon ApplicationIcon();
+
 // The main window: 800 x 480 with its frame, the menu and the accelerators, no status bar and no
 // toolbar. Every command from the menu or a key goes to the router, keyed by command ID.
 class CMainFrame final : public QMainWindow {

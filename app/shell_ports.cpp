@@ -16,7 +16,8 @@ QString QtFileDialogs::SaveFileName(QWidget* parent) {
 }
 
 void QtMessageBox::Show(std::string_view text) {
-  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationName.data(), kApplicationName.size()),
+  QMessageBox box(QMessageBox::Warning,
+                  QString::fromUtf8(kApplicationName.data(), kApplicationName.size()),
                   QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok, parent_);
   box.exec();
 }

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/main_frame.h"
+
 namespace fretwise::app {
 namespace {
 
@@ -33,7 +35,7 @@ CVersionInfoDlg::CVersionInfoDlg(QWidget* parent)
   font.setPointSize(9);
   setFont(font);
   setWindowTitle("ﾊﾞｰｼﾞｮﾝ情報(Fretwise)");
-  setWindowIcon(QIcon(":/fretwise/icon-32.png"));
+  setWindowIcon(ApplicationIcon());
   const DialogUnits units = Units(font);
   setFixedSize(units.ToPixels(0, 0, 217, 55).size());
 

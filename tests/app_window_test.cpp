@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
@@ -29,8 +30,8 @@ TEST_F(Window, OpensAt800By480WithItsMenuAndNoStatusBar) {
     menu.push_back(top->text().toStdString());
     for (QAction* item : top->menu()->actions()) menu.push_back("  " + item->text().toStdString());
   }
-  EXPECT_EQ(menu, (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "  ｱﾌﾟﾘｹｰｼｮﾝの終了(&X) Ctrl+Q",
-                                            "ﾍﾙﾌﾟ(&H)", "  ﾊﾞｰｼﾞｮﾝ情報(Fretwise) (&A)..."}));
+  EXPECT_EQ(menu, (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "  ｱﾌﾟﾘｹｰｼｮﾝの終了(&X) Ctrl+Q", "ﾍﾙﾌﾟ(&H)",
+                                            "  ﾊﾞｰｼﾞｮﾝ情報(Fretwise) (&A)..."}));
 }
 
 TEST_F(Window, BindsTheWholeAcceleratorTable) {
@@ -52,11 +53,10 @@ TEST_F(Window, EditAndPaneKeysChangeNothing) {
   const auto cursor = std::pair(state().m_windowIndex, state().m_stepIndex);
   const QImage before = view().canvas();
   MessageCloser messages;
-  for (const QKeySequence& keys : {QKeySequence("Ctrl+C"), QKeySequence("Ctrl+X"),
-                                  QKeySequence("Ctrl+V"), QKeySequence("Ctrl+Ins"),
-                                  QKeySequence("Shift+Ins"), QKeySequence("Shift+Del"),
-                                  QKeySequence("Alt+Backspace"), QKeySequence("F6"),
-                                  QKeySequence("Shift+F6")}) {
+  for (const QKeySequence& keys :
+       {QKeySequence("Ctrl+C"), QKeySequence("Ctrl+X"), QKeySequence("Ctrl+V"),
+        QKeySequence("Ctrl+Ins"), QKeySequence("Shift+Ins"), QKeySequence("Shift+Del"),
+        QKeySequence("Alt+Backspace"), QKeySequence("F6"), QKeySequence("Shift+F6")}) {
     QTest::keySequence(&frame(), keys);
   }
   Settle();
@@ -216,6 +216,31 @@ TEST_F(Window, TheVersionDialogIsModalAndClosesByOkEscapeOrCloseBox) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(frame().isVisible());
   }
+}
+
+TEST(Program, AMissingFileOnTheCommandLineIsOneLineAndStatusOne) {
+  QProcess fretwise;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  fretwise.setProcessEnvironment(environment);
+  fretwise.start(FRETWISE_PROGRAM, {"/no/such/chord.fretw"});
+  ASSERT_TRUE(fretwise.waitForFinished(10000));
+  EXPECT_EQ(fretwise.exitCode(), 1);
+  const QString error = QString::fromUtf8(fretwise.readAllStandardError());
+  EXPECT_TRUE(error.contains("Fretwise: ファイル \"/no/such/chord.fretw\" を開けません"))
+      << error.toStdString();
+}
+
+TEST_F(Window, TheIconComesInBothSizes) {
+  ASSERT_TRUE(Start());
+  const QList<QSize> sizes = frame().windowIcon().availableSizes();
+  EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+  EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+  const QImage large = frame().windowIcon().pixmap(32, 32).toImage();
+  EXPECT_EQ(large.pixel(0, 4), 0xFF000000u) << "a staff line across the full width";
+  EXPECT_EQ(large.pixel(31, 4), 0xFF000000u);
+  EXPECT_EQ(large.pixel(16, 7), 0xFF000000u) << "a note head at the centre";
+  EXPECT_EQ(large.pixel(2, 7), 0xFFFFFFFFu);
 }
 
 }  // namespace

@@ -1,0 +1,37 @@
+cmake_minimum_required(VERSION 3.25)
+# Installs the build into a fresh prefix and checks that a desktop gets all it needs.
+# Arguments: -DBUILD=<build folder> -DPREFIX=<scratch prefix>
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+
+set(launcher share/applications/org.fretwise.Fretwise.desktop)
+foreach(file bin/fretwise bin/fretwise-chord ${launcher}
+             share/icons/hicolor/16x16/apps/org.fretwise.Fretwise.png
+             share/icons/hicolor/32x32/apps/org.fretwise.Fretwise.png
+             share/icons/hicolor/scalable/apps/org.fretwise.Fretwise.svg)
+  if(NOT EXISTS ${PREFIX}/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+file(GLOB sounds ${PREFIX}/share/fretwise/wav/*/*.wav)
+list(LENGTH sounds count)
+if(NOT count EQUAL 288)
+  message(FATAL_ERROR "${count} sound files installed, not 288")
+endif()
+file(GLOB stray ${PREFIX}/share/fretwise/wav/*.stamp)
+if(stray)
+  message(FATAL_ERROR "build bookkeeping installed: ${stray}")
+endif()
+
+file(STRINGS ${PREFIX}/${launcher} lines)
+foreach(expected "Exec=${PREFIX}/bin/fretwise" "Path=${PREFIX}/share/fretwise"
+                 "Icon=org.fretwise.Fretwise")
+  if(NOT expected IN_LIST lines)
+    message(FATAL_ERROR "the launcher lacks ${expected}")
+  endif()
+endforeach()
