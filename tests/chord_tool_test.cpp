@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QImage>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
