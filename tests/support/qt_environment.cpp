@@ -1,4 +1,5 @@
-// One QApplication for the whole run, made when the tests start rather than when they are listed.
+// One QApplication for the whole run (fonts and widgets need it), made when the tests start rather
+// than when they are only listed, so listing needs no display.
 #include <gtest/gtest.h>
 
 #include <QApplication>
