@@ -5,17 +5,10 @@
 #include "app/commands.h"
 #include "app/fretwise_view.h"
 #include "app/main_frame.h"
+#include "app/utf8.h"
 #include "app/version_dialog.h"
 
 namespace fretwise::app {
-namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-}  // namespace
-
 CFretwiseApp::CFretwiseApp(SoundLayer& sound, FileDialogs& dialogs)
     : sound_(sound), dialogs_(dialogs) {}
 
@@ -23,8 +16,8 @@ CFretwiseApp::~CFretwiseApp() { delete m_template.m_frame; }
 
 bool CFretwiseApp::InitInstance(const QStringList& arguments) {
   // Qt's controls have one look everywhere, so there are no three-dimensional controls to ask for.
-  QCoreApplication::setOrganizationName(Text(kSettingsKey));
-  QCoreApplication::setApplicationName(Text(kApplicationName));
+  QCoreApplication::setOrganizationName(Utf8(kSettingsKey));
+  QCoreApplication::setApplicationName(Utf8(kApplicationName));
   m_recentFiles.Load();
 
   if (arguments.size() > 1) {

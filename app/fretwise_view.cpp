@@ -8,13 +8,10 @@
 #include <QWindow>
 
 #include "app/commands.h"
+#include "app/utf8.h"
 
 namespace fretwise::app {
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QRect Geometry(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
@@ -69,7 +66,7 @@ CFretwiseView::~CFretwiseView() = default;
 
 int CFretwiseView::OnCreate() {
   for (const PushButton& b : kPushButtons) {
-    auto* button = new QPushButton(Text(b.caption), this);
+    auto* button = new QPushButton(Utf8(b.caption), this);
     button->setGeometry(Geometry(b.rect));
     button->setFocusPolicy(Qt::ClickFocus);  // no tab stop
     button->setProperty(kControlIdProperty, int(b.command));
@@ -80,7 +77,7 @@ int CFretwiseView::OnCreate() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (!HasCheckBox(slot)) continue;
     const SlotInfo& info = kSlots[slot];
-    auto* box = new QCheckBox(Text(info.caption), this);
+    auto* box = new QCheckBox(Utf8(info.caption), this);
     box->setGeometry(Geometry(info.rect));
     box->setProperty(kControlIdProperty, info.controlId);
     slots_.m_slotButtons[slot] = box;
@@ -98,7 +95,7 @@ bool CFretwiseView::OnCmdMsg(int command) {
 }
 
 void CFretwiseView::OnDraw() {
-  window()->setWindowTitle(Text(kViewTitle));
+  window()->setWindowTitle(Utf8(kViewTitle));
   // The paint's surface goes back before the show-notes pass, which may open a message box.
   Surface* paint = source_.GetDC();
   DrawPitchLegend(*paint);

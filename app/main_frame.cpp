@@ -6,13 +6,10 @@
 #include <QWindow>
 
 #include "app/commands.h"
+#include "app/utf8.h"
 
 namespace fretwise::app {
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 constexpr int kOuterWidth = 800;
 constexpr int kOuterHeight = 480;
@@ -41,10 +38,10 @@ int CMainFrame::OnCreate() {
   QMenu* menu = nullptr;
   std::string_view current;
   for (const MenuItem& item : kMenu) {
-    if (!menu || item.menu != current) menu = menuBar()->addMenu(Text(item.menu));
+    if (!menu || item.menu != current) menu = menuBar()->addMenu(Utf8(item.menu));
     current = item.menu;
     const int command = item.command;
-    menu->addAction(Text(item.item), this, [this, command] { router_(command); });
+    menu->addAction(Utf8(item.item), this, [this, command] { router_(command); });
   }
   for (const Accelerator& accelerator : kAccelerators) {
     const int command = accelerator.command;
@@ -56,7 +53,7 @@ int CMainFrame::OnCreate() {
 }
 
 void CMainFrame::UpdateFrameTitleForDocument(const QString& documentTitle) {
-  setWindowTitle(documentTitle + " - " + Text(kApplicationName));
+  setWindowTitle(documentTitle + " - " + Utf8(kApplicationName));
 }
 
 bool CMainFrame::event(QEvent* event) {

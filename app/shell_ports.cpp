@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "app/commands.h"
+#include "app/utf8.h"
 
 namespace fretwise::app {
 
@@ -16,9 +17,8 @@ QString QtFileDialogs::SaveFileName(QWidget* parent) {
 }
 
 void QtMessageBox::Show(std::string_view text) {
-  QMessageBox box(QMessageBox::Warning,
-                  QString::fromUtf8(kApplicationName.data(), kApplicationName.size()),
-                  QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok, parent_);
+  QMessageBox box(QMessageBox::Warning, Utf8(kApplicationName), Utf8(text), QMessageBox::Ok,
+                  parent_);
   box.exec();
 }
 

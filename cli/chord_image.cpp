@@ -41,10 +41,12 @@ std::optional<std::string> Render(QPaintDevice& device, const TickSet& ticks, in
   return messages.message;
 }
 
-ImageResult Save(const QString& path, const std::function<bool(QSaveFile&)>& write) {
+// Writes through a temporary file that replaces path only when complete. write draws, keeps the
+// view's message in the result and reports whether the drawing went into the file.
+ImageResult Save(const QString& path, const std::function<bool(QSaveFile&, ImageResult&)>& write) {
   ImageResult result;
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly) || !write(file, result) || !file.commit()) {
     result.error = "cannot write '" + path.toStdString() + "': " + file.errorString().toStdString();
     return result;
   }
@@ -55,29 +57,23 @@ ImageResult Save(const QString& path, const std::function<bool(QSaveFile&)>& wri
 }  // namespace
 
 ImageResult WritePng(const QString& path, const TickSet& ticks, int candidate) {
-  std::optional<std::string> message;
-  ImageResult result = Save(path, [&](QSaveFile& file) {
+  return Save(path, [&](QSaveFile& file, ImageResult& result) {
     QImage image(kImageWidth, kImageHeight, QImage::Format_RGB32);
-    message = Render(image, ticks, candidate);
+    result.message = Render(image, ticks, candidate);
     return image.save(&file, "PNG");
   });
-  result.message = message;
-  return result;
 }
 
 ImageResult WriteSvg(const QString& path, const TickSet& ticks, int candidate) {
-  std::optional<std::string> message;
-  ImageResult result = Save(path, [&](QSaveFile& file) {
+  return Save(path, [&](QSaveFile& file, ImageResult& result) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(QSize(kImageWidth, kImageHeight));
     svg.setViewBox(QRect(0, 0, kImageWidth, kImageHeight));
     svg.setTitle("Fretwise");
-    message = Render(svg, ticks, candidate);
+    result.message = Render(svg, ticks, candidate);
     return true;
   });
-  result.message = message;
-  return result;
 }
 
 }  // namespace fretwise::cli

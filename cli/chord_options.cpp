@@ -17,6 +17,19 @@ std::optional<int> ParseCount(const QString& text) {
   return value;
 }
 
+// The value of a count option that must be at least 1, or nothing with the error set.
+std::optional<int> CountOfAtLeastOne(const QCommandLineParser& parser,
+                                     const QCommandLineOption& option, std::string& error) {
+  const QString value = parser.value(option);
+  const auto count = ParseCount(value);
+  if (!count || *count < 1) {
+    error = "--" + option.names().front().toStdString() +
+            " needs a whole number of at least 1, not " + Quoted(value);
+    return std::nullopt;
+  }
+  return count;
+}
+
 }  // namespace
 
 ParseOutcome ParseChordOptions(const QStringList& arguments) {
@@ -64,13 +77,8 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
   options.json = parser.isSet(jsonOption);
   options.play = parser.isSet(playOption);
   if (parser.isSet(maxOption)) {
-    const QString value = parser.value(maxOption);
-    const auto count = ParseCount(value);
-    if (!count || *count < 1) {
-      outcome.error = "--max needs a whole number of at least 1, not " + Quoted(value);
-      return outcome;
-    }
-    options.maxCandidates = *count;
+    options.maxCandidates = CountOfAtLeastOne(parser, maxOption, outcome.error);
+    if (!options.maxCandidates) return outcome;
   }
   options.pngPath = parser.value(pngOption);
   options.svgPath = parser.value(svgOption);
@@ -80,14 +88,10 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
     return outcome;
   }
   if (parser.isSet(candidateOption)) {
-    const QString value = parser.value(candidateOption);
-    const auto number = ParseCount(value);
-    if (!number || *number < 1) {
-      outcome.error = "--candidate needs a whole number of at least 1, not " + Quoted(value);
-      return outcome;
-    }
+    const auto number = CountOfAtLeastOne(parser, candidateOption, outcome.error);
+    if (!number) return outcome;
     if (!options.WantsImage()) {
-      outcome.error = "--candidate " + value.toStdString() + " needs --png or --svg";
+      outcome.error = "--candidate " + std::to_string(*number) + " needs --png or --svg";
       return outcome;
     }
     options.candidate = *number;

@@ -115,13 +115,11 @@ void CanvasSurface::LineTo(int x, int y) {
 
 void CanvasSurface::TextOut(int x, int y, std::string_view text) {
   const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  const QFont font = CanvasFont();
-  const QFontMetrics metrics(font, painter_.device());
+  const QFontMetrics metrics = painter_.fontMetrics();  // the source set the canvas font
   const QRect box(x, y, metrics.horizontalAdvance(string), metrics.height());
   if (box.isEmpty()) return;
   painter_.fillRect(box, Qt::white);
   Touch(box);
-  painter_.setFont(font);
   painter_.setPen(Qt::black);
   painter_.drawText(QPoint(x, y + metrics.ascent()), string);
 }
@@ -131,6 +129,7 @@ Surface* CanvasSource::GetDC() {
     painter_.begin(&device_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    painter_.setFont(CanvasFont());
     dirty_ = QRect();
   }
   out_.push_back(std::make_unique<CanvasSurface>(painter_, dirty_));
