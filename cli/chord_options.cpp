@@ -58,7 +58,7 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
       "slots", "Ticks the panel slots K (0-63) instead of naming notes.", "K,K,...");
   const QCommandLineOption pngOption(
       "png",
-      "Writes the view's drawing as an 800x480 PNG (- for standard output) instead of the\n"
+      "Writes the view's drawing as an 800x480 PNG (- for standard output) instead of the "
       "report; not with --json, --max or --play.",
       "FILE");
   const QCommandLineOption svgOption("svg", "Writes the same drawing as SVG (- likewise).", "FILE");
