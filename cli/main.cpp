@@ -87,8 +87,9 @@ int main(int argc, char** argv) {
   const cli::ChordOptions& options = *parsed.options;
 
   if (options.WantsImage()) {
-    if (!images) return cli::ReportError("--png and --svg must be given as options"), 1;
-    return WriteImages(*images, options);
+    if (images) return WriteImages(*images, options);
+    cli::ReportError("--png and --svg must be given as options of their own");
+    return cli::kUsageError;
   }
 
   // With no notes the windows never run out and every candidate is the same empty one, so one is
