@@ -124,31 +124,28 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"PlayWithAnImage", {"--play", "--png", "@/a.png", "C4"}, 2, {"--play"}, ""}),
     [](const auto& info) { return info.param.name; });
 
-// --play keeps the audio libraries' own lines off stderr, on success as on failure.
+// --play keeps the audio libraries' own lines off stderr: two on every run of SDL's disk driver,
+// a handful from ALSA when it finds no sound card.
 TEST(ChordToolPlayOutput, OnlyTheToolsOwnLine) {
   const QTemporaryDir dir;
-  struct Row {
-    const char* driver;
-    QString err;
-  };
-  for (const Row& row : {Row{"disk", ""},
-                         Row{"alsa", "fretwise-chord: オーディオデバイスを開けません: "},
-                         Row{"nosuch", "fretwise-chord: オーディオデバイスを開けません: "}}) {
-    SCOPED_TRACE(row.driver);
+  for (const char* driver : {"disk", "alsa"}) {
+    SCOPED_TRACE(driver);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("SDL_AUDIODRIVER", row.driver);
+    environment.insert("SDL_AUDIODRIVER", driver);
     environment.insert("SDL_DISKAUDIOFILE", dir.filePath("out.raw"));
     environment.insert("SDL_DISKAUDIODELAY", "0");
-    environment.insert("ALSA_CONFIG_PATH", dir.filePath("none"));  // no sound card, as ALSA sees
+    environment.insert("ALSA_CONFIG_PATH", dir.filePath("none"));  // no card, wherever it runs
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(FRETWISE_BUILD_DIR);
     process.start(FRETWISE_CHORD, {"--play", "--max", "1", "C4"});
     ASSERT_TRUE(process.waitForFinished(20000));
     const QString err = QString::fromUtf8(process.readAllStandardError());
-    EXPECT_EQ(process.exitCode(), row.err.isEmpty() ? 0 : 1);
-    EXPECT_EQ(err.count('\n'), row.err.isEmpty() ? 0 : 1) << err.toStdString();
-    EXPECT_TRUE(row.err.isEmpty() || err.startsWith(row.err)) << err.toStdString();
+    const bool sounded = driver == std::string_view("disk");
+    EXPECT_EQ(process.exitCode(), sounded ? 0 : 1);
+    EXPECT_EQ(err.count('\n'), sounded ? 0 : 1) << err.toStdString();
+    EXPECT_TRUE(sounded || err.startsWith("fretwise-chord: オーディオデバイスを開けません: "))
+        << err.toStdString();
   }
 }
 
