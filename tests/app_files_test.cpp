@@ -125,8 +125,8 @@ TEST_F(WindowFiles, BadSettingsGiveOneBoxAnEmptyListAndStayAsTheyAre) {
   const QString settings = folder + "/Fretwise.conf";
   std::vector<OddPath> rows = kOddPaths;
   rows.push_back({"binary junk", [](const QString& p) {
-                    Write(p, QByteArray("\x00\xff[Recent File List]\nFile1=\x01\x80\x00", 33) +
-                                 QByteArray(200, '\x9c'));
+                    static constexpr char kJunk[] = "\x00\xff[Recent File List]\nFile1=\x01\x80";
+                    Write(p, QByteArray(kJunk, sizeof kJunk) + QByteArray(200, '\x9c'));
                   }});
   if (::geteuid() != 0) {
     rows.push_back({"unreadable", [](const QString& p) {
