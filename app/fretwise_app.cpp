@@ -32,6 +32,7 @@ bool CFretwiseApp::InitInstance(const QStringList& arguments) {
 
   m_pMainWnd->show();
   m_pMainWnd->repaint();
+  if (!m_recentFiles.problem().isEmpty()) messages_.Show(m_recentFiles.problem().toStdString());
   return true;
 }
 

@@ -1,41 +1,58 @@
 #include "app/fretwise_doc.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "files/file_access.h"
 
 namespace fretwise::app {
+namespace {
+
+// The reason a file cannot be opened or written, as the message box gives it.
+QString Reason(const files::Outcome& outcome) {
+  switch (outcome.refusal) {
+    case files::Refusal::kDirectory:
+      return "フォルダーです";
+    case files::Refusal::kNotRegular:
+      return "通常のファイルではありません";
+    default:
+      return outcome.reason;
+  }
+}
+
+}  // namespace
 
 bool CFretwiseDoc::OnNewDocument() {
   m_strPathName.clear();
+  m_strOpenedPath.clear();
   return true;
 }
 
 bool CFretwiseDoc::OnOpenDocument(const QString& path, QString* error) {
-  QFile file(path);
-  if (QFileInfo(path).isDir()) {
-    *error = "フォルダーは開けません";
+  const files::Outcome outcome = files::CheckRegularFile(path);
+  if (!outcome.ok()) {
+    *error = outcome.refusal == files::Refusal::kDirectory ? "フォルダーは開けません"
+                                                            : Reason(outcome);
     return false;
   }
-  if (!file.open(QIODevice::ReadOnly)) {
-    *error = file.errorString();
-    return false;
-  }
-  Serialize(file, false);
+  m_strOpenedPath = QFileInfo(path).absoluteFilePath();
   return true;
 }
 
 bool CFretwiseDoc::OnSaveDocument(const QString& path, QString* error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    *error = file.errorString();
+  const QFileInfo target(path);
+  if (!m_strOpenedPath.isEmpty() && target.absoluteFilePath() == m_strOpenedPath &&
+      target.exists()) {
+    return true;  // nothing of the document's to put there, and the user's bytes stay
+  }
+  const files::Outcome outcome = files::WriteFile(path, [this](QIODevice& file) {
+    Serialize(file, true);
+    return true;
+  });
+  if (!outcome.ok()) {
+    *error = Reason(outcome);
     return false;
   }
-  Serialize(file, true);
-  if (!file.commit()) {
-    *error = file.errorString();
-    return false;
-  }
+  m_strOpenedPath.clear();
   return true;
 }
 

@@ -9,16 +9,21 @@ namespace fretwise::app {
 class RecentFileList {
  public:
   explicit RecentFileList(int size) : size_(size) {}
+  // Reads the list; when the settings file is not a readable regular file in the settings'
+  // format, starts empty and keeps the list in memory only, leaving that file as it is.
   void Load();
   // Moves path to the front (as an absolute path), drops the oldest past the size, and saves at
   // once so that nothing is lost if the program ends abruptly.
   void Add(const QString& path);
   const QStringList& entries() const { return entries_; }
+  // Why the settings could not be read, for the user; empty when they could.
+  const QString& problem() const { return problem_; }
 
  private:
   void Save() const;
   int size_;
   QStringList entries_;
+  QString problem_;
 };
 
 }  // namespace fretwise::app

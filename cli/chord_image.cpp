@@ -1,10 +1,10 @@
 #include "cli/chord_image.h"
 
 #include <QImage>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "draw/canvas_surface.h"
+#include "files/file_access.h"
 #include "fingering/fretboard_drawing.h"
 #include "notes/null_ports.h"
 #include "notes/view_core.h"
@@ -41,13 +41,17 @@ std::optional<std::string> Render(QPaintDevice& device, const TickSet& ticks, in
   return messages.message;
 }
 
-// Writes through a temporary file that replaces path only when complete. write draws, keeps the
-// view's message in the result and reports whether the drawing went into the file.
-ImageResult Save(const QString& path, const std::function<bool(QSaveFile&, ImageResult&)>& write) {
+// Writes the file as files::WriteFile does. write draws, keeps the view's message in the result
+// and reports whether the drawing went into the file.
+ImageResult Save(const QString& path, const std::function<bool(QIODevice&, ImageResult&)>& write) {
   ImageResult result;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || !write(file, result) || !file.commit()) {
-    result.error = "cannot write '" + path.toStdString() + "': " + file.errorString().toStdString();
+  const files::Outcome outcome =
+      files::WriteFile(path, [&](QIODevice& file) { return write(file, result); },
+                       files::FifoReader::kWait);
+  if (!outcome.ok()) {
+    const QString reason =
+        outcome.refusal == files::Refusal::kDirectory ? "Is a directory" : outcome.reason;
+    result.error = "cannot write '" + path.toStdString() + "': " + reason.toStdString();
     return result;
   }
   result.written = true;
@@ -57,7 +61,7 @@ ImageResult Save(const QString& path, const std::function<bool(QSaveFile&, Image
 }  // namespace
 
 ImageResult WritePng(const QString& path, const TickSet& ticks, int candidate) {
-  return Save(path, [&](QSaveFile& file, ImageResult& result) {
+  return Save(path, [&](QIODevice& file, ImageResult& result) {
     QImage image(kImageWidth, kImageHeight, QImage::Format_RGB32);
     result.message = Render(image, ticks, candidate);
     return image.save(&file, "PNG");
@@ -65,7 +69,7 @@ ImageResult WritePng(const QString& path, const TickSet& ticks, int candidate) {
 }
 
 ImageResult WriteSvg(const QString& path, const TickSet& ticks, int candidate) {
-  return Save(path, [&](QSaveFile& file, ImageResult& result) {
+  return Save(path, [&](QIODevice& file, ImageResult& result) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(QSize(kImageWidth, kImageHeight));

@@ -19,6 +19,7 @@ struct ImageResult {
   std::optional<std::string> message;  // the message the view showed, if any
 };
 
+// path "-" is standard output.
 ImageResult WritePng(const QString& path, const TickSet& ticks, int candidate);
 ImageResult WriteSvg(const QString& path, const TickSet& ticks, int candidate);
 

@@ -30,6 +30,18 @@ std::optional<int> CountOfAtLeastOne(const QCommandLineParser& parser,
   return count;
 }
 
+// An image run only writes its files: it prints no report and plays nothing, so the options that
+// shape the report or play are refused rather than dropped.
+std::string RefusedWithImage(const QCommandLineParser& parser,
+                             std::initializer_list<const QCommandLineOption*> options) {
+  for (const QCommandLineOption* option : options) {
+    if (parser.isSet(*option)) {
+      return "--" + option->names().front().toStdString() + " does not go with --png or --svg";
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 ParseOutcome ParseChordOptions(const QStringList& arguments) {
@@ -44,8 +56,12 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
   const QCommandLineOption maxOption("max", "Stops after N candidates.", "N");
   const QCommandLineOption slotsOption(
       "slots", "Ticks the panel slots K (0-63) instead of naming notes.", "K,K,...");
-  const QCommandLineOption pngOption("png", "Writes the view's drawing as an 800x480 PNG.", "FILE");
-  const QCommandLineOption svgOption("svg", "Writes the same drawing as SVG.", "FILE");
+  const QCommandLineOption pngOption(
+      "png",
+      "Writes the view's drawing as an 800x480 PNG (- for standard output) instead of the "
+      "report; not with --json, --max or --play.",
+      "FILE");
+  const QCommandLineOption svgOption("svg", "Writes the same drawing as SVG (- likewise).", "FILE");
   const QCommandLineOption candidateOption(
       "candidate", "Draws the Nth candidate in the image (default 1).", "N");
   const QCommandLineOption playOption(
@@ -86,6 +102,10 @@ ParseOutcome ParseChordOptions(const QStringList& arguments) {
       (parser.isSet(svgOption) && options.svgPath.isEmpty())) {
     outcome.error = "--png and --svg need a file name";
     return outcome;
+  }
+  if (options.WantsImage()) {
+    outcome.error = RefusedWithImage(parser, {&jsonOption, &maxOption, &playOption});
+    if (!outcome.error.empty()) return outcome;
   }
   if (parser.isSet(candidateOption)) {
     const auto number = CountOfAtLeastOne(parser, candidateOption, outcome.error);

@@ -1,35 +1,47 @@
 // fretwise-chord: the fingering engine on the command line.
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <iostream>
 #include <memory>
 
-#include "cli/chord_image.h"
+#include "cli/chord_modules.h"
 #include "cli/chord_options.h"
-#include "cli/play_chord.h"
+#include "cli/one_line.h"
 #include "cli/report.h"
 
 using namespace fretwise;
 
 namespace {
 
-int WriteImages(const cli::ChordOptions& options) {
-  int status = 0;
+// Writes every image asked for. A failure gives one line, for all the images that failed, and
+// then the view's message is not shown.
+int WriteImages(cli::ImageModule& images, const cli::ChordOptions& options) {
+  // With no notes every candidate is the same empty one.
+  const int candidate = options.ticks.Count() == 0 ? 1 : options.candidate;
+  std::string errors;
   std::optional<std::string> message;
   auto report = [&](const cli::ImageResult& result) {
-    if (!result.written) {
-      std::cerr << "fretwise-chord: " << result.error << "\n";
-      status = 1;
-    }
+    if (!result.written) errors += (errors.empty() ? "" : "; ") + result.error;
     if (result.message) message = result.message;
   };
   if (!options.pngPath.isEmpty()) {
-    report(cli::WritePng(options.pngPath, options.ticks, options.candidate));
+    report(images.WritePng(options.pngPath, options.ticks, candidate));
   }
   if (!options.svgPath.isEmpty()) {
-    report(cli::WriteSvg(options.svgPath, options.ticks, options.candidate));
+    report(images.WriteSvg(options.svgPath, options.ticks, candidate));
+  }
+  if (!errors.empty()) {
+    cli::ReportError(errors);
+    return 1;
   }
   if (message) std::cerr << *message << "\n";
+  return 0;
+}
+
+int Play(const TickSet& ticks) {
+  std::string error;
+  cli::PlayModule* const player = cli::LoadPlayModule(error);
+  const int status = player ? player->Play(ticks, error) : cli::kModuleError;
+  if (!error.empty()) cli::ReportError(error);
   return status;
 }
 
@@ -45,22 +57,19 @@ bool MentionsImage(int argc, char** argv) {
   return false;
 }
 
-// The offscreen platform warns about a missing runtime folder it does not need; the tool's stderr
-// is for its own one-line errors.
-void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-  if (type == QtDebugMsg || type == QtInfoMsg || text.startsWith("QStandardPaths:")) return;
-  std::cerr << text.toStdString() << "\n";
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   std::unique_ptr<QCoreApplication> app;
+  cli::ImageModule* images = nullptr;
   if (MentionsImage(argc, argv)) {
-    // Images are drawn off screen; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietQtMessages);
-    app = std::make_unique<QGuiApplication>(argc, argv);
+    std::string error;
+    images = cli::LoadImageModule(error);
+    if (!images) {
+      cli::ReportError(error);
+      return cli::kModuleError;
+    }
+    app = images->MakeApplication(argc, argv);
   } else {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
@@ -72,18 +81,25 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (!parsed.options) {
-    std::cerr << "fretwise-chord: " << parsed.error << "\n";
+    cli::ReportError(parsed.error);
     return cli::kUsageError;
   }
   const cli::ChordOptions& options = *parsed.options;
 
-  if (options.WantsImage()) return WriteImages(options);
+  if (options.WantsImage()) {
+    if (images) return WriteImages(*images, options);
+    cli::ReportError("--png and --svg must be given as options of their own");
+    return cli::kUsageError;
+  }
 
-  // With no notes the windows never run out, so one candidate is all there is to see.
-  const int max = options.maxCandidates.value_or(options.ticks.Count() == 0 ? 1 : 1 << 30);
+  // With no notes the windows never run out and every candidate is the same empty one, so one is
+  // all there is to see, whatever --max asks.
+  const bool noNotes = options.ticks.Count() == 0;
+  const int max = noNotes ? 1 : options.maxCandidates.value_or(1 << 30);
   const CandidateList list = ListCandidates(options.ticks, max);
   std::cout << (options.json ? cli::JsonReport(options.ticks, list) : cli::TextReport(list));
+  if (noNotes && !options.json) std::cout << "No notes: every candidate is this same empty one.\n";
   if (!options.play) return 0;
   std::cout.flush();
-  return cli::PlayChord(options.ticks);
+  return Play(options.ticks);
 }

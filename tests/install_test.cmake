@@ -1,6 +1,6 @@
 cmake_minimum_required(VERSION 3.25)
 # Installs the build into a fresh prefix and checks that a desktop gets all it needs.
-# Arguments: -DBUILD=<build folder> -DPREFIX=<scratch prefix>
+# Arguments: -DBUILD=<build folder> -DPREFIX=<scratch prefix> -DLIBDIR=<the build's libdir>
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
                 RESULT_VARIABLE status OUTPUT_QUIET)
@@ -35,3 +35,15 @@ foreach(expected "Exec=${PREFIX}/bin/fretwise" "Path=${PREFIX}/share/fretwise"
     message(FATAL_ERROR "the launcher lacks ${expected}")
   endif()
 endforeach()
+
+# fretwise-chord finds its image module in the installed folder, relative to itself.
+file(GLOB modules ${PREFIX}/${LIBDIR}/fretwise/*.so)
+list(LENGTH modules count)
+if(NOT count EQUAL 2)
+  message(FATAL_ERROR "${count} modules in ${LIBDIR}/fretwise, not 2")
+endif()
+execute_process(COMMAND ${PREFIX}/bin/fretwise-chord --png ${PREFIX}/c.png C4 E4 G4
+                RESULT_VARIABLE status ERROR_VARIABLE error)
+if(NOT status EQUAL 0 OR NOT EXISTS ${PREFIX}/c.png)
+  message(FATAL_ERROR "the installed fretwise-chord wrote no image: ${status} ${error}")
+endif()
