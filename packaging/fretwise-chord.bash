@@ -1,0 +1,53 @@
+# bash completion for fretwise-chord: its options (read from its own --help, so they never drift),
+# note names where notes go, chord symbols after --chord and files after the image options.
+
+_fretwise_chord_notes() {
+  local letter accidental octave
+  for letter in C D E F G A B; do
+    for accidental in "" "#" "b"; do
+      for octave in 2 3 4 5; do
+        printf '%s\n' "$letter$accidental$octave"
+      done
+    done
+  done
+}
+
+_fretwise_chord() {
+  local cur prev
+  cur=${COMP_WORDS[COMP_CWORD]}
+  prev=${COMP_WORDS[COMP_CWORD - 1]}
+
+  case $prev in
+    --png)
+      compopt -o filenames 2>/dev/null
+      COMPREPLY=($(compgen -f -X '!*.png' -- "$cur") $(compgen -d -- "$cur"))
+      return ;;
+    --svg)
+      compopt -o filenames 2>/dev/null
+      COMPREPLY=($(compgen -f -X '!*.svg' -- "$cur") $(compgen -d -- "$cur"))
+      return ;;
+    --tuning)
+      COMPREPLY=($(compgen -W 'standard drop-d' -- "$cur"))
+      return ;;
+    --chord)
+      local root quality symbols=()
+      for root in C C# Db D Eb E F F# Gb G Ab A Bb B; do
+        for quality in "" m 7 m7 maj7 sus4 dim aug 9; do symbols+=("$root$quality"); done
+      done
+      COMPREPLY=($(compgen -W "${symbols[*]}" -- "$cur"))
+      return ;;
+    --max | --candidate | --span | --slots)
+      return ;;
+  esac
+
+  if [[ $cur == -* ]]; then
+    local options
+    options=$("${COMP_WORDS[0]}" --help 2>/dev/null | grep -o -- '--[a-z][a-z-]*' | sort -u)
+    COMPREPLY=($(compgen -W "$options" -- "$cur"))
+    return
+  fi
+  # Notes: the chord's own arguments, and those of --voicings and --name.
+  COMPREPLY=($(compgen -W "$(_fretwise_chord_notes)" -- "$cur"))
+}
+
+complete -F _fretwise_chord fretwise-chord
