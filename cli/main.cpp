@@ -4,8 +4,10 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/batch.h"
 #include "cli/chord_image.h"
 #include "cli/chord_options.h"
+#include "cli/finder_options.h"
 #include "cli/play_chord.h"
 #include "cli/report.h"
 
@@ -65,10 +67,13 @@ int main(int argc, char** argv) {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
   QCoreApplication::setApplicationName("fretwise-chord");
+  if (cli::IsFinderCall(QCoreApplication::arguments())) {
+    return cli::RunFinder(QCoreApplication::arguments());
+  }
 
   const cli::ParseOutcome parsed = cli::ParseChordOptions(QCoreApplication::arguments());
   if (parsed.help) {
-    std::cout << parsed.helpText;
+    std::cout << parsed.helpText << cli::FinderHelpText();
     return 0;
   }
   if (!parsed.options) {
@@ -82,7 +87,7 @@ int main(int argc, char** argv) {
   // With no notes the windows never run out, so one candidate is all there is to see.
   const int max = options.maxCandidates.value_or(options.ticks.Count() == 0 ? 1 : 1 << 30);
   const CandidateList list = ListCandidates(options.ticks, max);
-  std::cout << (options.json ? cli::JsonReport(options.ticks, list) : cli::TextReport(list));
+  std::cout << (options.json ? cli::JsonReport(options.ticks, list) : cli::TextReport(options.ticks, list));
   if (!options.play) return 0;
   std::cout.flush();
   return cli::PlayChord(options.ticks);
