@@ -1,7 +1,6 @@
 #include "voicings/playability.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace fretwise::voicings {
 namespace {
@@ -11,13 +10,16 @@ struct Run {
   int saved;  // fingers saved: the strings it frets, less one
 };
 
+// Six strings hold at most three runs of two.
+using Runs = std::array<Run, kStrings / 2>;
+
 // The strings at `fret` grouped into runs that no open or lower-fretted string breaks; each run of
 // two or more is a barre that saves fingers.
-void AddRunsAt(const Frets& frets, int fret, std::vector<Run>& runs) {
-  int first = -1, last = -1, count = 0;
+void AddRunsAt(const Frets& frets, int fret, Runs& runs, int& count) {
+  int first = -1, last = -1, strings = 0;
   auto close = [&] {
-    if (count > 1) runs.push_back({{fret, kStrings - first, kStrings - last}, count - 1});
-    first = last = -1, count = 0;
+    if (strings > 1) runs[count++] = {{fret, kStrings - first, kStrings - last}, strings - 1};
+    first = last = -1, strings = 0;
   };
   for (int s = 0; s < kStrings; ++s) {
     const int f = frets[s];
@@ -27,7 +29,7 @@ void AddRunsAt(const Frets& frets, int fret, std::vector<Run>& runs) {
       continue;
     }
     if (first < 0) first = s;
-    last = s, ++count;
+    last = s, ++strings;
   }
   close();
 }
@@ -55,22 +57,15 @@ std::optional<Fingering> Finger(const Frets& frets, int span) {
   Fingering fingering;
   fingering.count = fretted;
   if (fretted > kMostFingers) {
-    std::vector<Run> runs;
-    for (int fret = lowest; fret <= highest; ++fret) AddRunsAt(frets, fret, runs);
-    for (const Run& run : runs) {
-      if (fingering.count <= kMostFingers) break;
+    Runs runs;
+    int count = 0;
+    for (int fret = lowest; fret <= highest; ++fret) AddRunsAt(frets, fret, runs, count);
+    for (int r = 0; r < count && fingering.count > kMostFingers; ++r) {
+      const Run& run = runs[r];
       fingering.barres[fingering.barreCount++] = run.barre;
       fingering.count -= run.saved;
     }
     if (fingering.count > kMostFingers) return std::nullopt;
-    // Lowest fret first; three at most, so a plain exchange sort.
-    for (int i = 0; i < fingering.barreCount; ++i) {
-      for (int j = i + 1; j < fingering.barreCount; ++j) {
-        if (fingering.barres[j].fret < fingering.barres[i].fret) {
-          std::swap(fingering.barres[i], fingering.barres[j]);
-        }
-      }
-    }
   }
 
   // Number the fingers up the neck, then from string 6 across; a barre's strings share one.

@@ -8,48 +8,52 @@ namespace fretwise::voicings {
 namespace {
 
 // Points, fitted so that the voicings players write down rank near the top.
-constexpr int kPerFinger = 0;
+constexpr int kPerFinger = 3;
+constexpr int kPerBarre = 6;
 constexpr int kPerFretOfStretch = 4;
-constexpr int kPerBarre = 3;
 constexpr int kPerFretOfPosition = 1;
-constexpr int kPerFretAbove11 = 10;     // the same shapes sound an octave lower below fret 12
-constexpr int kPerInnerMute = 15;
+constexpr int kPerFretAbove11 = 10;  // the same shapes sound an octave lower below fret 12
+constexpr int kPerInnerMute = 21;
 constexpr int kPerSilentString = 2;
-constexpr int kPerStringUnderFour = 3;  // three strings or fewer sound thin
-constexpr int kBassNotRoot = 21;
-constexpr int kPerOmittedTone = 3;
+constexpr int kPerFillableString = 6;
+constexpr int kPerStringUnderFour = 18;  // three strings or fewer sound thin
 constexpr int kPerOpenString = 3;
-constexpr int kPerOpenStringUpTheNeck = 8;  // an open string beside frets 5 and up
+constexpr int kPerOpenStringUpTheNeck = 9;  // an open string beside frets 5 and up
+constexpr int kBassNotRoot = 27;
+constexpr int kPerOmittedTone = 3;
 
 }  // namespace
 
-int Score(const Frets& frets, const Fingering& fingering, const Tuning& tuning, int root,
-          int omitted) {
-  int lowest = kHighestFret + 1, highest = 0, silent = 0, innerMutes = 0, open = 0;
-  int bass = 1 << 30;
-  int firstSounding = -1, lastSounding = -1;
+Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tuning, int root) {
+  Traits t;
+  t.fingers = fingering.count;
+  t.barres = fingering.barreCount;
+  int lowest = kHighestFret + 1, bass = 1 << 30, first = -1, last = -1;
   for (int s = 0; s < kStrings; ++s) {
-    if (frets[s] == kMuted) {
-      ++silent;
+    const int f = frets[s];
+    if (f == kMuted) {
+      ++t.silent;
       continue;
     }
-    if (firstSounding < 0) firstSounding = s;
-    lastSounding = s;
-    bass = std::min(bass, tuning[s] + frets[s]);
-    if (frets[s] == 0) ++open;
-    if (frets[s] > 0) lowest = std::min(lowest, frets[s]), highest = std::max(highest, frets[s]);
+    if (first < 0) first = s;
+    last = s;
+    bass = std::min(bass, tuning[s] + f);
+    if (f == 0) ++t.open;
+    if (f > 0) lowest = std::min(lowest, f), t.highest = std::max(t.highest, f);
   }
-  for (int s = firstSounding; s <= lastSounding; ++s) innerMutes += frets[s] == kMuted;
-  const bool fretted = highest >= lowest;
-  const int stretch = fretted ? highest - lowest : 0;
-  const int position = fretted ? lowest : 0;
-  return kPerFinger * fingering.count + kPerFretOfStretch * stretch +
-         kPerBarre * fingering.barreCount + kPerFretOfPosition * position +
-         kPerFretAbove11 * std::max(0, position - 11) + kPerInnerMute * innerMutes +
-         kPerSilentString * silent + kPerStringUnderFour * std::max(0, silent - 2) +
-         (root >= 0 && chords::PitchClass(bass) != root ? kBassNotRoot : 0) +
-         kPerOmittedTone * omitted + kPerOpenString * open +
-         (highest >= 5 ? kPerOpenStringUpTheNeck * open : 0);
+  for (int s = first + 1; s < last; ++s) t.innerMutes += frets[s] == kMuted;
+  if (t.highest > 0) t.stretch = t.highest - lowest, t.position = lowest;
+  t.bassNotRoot = root >= 0 && chords::PitchClass(bass) != root;
+  return t;
+}
+
+int Score(const Traits& t) {
+  return kPerFinger * t.fingers + kPerBarre * t.barres + kPerFretOfStretch * t.stretch +
+         kPerFretOfPosition * t.position + kPerFretAbove11 * std::max(0, t.position - 11) +
+         kPerInnerMute * t.innerMutes + kPerSilentString * t.silent +
+         kPerFillableString * t.fillable + kPerStringUnderFour * std::max(0, t.silent - 2) +
+         kPerOpenString * t.open + (t.highest >= 5 ? kPerOpenStringUpTheNeck * t.open : 0) +
+         (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedTone * t.omitted;
 }
 
 }  // namespace fretwise::voicings

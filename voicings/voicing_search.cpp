@@ -12,93 +12,123 @@ using chords::Bit;
 using chords::PitchClass;
 using chords::PitchClassSet;
 
-// What each string and fret contributes to the query: a bit of the asked pitches (exact mode) or
-// of the pitch classes (chord mode); 0 for a fret that sounds nothing asked.
+// What each string and fret contributes: a bit of the asked pitches (exact mode) or of the pitch
+// classes (chord mode); 0 for a fret that sounds nothing asked. Twelve bits at most.
 using Bits = std::uint16_t;
-using FretBits = std::array<std::array<Bits, kHighestFret + 1>, kStrings>;
+inline constexpr int kBitSets = 1 << 12;
+inline constexpr std::int8_t kRejected = -1;
+
+struct Query {
+  std::array<std::array<Bits, kHighestFret + 1>, kStrings> bits{};
+  Bits required = 0;
+  // For each set of bits a voicing sounds: how many chord tones it leaves out, or kRejected.
+  std::array<std::int8_t, kBitSets> omitted{};
+  int bass = -1;  // the pitch class that must sound lowest, or -1
+  int root = -1;  // the pitch class the ranking prefers lowest, or -1
+};
 
 struct Option {
   int fret;
   Bits bit;
 };
 
-// `accept(have, lowest pitch)` gives the number of chord tones left out, or -1 to reject.
 // Walks the strings within one position of the hand: frets window..window+span-1 and the open
 // strings, with the lowest fretted fret equal to `window` so that no voicing is found twice.
-template <class Accept>
 class Walker {
  public:
-  Walker(const FretBits& bits, Bits required, const SearchOptions& options, int root,
-         Accept accept)
-      : bits_(bits), required_(required), options_(options), root_(root), accept_(accept) {}
+  Walker(const Query& query, const SearchOptions& options) : q_(query), options_(options) {}
 
   std::vector<Voicing> Run() {
+    found_.reserve(1024);
     for (window_ = 0; window_ <= kHighestFret; ++window_) {
-      const int top = window_ == 0 ? 0 : std::min(kHighestFret, window_ + options_.span - 1);
-      reach_[kStrings] = 0;
-      for (int s = kStrings - 1; s >= 0; --s) {
-        int n = 0;
-        choices_[s][n++] = {kMuted, 0};
-        if (bits_[s][0]) choices_[s][n++] = {0, bits_[s][0]};
-        for (int f = std::max(1, window_); f <= top; ++f) {
-          if (bits_[s][f]) choices_[s][n++] = {f, bits_[s][f]};
-        }
-        counts_[s] = n;
-        reach_[s] = reach_[s + 1];
-        for (int i = 0; i < n; ++i) reach_[s] |= choices_[s][i].bit;
-      }
-      if ((reach_[0] & required_) == required_) Walk(0, 0, window_ == 0);
+      if (Prepare()) Walk(0, 0, window_ == 0, 1 << 30);
     }
-    std::sort(found_.begin(), found_.end(), [](const Voicing& a, const Voicing& b) {
-      return a.score != b.score ? a.score < b.score : a.frets < b.frets;
-    });
+    Sort();
     return std::move(found_);
   }
 
  private:
-  void Walk(int s, Bits have, bool reachedWindow) {
-    if (((have | reach_[s]) & required_) != required_) return;
+  // A stable counting sort by score: scores are small, the lists long.
+  void Sort() {
+    int most = 0;
+    for (const Voicing& v : found_) most = std::max(most, v.score);
+    std::vector<int> start(most + 2, 0);
+    for (const Voicing& v : found_) ++start[v.score + 1];
+    for (int i = 1; i <= most + 1; ++i) start[i] += start[i - 1];
+    std::vector<Voicing> sorted(found_.size());
+    for (const Voicing& v : found_) sorted[start[v.score]++] = v;
+    found_ = std::move(sorted);
+  }
+
+  // The choices of each string in this window; false when the window cannot sound the chord.
+  bool Prepare() {
+    const int top = window_ == 0 ? 0 : std::min(kHighestFret, window_ + options_.span - 1);
+    reach_[kStrings] = 0;
+    windowReach_[kStrings] = false;
+    for (int s = kStrings - 1; s >= 0; --s) {
+      int n = 0;
+      choices_[s][n++] = {kMuted, 0};
+      if (q_.bits[s][0]) choices_[s][n++] = {0, q_.bits[s][0]};
+      for (int f = std::max(1, window_); f <= top; ++f) {
+        if (q_.bits[s][f]) choices_[s][n++] = {f, q_.bits[s][f]};
+      }
+      counts_[s] = n;
+      reach_[s] = reach_[s + 1];
+      for (int i = 0; i < n; ++i) reach_[s] |= choices_[s][i].bit;
+      windowReach_[s] = windowReach_[s + 1] || (window_ > 0 && q_.bits[s][window_]);
+    }
+    return (reach_[0] & q_.required) == q_.required;
+  }
+
+  void Walk(int s, Bits have, bool reachedWindow, int bass) {
+    if (((have | reach_[s]) & q_.required) != q_.required) return;
+    if (!reachedWindow && !windowReach_[s]) return;
     if (s == kStrings) {
-      if (reachedWindow) Leaf(have);
+      Leaf(have, bass);
       return;
     }
     for (int i = 0; i < counts_[s]; ++i) {
-      frets_[s] = choices_[s][i].fret;
-      Walk(s + 1, have | choices_[s][i].bit, reachedWindow || frets_[s] == window_);
+      const int fret = choices_[s][i].fret;
+      frets_[s] = fret;
+      const int pitch = fret == kMuted ? 1 << 30 : options_.tuning[s] + fret;
+      Walk(s + 1, have | choices_[s][i].bit, reachedWindow || fret == window_,
+           std::min(bass, pitch));
     }
   }
 
-  void Leaf(Bits have) {
-    int bass = 1 << 30;
-    for (int s = 0; s < kStrings; ++s) {
-      if (frets_[s] != kMuted) bass = std::min(bass, options_.tuning[s] + frets_[s]);
-    }
-    const int omitted = accept_(have, bass);
-    if (omitted < 0) return;
+  void Leaf(Bits have, int bass) {
+    const int omitted = q_.omitted[have];
+    if (omitted == kRejected || (q_.bass >= 0 && PitchClass(bass) != q_.bass)) return;
     const auto fingering = Finger(frets_, options_.span);
     if (!fingering) return;
-    found_.push_back(
-        {frets_, *fingering, Score(frets_, *fingering, options_.tuning, root_, omitted)});
+    Traits traits = TraitsOf(frets_, *fingering, options_.tuning, q_.root);
+    traits.omitted = omitted;
+    // Muted strings above the bass that this hand position could have sounded.
+    bool aboveBass = false;
+    for (int s = 0; s < kStrings; ++s) {
+      if (frets_[s] != kMuted) {
+        aboveBass = true;
+      } else if (aboveBass && counts_[s] > 1) {
+        ++traits.fillable;
+      }
+    }
+    found_.push_back({frets_, *fingering, Score(traits)});
   }
 
-  const FretBits& bits_;
-  const Bits required_;
+  const Query& q_;
   const SearchOptions& options_;
-  const int root_;
-  Accept accept_;
   int window_ = 0;
   std::array<std::array<Option, kMostSpan + 2>, kStrings> choices_{};
   std::array<int, kStrings> counts_{};
   std::array<Bits, kStrings + 1> reach_{};
+  std::array<bool, kStrings + 1> windowReach_{};
   Frets frets_{};
   std::vector<Voicing> found_;
 };
 
-template <class Accept>
-std::vector<Voicing> Search(const FretBits& bits, Bits required, const SearchOptions& options,
-                            int root, Accept accept) {
+std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
   if (options.span < kFewestSpan || options.span > kMostSpan) return {};
-  return Walker<Accept>(bits, required, options, root, accept).Run();
+  return Walker(query, options).Run();
 }
 
 }  // namespace
@@ -117,17 +147,19 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
   asked.erase(std::unique(asked.begin(), asked.end()), asked.end());
   if (asked.empty() || int(asked.size()) > kStrings) return {};
 
-  FretBits bits{};
+  Query query;
   for (int s = 0; s < kStrings; ++s) {
     for (int f = 0; f <= kHighestFret; ++f) {
       const auto at = std::find(asked.begin(), asked.end(), options.tuning[s] + f);
-      if (at != asked.end()) bits[s][f] = Bits(1u << (at - asked.begin()));
+      if (at != asked.end()) query.bits[s][f] = Bits(1u << (at - asked.begin()));
     }
   }
-  const Bits all = Bits((1u << asked.size()) - 1);
+  query.required = Bits((1u << asked.size()) - 1);
+  query.omitted.fill(kRejected);
+  query.omitted[query.required] = 0;
   const auto names = chords::NameSymbols(asked);
-  const int root = names.empty() ? -1 : names.front().root;
-  return Search(bits, all, options, root, [all](Bits have, int) { return have == all ? 0 : -1; });
+  query.root = names.empty() ? -1 : names.front().root;
+  return Search(query, options);
 }
 
 std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
@@ -136,25 +168,31 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
   const PitchClassSet tones = chord.Tones();
   const bool slash = chord.bass != chords::kNoBass;
   const PitchClassSet bassBit = slash ? Bit(chord.bass) : 0;
+  const PitchClassSet allowed = tones | bassBit;
   // A slash bass outside the chord is an added note, not one of its tones.
   const PitchClassSet added = bassBit & ~tones;
 
-  FretBits bits{};
+  Query query;
   for (int s = 0; s < kStrings; ++s) {
     for (int f = 0; f <= kHighestFret; ++f) {
       const PitchClassSet bit = Bit(PitchClass(options.tuning[s] + f));
-      if (bit & (tones | bassBit)) bits[s][f] = bit;
+      if (bit & allowed) query.bits[s][f] = bit;
     }
   }
-  const Bits required = chords::TransposeUp(RequiredTones(quality), chord.root) | bassBit;
-  auto accept = [&](Bits have, int bass) {
-    if (slash && PitchClass(bass) != chord.bass) return -1;
-    const PitchClassSet intervals = chords::Transpose(have & ~added, chord.root);
-    if (!chords::Sounds(quality, intervals)) return -1;
-    return chords::Count(quality.tones & ~intervals);
-  };
+  query.required = chords::TransposeUp(RequiredTones(quality), chord.root) | bassBit;
+  query.omitted.fill(kRejected);
+  // Every subset of the allowed pitch classes, walked as submasks.
+  for (unsigned have = allowed;; have = (have - 1) & allowed) {
+    const PitchClassSet intervals = chords::Transpose(PitchClassSet(have & ~added), chord.root);
+    if ((have & query.required) == query.required && chords::Sounds(quality, intervals)) {
+      query.omitted[have] = std::int8_t(chords::Count(quality.tones & ~intervals));
+    }
+    if (have == 0) break;
+  }
+  query.bass = slash ? chord.bass : -1;
   // The slash bass, else the root, is the bass a player looks for.
-  return Search(bits, required, options, slash ? chord.bass : chord.root, accept);
+  query.root = slash ? chord.bass : chord.root;
+  return Search(query, options);
 }
 
 }  // namespace fretwise::voicings
