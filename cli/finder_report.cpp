@@ -34,9 +34,10 @@ QJsonObject BarreJson(const voicings::Barre& b) {
 
 QJsonObject VoicingJson(const Voicing& v, const voicings::Tuning& tuning) {
   QJsonArray frets, fingers, barres;
+  const voicings::Frets numbers = voicings::FingerNumbers(v.frets, v.fingering);
   for (int s = 0; s < voicings::kStrings; ++s) {
     frets.append(v.frets[s]);
-    fingers.append(v.fingering.fingers[s]);
+    fingers.append(numbers[s]);
   }
   for (int b = 0; b < v.fingering.barreCount; ++b) barres.append(BarreJson(v.fingering.barres[b]));
   const std::vector<int> pitches = voicings::Pitches(v.frets, tuning);
@@ -68,7 +69,7 @@ QJsonObject QueryJson(const FinderQuery& query) {
 }
 
 // "x 3 2 0 1 0": frets, or fingers, string 6 first.
-std::string Row(const voicings::Frets& frets, const std::array<int, 6>& shown) {
+std::string Row(const voicings::Frets& frets, const voicings::Frets& shown) {
   std::string row;
   for (int s = 0; s < voicings::kStrings; ++s) {
     if (s > 0) row += ' ';
@@ -79,7 +80,7 @@ std::string Row(const voicings::Frets& frets, const std::array<int, 6>& shown) {
 
 std::string VoicingLine(int rank, const Voicing& v, const voicings::Tuning& tuning) {
   std::string line = std::to_string(rank) + ": " + Row(v.frets, v.frets) + "  fingers " +
-                     Row(v.frets, v.fingering.fingers);
+                     Row(v.frets, voicings::FingerNumbers(v.frets, v.fingering));
   for (int b = 0; b < v.fingering.barreCount; ++b) {
     const voicings::Barre& barre = v.fingering.barres[b];
     line += " barre " + std::to_string(barre.fret) + " (" + std::to_string(barre.fromString) +

@@ -9,7 +9,7 @@
 namespace fretwise::voicings {
 namespace {
 
-std::string Row(const Frets& frets, const std::array<int, kStrings>& shown) {
+std::string Row(const Frets& frets, const Frets& shown) {
   std::string row;
   for (int s = 0; s < kStrings; ++s) {
     row += (s ? " " : "") + (frets[s] == kMuted ? std::string("x") : std::to_string(shown[s]));
@@ -43,7 +43,7 @@ TEST(Playability, FingersAndBarres) {
     const auto fingering = Finger(row.frets, kDefaultSpan);
     ASSERT_EQ(fingering.has_value(), row.fingers != nullptr);
     if (!fingering) continue;
-    EXPECT_EQ(Row(row.frets, fingering->fingers), row.fingers);
+    EXPECT_EQ(Row(row.frets, FingerNumbers(row.frets, *fingering)), row.fingers);
     EXPECT_EQ(fingering->barreCount, row.barres);
   }
   EXPECT_TRUE(Finger({-1, 1, 2, 3, 5, 0}, 5));
@@ -54,14 +54,15 @@ TEST(Playability, FingersAndBarres) {
 // The rule, checked on a fingering as a player would: the span, two strings sounding, at most four
 // fingers, and each finger on one fret with nothing open or lower under it.
 void ExpectPlayableAsFingered(const Frets& frets, const Fingering& fingering, int span) {
+  const Frets fingers = FingerNumbers(frets, fingering);
   int lowest = kHighestFret + 1, highest = 0, sounding = 0, most = 0;
   for (int s = 0; s < kStrings; ++s) {
     sounding += frets[s] != kMuted;
-    if (frets[s] > 0) lowest = std::min(lowest, frets[s]), highest = std::max(highest, frets[s]);
-    ASSERT_EQ(fingering.fingers[s] > 0, frets[s] > 0);
-    most = std::max(most, fingering.fingers[s]);
+    if (frets[s] > 0) lowest = std::min<int>(lowest, frets[s]), highest = std::max<int>(highest, frets[s]);
+    ASSERT_EQ(fingers[s] > 0, frets[s] > 0);
+    most = std::max<int>(most, fingers[s]);
     for (int t = s + 1; t < kStrings && frets[s] > 0; ++t) {
-      if (fingering.fingers[t] != fingering.fingers[s]) continue;
+      if (fingers[t] != fingers[s]) continue;
       ASSERT_EQ(frets[t], frets[s]);
       for (int u = s + 1; u < t; ++u) ASSERT_TRUE(frets[u] == kMuted || frets[u] >= frets[s]);
     }

@@ -18,7 +18,8 @@ using Runs = std::array<Run, kStrings / 2>;
 void AddRunsAt(const Frets& frets, int fret, Runs& runs, int& count) {
   int first = -1, last = -1, strings = 0;
   auto close = [&] {
-    if (strings > 1) runs[count++] = {{fret, kStrings - first, kStrings - last}, strings - 1};
+    if (strings > 1) runs[count++] = {{std::int8_t(fret), std::int8_t(kStrings - first), std::int8_t(kStrings - last)},
+                       strings - 1};
     first = last = -1, strings = 0;
   };
   for (int s = 0; s < kStrings; ++s) {
@@ -67,8 +68,15 @@ std::optional<Fingering> Finger(const Frets& frets, int span) {
     }
     if (fingering.count > kMostFingers) return std::nullopt;
   }
+  return fingering;
+}
 
-  // Number the fingers up the neck, then from string 6 across; a barre's strings share one.
+Frets FingerNumbers(const Frets& frets, const Fingering& fingering) {
+  Frets fingers{};
+  int lowest = kHighestFret + 1, highest = 0;
+  for (int f : frets) {
+    if (f > 0) lowest = std::min(lowest, f), highest = std::max(highest, f);
+  }
   int next = 1;
   std::array<int, kStrings / 2> barreFinger{};
   for (int fret = lowest; fret <= highest; ++fret) {
@@ -76,14 +84,14 @@ std::optional<Fingering> Finger(const Frets& frets, int span) {
       if (frets[s] != fret) continue;
       const int barre = fingering.BarreAt(fret, kStrings - s);
       if (barre < 0) {
-        fingering.fingers[s] = next++;
+        fingers[s] = next++;
         continue;
       }
       if (barreFinger[barre] == 0) barreFinger[barre] = next++;
-      fingering.fingers[s] = barreFinger[barre];
+      fingers[s] = barreFinger[barre];
     }
   }
-  return fingering;
+  return fingers;
 }
 
 }  // namespace fretwise::voicings
