@@ -42,6 +42,7 @@ std::string BatchAnswer(const QString& line) {
   const QStringList arguments = QStringList{"fretwise-chord"} + words;
   if (!IsFinderCall(arguments)) return WindowAnswer(arguments);
   const FinderOutcome parsed = ParseFinderQuery(arguments);
+  if (!parsed.helpText.empty()) return ErrorLine("--help is not a query");
   if (!parsed.query) return ErrorLine(parsed.error);
   if (parsed.query->mode == FinderMode::kBatch) return ErrorLine("--batch does not nest");
   return Compact(FinderJson(*parsed.query));
@@ -57,6 +58,10 @@ void RunBatch(std::istream& in, std::ostream& out) {
 
 int RunFinder(const QStringList& arguments) {
   const FinderOutcome parsed = ParseFinderQuery(arguments);
+  if (!parsed.helpText.empty()) {
+    std::cout << parsed.helpText;
+    return 0;
+  }
   if (!parsed.query) {
     std::cerr << "fretwise-chord: " << parsed.error << "\n";
     return kUsageError;

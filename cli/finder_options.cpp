@@ -141,9 +141,16 @@ FinderOutcome ParseFinderQuery(const QStringList& arguments) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const Options o;
   parser.addOptions({o.voicings, o.chord, o.name, o.batch, o.json, o.max, o.span, o.tuning});
+  const QCommandLineOption help({"h", "help"}, "Shows this help.");
+  parser.addOption(help);
+  parser.addPositionalArgument("NOTE", "A pitch from C0 to B8.", "[NOTE...]");
   FinderOutcome outcome;
   if (!parser.parse(arguments)) {
     outcome.error = Utf8(parser.errorText());
+    return outcome;
+  }
+  if (parser.isSet(help)) {
+    outcome.helpText = Utf8(parser.helpText());
     return outcome;
   }
   FinderQuery query;

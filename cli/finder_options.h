@@ -25,6 +25,7 @@ struct FinderQuery {
 struct FinderOutcome {
   std::optional<FinderQuery> query;  // empty on error
   std::string error;                 // one line naming the bad argument
+  std::string helpText;              // set when --help was asked for
 };
 
 // Whether the arguments ask for the finder (or give one of its options) rather than the window's
