@@ -13,8 +13,8 @@ struct ChordQuality {
   std::string_view suffix;  // as written after the root; "" is the major triad
   PitchClassSet tones;      // intervals above the root, bit 0 the root
   // Tones a voicing may leave out: the perfect fifth of four-tone chords and larger; in ninth
-  // chords also the third (the collection's players drop it under a ninth); the ninth and fifth of
-  // elevenths; the ninth, eleventh and fifth of thirteenths.
+  // chords also the third or the root (a player's rootless voicing), as long as four tones sound;
+  // the ninth and fifth of elevenths; the ninth, eleventh and fifth of thirteenths.
   PitchClassSet optional;
   int fewestTones;  // a voicing sounds at least this many of the tones
   // A quality players seldom write, whose notes read more easily as a triad over a bass (E/F, not
@@ -49,9 +49,9 @@ inline constexpr auto kQualities = [] {
     {"dim7",    R|m3|b5|n13,            0,          4},
     {"m7b5",    R|m3|b5|m7,             0,          4},
     {"7sus4",   R|n11|P5|m7,            P5,         3},
-    {"9",       R|n9|M3|P5|m7,          M3|P5,      4},
-    {"m9",      R|n9|m3|P5|m7,          m3|P5,      4},
-    {"maj9",    R|n9|M3|P5|M7,          M3|P5,      4},
+    {"9",       R|n9|M3|P5|m7,          R|M3|P5,    4},
+    {"m9",      R|n9|m3|P5|m7,          R|m3|P5,    4},
+    {"maj9",    R|n9|M3|P5|M7,          R|M3|P5,    4},
     {"add9",    R|n9|M3|P5,             P5,         3},
     {"madd9",   R|n9|m3|P5,             P5,         3},
     {"mmaj7",   R|m3|P5|M7,             P5,         3},
@@ -67,13 +67,13 @@ inline constexpr auto kQualities = [] {
     {"7#5",     R|M3|s5|m7,             0,          4},
     {"maj7b5",  R|M3|b5|M7,             0,          4},
     {"maj7#5",  R|M3|s5|M7,             0,          4, true},
-    {"7b9",     R|b9|M3|P5|m7,          P5,         4},
+    {"7b9",     R|b9|M3|P5|m7,          R|P5,       4},
     {"7#9",     R|m3|M3|P5|m7,          P5,         4},
     {"9b5",     R|n9|M3|b5|m7,          0,          5},
     {"9#5",     R|n9|M3|s5|m7,          0,          5},
     {"9#11",    R|n9|M3|b5|P5|m7,       n9|P5,      4},
     {"maj11",   R|n9|M3|n11|P5|M7,      n9|P5,      4},
-    {"mmaj9",   R|n9|m3|P5|M7,          P5,         4},
+    {"mmaj9",   R|n9|m3|P5|M7,          R|P5,       4},
     {"mmaj11",  R|n9|m3|n11|P5|M7,      n9|P5,      4},
     {"mmaj7b5", R|m3|b5|M7,             0,          4, true},
     {"sus2sus4",R|n9|n11|P5,            0,          4},

@@ -72,7 +72,7 @@ TEST(FinderCoverage, TheCollectionsVoicingsAndNames) {
   // Floors just below the figures reached. The one voicing no exact search lists, C9 as
   // 8 10 8 7 8 10, needs a barre over a lower-fretted string.
   EXPECT_GE(exact, int(n) - 1);
-  EXPECT_GE(Share(bySymbol, n), 97.9);
+  EXPECT_GE(Share(bySymbol, n), 98.3);
   EXPECT_GE(Share(named, n), 98.0);
   EXPECT_GE(Share(namedFirst, n), 83.0);
   EXPECT_GE(Share(topTen, n), 61.0);
