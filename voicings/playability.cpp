@@ -46,6 +46,12 @@ int Fingering::BarreAt(int fret, int stringNumber) const {
 }
 
 std::optional<Fingering> Finger(const Frets& frets, int span) {
+  Fingering fingering;
+  if (!FingerInto(frets, span, fingering)) return std::nullopt;
+  return fingering;
+}
+
+bool FingerInto(const Frets& frets, int span, Fingering& fingering) {
   int sounding = 0, fretted = 0, lowest = kHighestFret + 1, highest = 0;
   for (int f : frets) {
     if (f == kMuted) continue;
@@ -53,10 +59,10 @@ std::optional<Fingering> Finger(const Frets& frets, int span) {
     if (f == 0) continue;
     ++fretted, lowest = std::min(lowest, f), highest = std::max(highest, f);
   }
-  if (sounding < 2 || (fretted > 0 && highest - lowest >= span)) return std::nullopt;
+  if (sounding < 2 || (fretted > 0 && highest - lowest >= span)) return false;
 
-  Fingering fingering;
-  fingering.count = fretted;
+  fingering.count = std::int8_t(fretted);
+  fingering.barreCount = 0;
   if (fretted > kMostFingers) {
     Runs runs;
     int count = 0;
@@ -66,9 +72,9 @@ std::optional<Fingering> Finger(const Frets& frets, int span) {
       fingering.barres[fingering.barreCount++] = run.barre;
       fingering.count -= run.saved;
     }
-    if (fingering.count > kMostFingers) return std::nullopt;
+    if (fingering.count > kMostFingers) return false;
   }
-  return fingering;
+  return true;
 }
 
 Frets FingerNumbers(const Frets& frets, const Fingering& fingering) {

@@ -38,6 +38,10 @@ struct Fingering {
 // The fingering, or nothing when the voicing is not playable.
 std::optional<Fingering> Finger(const Frets& frets, int span);
 
+// The same into `fingering` (left in an unspecified state when this gives false), for the search,
+// which writes each voicing once, in place.
+bool FingerInto(const Frets& frets, int span, Fingering& fingering);
+
 // Which finger frets each string, string 6 first: 0 for an open or muted string, else 1 (index) to
 // 4 (little), numbered up the neck and then from string 6 across; a barre's strings share one.
 Frets FingerNumbers(const Frets& frets, const Fingering& fingering);

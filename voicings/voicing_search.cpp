@@ -99,9 +99,13 @@ class Walker {
   void Leaf(Bits have, int bass) {
     const int omitted = q_.omitted[have];
     if (omitted == kRejected || (q_.bass >= 0 && PitchClass(bass) != q_.bass)) return;
-    const auto fingering = Finger(frets_, options_.span);
-    if (!fingering) return;
-    Traits traits = TraitsOf(frets_, *fingering, options_.tuning, q_.root);
+    Voicing& voicing = found_.emplace_back();
+    if (!FingerInto(frets_, options_.span, voicing.fingering)) {
+      found_.pop_back();
+      return;
+    }
+    voicing.frets = frets_;
+    Traits traits = TraitsOf(frets_, voicing.fingering, options_.tuning, q_.root);
     traits.omitted = omitted;
     // Muted strings above the bass that this hand position could have sounded.
     bool aboveBass = false;
@@ -112,7 +116,7 @@ class Walker {
         ++traits.fillable;
       }
     }
-    found_.push_back({frets_, *fingering, Score(traits)});
+    voicing.score = Score(traits);
   }
 
   const Query& q_;
