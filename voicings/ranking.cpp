@@ -16,7 +16,7 @@ constexpr int kPerFretAbove11 = 10;  // the same shapes sound an octave lower be
 constexpr int kPerInnerMute = 21;
 constexpr int kPerSilentString = 2;
 constexpr int kPerFillableString = 6;
-constexpr int kPerStringUnderFour = 18;  // three strings or fewer sound thin
+constexpr int kPerThinString = 18;
 constexpr int kPerOpenString = 3;
 constexpr int kPerOpenStringUpTheNeck = 9;  // an open string beside frets 5 and up
 constexpr int kBassNotRoot = 27;
@@ -51,7 +51,7 @@ int Score(const Traits& t) {
   return kPerFinger * t.fingers + kPerBarre * t.barres + kPerFretOfStretch * t.stretch +
          kPerFretOfPosition * t.position + kPerFretAbove11 * std::max(0, t.position - 11) +
          kPerInnerMute * t.innerMutes + kPerSilentString * t.silent +
-         kPerFillableString * t.fillable + kPerStringUnderFour * std::max(0, t.silent - 2) +
+         kPerFillableString * t.fillable + kPerThinString * t.thin +
          kPerOpenString * t.open + (t.highest >= 5 ? kPerOpenStringUpTheNeck * t.open : 0) +
          (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedTone * t.omitted;
 }

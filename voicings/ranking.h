@@ -18,6 +18,7 @@ struct Traits {
   bool bassNotRoot = false;
   int omitted = 0;      // chord tones left out
   int fillable = 0;     // muted strings above the bass that could sound a wanted note in reach
+  int thin = 0;         // strings short of a full sound: four, or one more than a power chord's two
 };
 
 // `root` is the pitch class the bass should have, or -1 when any will do.

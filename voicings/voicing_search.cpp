@@ -25,6 +25,7 @@ struct Query {
   std::array<std::int8_t, kBitSets> omitted{};
   int bass = -1;  // the pitch class that must sound lowest, or -1
   int root = -1;  // the pitch class the ranking prefers lowest, or -1
+  int fullSound = 4;  // strings a voicing sounds before it stops sounding thin
 };
 
 struct Option {
@@ -107,6 +108,7 @@ class Walker {
     voicing.frets = frets_;
     Traits traits = TraitsOf(frets_, voicing.fingering, options_.tuning, q_.root);
     traits.omitted = omitted;
+    traits.thin = std::max(0, q_.fullSound - (kStrings - traits.silent));
     // Muted strings above the bass that this hand position could have sounded.
     bool aboveBass = false;
     for (int s = 0; s < kStrings; ++s) {
@@ -193,6 +195,8 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
     }
     if (have == 0) break;
   }
+  // A power chord sounds full on three strings.
+  query.fullSound = std::min(4, chords::Count(tones | bassBit) + 1);
   query.bass = slash ? chord.bass : -1;
   // The slash bass, else the root, is the bass a player looks for.
   query.root = slash ? chord.bass : chord.root;
