@@ -9,14 +9,14 @@ namespace {
 
 // Points, fitted so that the voicings players write down rank near the top.
 constexpr int kPerFinger = 3;
-constexpr int kPerBarre = 6;
+constexpr int kPerBarre = 7;
 constexpr int kPerFretOfStretch = 4;
 constexpr int kPerFretOfPosition = 1;
 constexpr int kPerFretAbove11 = 10;  // the same shapes sound an octave lower below fret 12
-constexpr int kPerInnerMute = 21;
+constexpr int kPerInnerMute = 18;
 constexpr int kPerSilentString = 2;
-constexpr int kPerFillableString = 6;
-constexpr int kPerThinString = 18;
+constexpr int kPerFillableString = 7;
+constexpr int kPerThinString = 21;
 constexpr int kPerOpenString = 3;
 constexpr int kPerOpenStringUpTheNeck = 9;  // an open string beside frets 5 and up
 constexpr int kBassNotRoot = 27;
