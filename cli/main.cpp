@@ -3,8 +3,10 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/batch.h"
 #include "cli/chord_modules.h"
 #include "cli/chord_options.h"
+#include "cli/finder_options.h"
 #include "cli/one_line.h"
 #include "cli/report.h"
 
@@ -74,10 +76,13 @@ int main(int argc, char** argv) {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
   QCoreApplication::setApplicationName("fretwise-chord");
+  if (cli::IsFinderCall(QCoreApplication::arguments())) {
+    return cli::RunFinder(QCoreApplication::arguments());
+  }
 
   const cli::ParseOutcome parsed = cli::ParseChordOptions(QCoreApplication::arguments());
   if (parsed.help) {
-    std::cout << parsed.helpText;
+    std::cout << parsed.helpText << cli::FinderHelpText();
     return 0;
   }
   if (!parsed.options) {
@@ -97,7 +102,8 @@ int main(int argc, char** argv) {
   const bool noNotes = options.ticks.Count() == 0;
   const int max = noNotes ? 1 : options.maxCandidates.value_or(1 << 30);
   const CandidateList list = ListCandidates(options.ticks, max);
-  std::cout << (options.json ? cli::JsonReport(options.ticks, list) : cli::TextReport(list));
+  std::cout << (options.json ? cli::JsonReport(options.ticks, list)
+                             : cli::TextReport(options.ticks, list));
   if (noNotes && !options.json) std::cout << "No notes: every candidate is this same empty one.\n";
   if (!options.play) return 0;
   std::cout.flush();

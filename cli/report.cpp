@@ -5,6 +5,7 @@
 #include <QJsonObject>
 
 #include "app/utf8.h"
+#include "chords/chord_namer.h"
 #include "fingering/fret_table.h"
 #include "notes/note_token.h"
 
@@ -18,10 +19,21 @@ std::string StringMark(const StringCell& cell) {
   return std::string{cell[1], cell[2]};
 }
 
+// The best name of the ticked notes, or nothing.
+std::optional<std::string> ChordName(const TickSet& ticks) {
+  std::vector<int> pitches;
+  for (int slot : kScanOrder) {
+    if (ticks.IsTicked(slot)) pitches.push_back(kLowestMidi + TokenCode(kSlots[slot].token));
+  }
+  const auto names = chords::NameChord(pitches);
+  if (names.empty()) return std::nullopt;
+  return names.front();
+}
+
 }  // namespace
 
-std::string TextReport(const CandidateList& list) {
-  std::string out;
+std::string TextReport(const TickSet& ticks, const CandidateList& list) {
+  std::string out = "Chord: " + ChordName(ticks).value_or("(none)") + "\n";
   int number = 0;
   for (const Candidate& c : list.candidates) {
     out += "Candidate " + std::to_string(++number) + ": frets " + std::to_string(c.windowStart) +
@@ -63,8 +75,10 @@ std::string JsonReport(const TickSet& ticks, const CandidateList& list) {
         {"soundFiles", files},
     });
   }
+  const auto name = ChordName(ticks);
   const QJsonObject root{
       {"notes", notes},
+      {"name", name ? QJsonValue(Utf8(*name)) : QJsonValue()},
       {"candidates", candidates},
       {"message", list.message ? QJsonValue(Utf8(*list.message)) : QJsonValue()},
   };

@@ -7,10 +7,12 @@
 
 namespace fretwise::cli {
 
-// For people: one block per candidate, the message last.
-std::string TextReport(const CandidateList& list);
+// For people: the chord's name ("Chord: C/E", or "Chord: (none)"), one block per candidate, the
+// message last.
+std::string TextReport(const TickSet& ticks, const CandidateList& list);
 
-// For scripts: {"notes":[...],"candidates":[...],"message":...}, UTF-8, one line.
+// For scripts: {"notes":[...],"name":...,"candidates":[...],"message":...}, UTF-8, one line; the
+// name is null when the notes make no chord.
 std::string JsonReport(const TickSet& ticks, const CandidateList& list);
 
 }  // namespace fretwise::cli

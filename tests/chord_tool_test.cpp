@@ -97,6 +97,7 @@ TEST(ChordToolText, BlocksForPeople) {
   const ToolRun run = Chord({"C4", "E4", "G4", "--max", "2"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.toStdString(),
+            "Chord: C\n"
             "Candidate 1: frets 8-12\n"
             "  strings 6-1: x x 10 9 8 x\n"
             "  sound files: 4\\C2.wav 3\\E2.wav 2\\G2.wav\n"
@@ -106,7 +107,8 @@ TEST(ChordToolText, BlocksForPeople) {
   EXPECT_TRUE(run.err.isEmpty());
 
   const ToolRun tuned = Chord({"C#2", "G3"});
-  EXPECT_EQ(tuned.out.split('\n').mid(0, 4).join('\n').toStdString(),
+  EXPECT_EQ(tuned.out.split('\n').mid(0, 5).join('\n').toStdString(),
+            "Chord: (none)\n"
             "Candidate 1: frets 0-4\n"
             "  strings 6-1: 1 x x 0 x x\n"
             "  string 6 tuned down to C\n"
@@ -162,7 +164,7 @@ TEST(ChordToolPlay, SoundsTheFirstCandidateAndWaitsUntilItHasSounded) {
   const ToolRun run = Play({"--max", "1", "C4", "E4", "G4"}, FRETWISE_BUILD_DIR, "dummy");
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-  EXPECT_TRUE(run.out.startsWith("Candidate 1: frets 8-12\n")) << run.out.toStdString();
+  EXPECT_TRUE(run.out.startsWith("Chord: C\nCandidate 1: frets 8-12\n")) << run.out.toStdString();
   EXPECT_GE(timer.elapsed(), 1500);  // the notes sound for about two seconds
 }
 

@@ -1,0 +1,20 @@
+// Names for a set of sounding pitches.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "chords/chord_symbol.h"
+
+namespace fretwise::chords {
+
+// Every symbol whose chord the pitches (MIDI numbers, any order) sound, best first: a root in the
+// bass before an inversion, fewer left-out tones, the plainer quality, and a bass outside the chord
+// (C/F) last. The lowest pitch, when it is not the root, becomes the slash bass. Roots are spelled
+// as players write the key (Bb, not A#; C#m, not Dbm). Empty when nothing fits.
+std::vector<ChordSymbol> NameSymbols(std::span<const int> midis);
+
+std::vector<std::string> NameChord(std::span<const int> midis);
+
+}  // namespace fretwise::chords

@@ -1,0 +1,40 @@
+// The chord finder's command line: --voicings, --chord, --name and --batch.
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chords/chord_symbol.h"
+#include "voicings/voicing_search.h"
+
+namespace fretwise::cli {
+
+enum class FinderMode { kVoicings, kChord, kName, kBatch };
+
+struct FinderQuery {
+  FinderMode mode = FinderMode::kVoicings;
+  std::vector<int> pitches;  // MIDI numbers, as given (--voicings, --name)
+  chords::ChordSymbol chord; // --chord
+  bool json = false;
+  std::optional<int> max;    // all when empty
+  voicings::SearchOptions search;
+};
+
+struct FinderOutcome {
+  std::optional<FinderQuery> query;  // empty on error
+  std::string error;                 // one line naming the bad argument
+  std::string helpText;              // set when --help was asked for
+};
+
+// Whether the arguments ask for the finder (or give one of its options) rather than the window's
+// search. The first argument is the program's name.
+bool IsFinderCall(const QStringList& arguments);
+
+FinderOutcome ParseFinderQuery(const QStringList& arguments);
+
+// The finder's options for the tool's --help.
+std::string FinderHelpText();
+
+}  // namespace fretwise::cli

@@ -1,0 +1,126 @@
+// Chord symbols as players write them, and the names the finder gives a set of pitches.
+#include <gtest/gtest.h>
+
+#include "chords/chord_namer.h"
+
+namespace fretwise::chords {
+namespace {
+
+// The pitch classes of a symbol as note names from its root: "C E G Bb".
+std::string Spelled(const ChordSymbol& symbol) {
+  std::string text;
+  for (int step = 0; step < 12; ++step) {
+    const int pitchClass = (symbol.root + step) % 12;
+    if (symbol.Tones() & Bit(pitchClass)) {
+      text += (text.empty() ? "" : " ") +
+              NoteAbove(symbol.rootName, pitchClass, RaisesFifth(kQualities[symbol.quality]));
+    }
+  }
+  return text;
+}
+
+struct Spelling {
+  const char* symbol;
+  const char* tones;
+};
+
+TEST(ChordSymbol, QualitiesAndSynonymsSoundTheirTones) {
+  const Spelling rows[] = {
+      {"C", "C E G"},           {"Cm", "C Eb G"},          {"Cmin", "C Eb G"},
+      {"C-", "C Eb G"},         {"Cdim", "C Eb Gb"},       {"C\u00B0", "C Eb Gb"},
+      {"Cdim7", "C Eb Gb A"},   {"Caug", "C E G#"},        {"C+", "C E G#"},
+      {"C5", "C G"},            {"C6", "C E G A"},         {"Cm6", "C Eb G A"},
+      {"C69", "C D E G A"},     {"Cm69", "C D Eb G A"},    {"C7", "C E G Bb"},
+      {"Cm7", "C Eb G Bb"},     {"C-7", "C Eb G Bb"},      {"Cmaj7", "C E G B"},
+      {"CM7", "C E G B"},       {"C\u0394", "C E G B"},    {"Cmmaj7", "C Eb G B"},
+      {"Cm7b5", "C Eb Gb Bb"},  {"C\u00F8", "C Eb Gb Bb"}, {"C7b5", "C E Gb Bb"},
+      {"C7#5", "C E G# Bb"},    {"Caug7", "C E G# Bb"},    {"Cmaj7b5", "C E Gb B"},
+      {"Cmaj7#5", "C E G# B"},  {"Csus2", "C D G"},        {"Csus4", "C F G"},
+      {"Csus", "C F G"},        {"C7sus4", "C F G Bb"},    {"Cadd9", "C D E G"},
+      {"Cmadd9", "C D Eb G"},   {"Cadd11", "C E F G"},     {"C9", "C D E G Bb"},
+      {"Cm9", "C D Eb G Bb"},   {"Cmaj9", "C D E G B"},    {"Cmmaj9", "C D Eb G B"},
+      {"C7b9", "C Db E G Bb"},  {"C7#9", "C Eb E G Bb"},   {"C9b5", "C D E Gb Bb"},
+      {"C9#5", "C D E G# Bb"},  {"Caug9", "C D E G# Bb"},  {"C9#11", "C D E Gb G Bb"},
+      {"C11", "C D E F G Bb"},  {"Cm11", "C D Eb F G Bb"}, {"Cmaj11", "C D E F G B"},
+      {"C13", "C D E F G A Bb"}, {"Cmaj13", "C D E F G A B"}, {"Bb7", "Bb D F Ab"},
+      {"F\u266F", "F# A# C#"},  {"E\u266Dm", "Eb Gb Bb"},  {"6/9", ""},
+  };
+  for (const Spelling& row : rows) {
+    SCOPED_TRACE(row.symbol);
+    const auto symbol = ParseChordSymbol(row.symbol);
+    if (*row.tones == '\0') {
+      EXPECT_FALSE(symbol);
+      continue;
+    }
+    ASSERT_TRUE(symbol);
+    EXPECT_EQ(Spelled(*symbol), row.tones);
+  }
+}
+
+TEST(ChordSymbol, SlashBassAndJunk) {
+  const auto slash = ParseChordSymbol("Am7/G");
+  ASSERT_TRUE(slash);
+  EXPECT_EQ(SymbolText(*slash), "Am7/G");
+  EXPECT_EQ(slash->bass, 7);
+  EXPECT_EQ(SymbolText(*ParseChordSymbol("C6/9")), "C69");
+  for (const char* junk : {"", "H", "c", "Cx", "C/", "C/H", "Cm7/Gb5", "C maj7", "C#m77", "/E",
+                           "Cmaj7 ", "C##", "Cdim9"}) {
+    SCOPED_TRACE(junk);
+    EXPECT_FALSE(ParseChordSymbol(junk));
+  }
+}
+
+struct Naming {
+  std::vector<int> midis;
+  std::vector<std::string> first;  // the leading names, best first
+};
+
+TEST(ChordNamer, BestNameFirstSpelledForTheKey) {
+  const Naming rows[] = {
+      {{48, 52, 55}, {"C"}},
+      {{52, 55, 60}, {"C/E"}},
+      {{48, 52, 55, 57}, {"C6", "Am7/C"}},
+      {{45, 52, 55, 60, 64}, {"Am7", "C/A"}},
+      {{46, 50, 53}, {"Bb"}},
+      {{49, 52, 56}, {"C#m"}},
+      {{48, 56, 60, 63}, {"Ab/C"}},
+      {{41, 48, 52, 55}, {"C/F"}},
+      {{48, 52, 58}, {"C7"}},
+      {{47, 50, 53, 56}, {"Bdim7"}},
+      {{48, 50, 55}, {"Csus2"}},
+  };
+  for (const Naming& row : rows) {
+    SCOPED_TRACE(testing::PrintToString(row.midis));
+    const auto names = NameChord(row.midis);
+    ASSERT_GE(names.size(), row.first.size());
+    EXPECT_EQ(std::vector(names.begin(), names.begin() + row.first.size()), row.first);
+  }
+  EXPECT_TRUE(NameChord(std::vector{48}).empty());
+  EXPECT_TRUE(NameChord(std::vector{48, 49}).empty());
+}
+
+// Every name of every set of two to five pitch classes over each bass reads back as a symbol whose
+// chord those pitches sound.
+TEST(ChordNamer, EveryNameReadsBackAsAChordThePitchesSound) {
+  int names = 0;
+  for (unsigned set = 1; set < (1u << 12); ++set) {
+    if (Count(PitchClassSet(set)) < 2 || Count(PitchClassSet(set)) > 5 || !(set & 1)) continue;
+    std::vector<int> midis;  // the bass C3, the rest above it
+    for (int pc = 0; pc < 12; ++pc) {
+      if (set & (1u << pc)) midis.push_back(48 + pc + (pc == 0 ? 0 : 12));
+    }
+    for (const std::string& text : NameChord(midis)) {
+      SCOPED_TRACE(text);
+      ++names;
+      const auto symbol = ParseChordSymbol(text);
+      ASSERT_TRUE(symbol);
+      EXPECT_EQ(symbol->bass == kNoBass ? symbol->root : symbol->bass, 0) << "C is the bass";
+      const PitchClassSet above = (symbol->Tones() & Bit(0)) ? set : set & ~Bit(0);
+      EXPECT_TRUE(Sounds(kQualities[symbol->quality], Transpose(above, symbol->root)));
+    }
+  }
+  EXPECT_GT(names, 300);
+}
+
+}  // namespace
+}  // namespace fretwise::chords

@@ -1,0 +1,108 @@
+// fretwise-chord's chord finder: --voicings, --chord, --name and --batch.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+struct ToolRun {
+  int status;
+  QString out;
+  QString err;
+};
+
+ToolRun Chord(const QStringList& arguments, const QByteArray& input = {}) {
+  QProcess process;
+  process.start(FRETWISE_CHORD, arguments);
+  process.write(input);
+  process.closeWriteChannel();
+  process.waitForFinished(30000);
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+QJsonObject Object(const QString& line) { return QJsonDocument::fromJson(line.toUtf8()).object(); }
+
+TEST(FinderTool, ChordSymbolListsTheOpenChordFirst) {
+  const ToolRun run = Chord({"--chord", "C", "--max", "1", "--json"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out.toStdString(),
+            R"({"query":{"chord":"C","max":1,"span":4},)"
+            R"("tuning":["E2","A2","D3","G3","B3","E4"],)"
+            R"("voicings":[{"barre":null,"barres":[],"fingers":[0,3,2,0,1,0],)"
+            R"("frets":[-1,3,2,0,1,0],"name":"C","names":["C"],)"
+            R"("pitches":["C3","E3","G3","C4","E4"],"score":)" +
+                QString::number(Object(run.out)["voicings"][0]["score"].toInt()).toStdString() +
+                "}]}\n");
+  const ToolRun text = Chord({"--chord", "C", "--max", "1"});
+  EXPECT_EQ(text.out.toStdString(), "1: x 3 2 0 1 0  fingers x 3 2 0 1 0  C  C3 E3 G3 C4 E4\n");
+}
+
+TEST(FinderTool, ExactPitchesTuningsAndNames) {
+  const QJsonObject low = Object(
+      Chord({"--voicings", "C2", "C3", "E3", "--tuning", "C2 A2 D3 G3 B3 E4", "--json"}).out);
+  EXPECT_EQ(low["tuning"].toArray().first().toString(), "C2");
+  EXPECT_FALSE(low["voicings"].toArray().isEmpty());
+  EXPECT_EQ(Chord({"--voicings", "C1", "E4"}).out, "No playable voicing.\n");
+  EXPECT_EQ(Chord({"--name", "C3", "E3", "G3", "A3"}).out, "C6\nAm7/C\n");
+  EXPECT_EQ(Chord({"--name", "A\u266D2", "C4", "E\u266D4", "--json"}).out.toStdString(),
+            R"({"names":["Ab"],"query":{"notes":["G#2","C4","D#4"]}})"
+            "\n");
+}
+
+TEST(FinderTool, BatchAnswersEachLineAndGoesOnAfterABadOne) {
+  const ToolRun run = Chord({"--batch"}, "--chord Am7 --max 2\n"
+                                         "--chord Hm7\n"
+                                         "C4 E4 G4 --max 1\n"
+                                         "--name C4 E4 G4\n"
+                                         "--voicings E2 B2 E3 --tuning drop-d --max 1\n");
+  ASSERT_EQ(run.status, 0);
+  const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 5) << run.out.toStdString();
+  EXPECT_EQ(Object(lines[0])["voicings"].toArray().size(), 2);
+  EXPECT_EQ(lines[1], R"x({"error":"chord 'Hm7' is not a chord symbol (like C, F#m7, Bbmaj7 or Am7/G)"})x");
+  EXPECT_EQ(Object(lines[2])["name"].toString(), "C");
+  EXPECT_EQ(Object(lines[2])["candidates"].toArray().size(), 1);
+  EXPECT_EQ(Object(lines[3])["names"].toArray(), QJsonArray{"C"});
+  EXPECT_EQ(Object(lines[4])["tuning"].toArray().first().toString(), "D2");
+}
+
+struct BadFinderInput {
+  const char* name;
+  QStringList arguments;
+  const char* named;
+  friend void PrintTo(const BadFinderInput& b, std::ostream* os) { *os << b.name; }
+};
+
+class FinderToolBadInput : public testing::TestWithParam<BadFinderInput> {};
+
+TEST_P(FinderToolBadInput, OneLineNamingItAndStatusTwo) {
+  const ToolRun run = Chord(GetParam().arguments);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+  EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+  EXPECT_TRUE(run.err.startsWith("fretwise-chord: ")) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(GetParam().named)) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FinderToolBadInput,
+    testing::Values(BadFinderInput{"UnknownSymbol", {"--chord", "Cmaj8"}, "'Cmaj8'"},
+                    BadFinderInput{"UnknownTuning", {"--chord", "C", "--tuning", "dadgad"}, "'dadgad'"},
+                    BadFinderInput{"FiveStrings", {"--chord", "C", "--tuning", "E2 A2 D3 G3 B3"}, "'E2 A2 D3 G3 B3'"},
+                    BadFinderInput{"SpanTooWide", {"--chord", "C", "--span", "7"}, "'7'"},
+                    BadFinderInput{"SpanTooNarrow", {"--voicings", "C3", "--span", "1"}, "'1'"},
+                    BadFinderInput{"NoNotesToVoice", {"--voicings"}, "--voicings"},
+                    BadFinderInput{"NoNotesToName", {"--name", "--json"}, "--name"},
+                    BadFinderInput{"ChordAndNotes", {"--chord", "C7", "C3"}, "'C3'"},
+                    BadFinderInput{"TwoModes", {"--chord", "C", "--name", "C3"}, "--name"},
+                    BadFinderInput{"BadPitch", {"--voicings", "C3", "C9"}, "'C9'"},
+                    BadFinderInput{"SpanWithoutAMode", {"--span", "3", "C3"}, "--span"},
+                    BadFinderInput{"MaxZero", {"--chord", "C", "--max", "0"}, "'0'"}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace

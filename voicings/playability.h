@@ -1,0 +1,51 @@
+// Whether one hand can play a voicing, and with which fingers.
+//
+// The rule: the fretted strings (fret 1 and up) lie within `span` frets (highest minus lowest fret
+// at most span - 1); at least two strings sound; and at most four fingers fret them. Each fretted
+// string takes a finger, except that one finger may barre several strings at one fret when every
+// string between the outer two is muted or fretted at that fret or higher (no open string and none
+// fretted lower under the barre; the hand damps a muted one). Barres are used only when more than
+// four strings are fretted: the lowest fret's first (the index finger's), then up the neck, until
+// four fingers do (x 3 5 5 5 3 takes one barre, 7 7 5 5 8 8 two).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "voicings/tuning.h"
+
+namespace fretwise::voicings {
+
+// Frets string 6 first: kMuted, 0 (open) or 1..kHighestFret. Small types keep a chord's list of
+// a few thousand voicings compact.
+using Frets = std::array<std::int8_t, kStrings>;
+
+struct Barre {
+  std::int8_t fret;
+  std::int8_t fromString;  // string numbers, 6 (lowest) to 1: fromString > toString
+  std::int8_t toString;
+};
+
+struct Fingering {
+  std::int8_t count = 0;  // fingers on the frets
+  // At most three: six strings make three pairs. The lowest fret's barre first.
+  std::array<Barre, kStrings / 2> barres{};
+  std::int8_t barreCount = 0;
+  // The barre at a fret that covers a string (numbered 6 to 1), or -1.
+  int BarreAt(int fret, int stringNumber) const;
+};
+
+// The fingering, or nothing when the voicing is not playable.
+std::optional<Fingering> Finger(const Frets& frets, int span);
+
+// The same into `fingering` (left in an unspecified state when this gives false), for the search,
+// which writes each voicing once, in place.
+bool FingerInto(const Frets& frets, int span, Fingering& fingering);
+
+// Which finger frets each string, string 6 first: 0 for an open or muted string, else 1 (index) to
+// 4 (little), numbered up the neck and then from string 6 across; a barre's strings share one.
+Frets FingerNumbers(const Frets& frets, const Fingering& fingering);
+
+inline constexpr int kMostFingers = 4;
+
+}  // namespace fretwise::voicings

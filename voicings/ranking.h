@@ -1,0 +1,33 @@
+// How hard a voicing is: the order the finder lists them in.
+#pragma once
+
+#include "voicings/playability.h"
+
+namespace fretwise::voicings {
+
+// What the score weighs, for one voicing.
+struct Traits {
+  int fingers = 0;
+  int barres = 0;
+  int stretch = 0;      // highest minus lowest fretted fret
+  int position = 0;     // lowest fretted fret, 0 when none
+  int innerMutes = 0;   // muted strings between sounding ones
+  int silent = 0;       // muted strings
+  int open = 0;         // open strings
+  int highest = 0;      // highest fret
+  bool bassNotRoot = false;
+  int omitted = 0;      // chord tones left out
+  int fillable = 0;     // muted strings above the bass that could sound a wanted note in reach
+  int thin = 0;         // strings short of a full sound: four, or one more than a power chord's two
+};
+
+// `root` is the pitch class the bass should have, or -1 when any will do.
+Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tuning, int root);
+
+// Lower is easier: points for each finger, barre, fret of stretch and of position, for muted
+// strings (more between sounding strings, and more when a wanted note was in reach), for fewer
+// than four strings sounding, open strings (more up the neck), a bass that is not the root and
+// each chord tone left out. See the README for the weights.
+int Score(const Traits& traits);
+
+}  // namespace fretwise::voicings

@@ -1,0 +1,29 @@
+// The strings and the neck the chord finder searches.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace fretwise::voicings {
+
+// Index 0 is string 6 (the lowest-pitched), index 5 string 1: the order players read frets in.
+inline constexpr int kStrings = 6;
+inline constexpr int kHighestFret = 22;
+inline constexpr int kMuted = -1;  // a fret value: the string does not sound; 0 is open
+
+// MIDI numbers of the open strings, string 6 first.
+using Tuning = std::array<int, kStrings>;
+inline constexpr Tuning kStandardTuning = {40, 45, 50, 55, 59, 64};  // E2 A2 D3 G3 B3 E4
+inline constexpr Tuning kDropDTuning = {38, 45, 50, 55, 59, 64};
+
+// "standard", "drop-d", or six pitches from string 6 to string 1 separated by spaces or commas
+// ("C2 A2 D3 G3 B3 E4"). Gives nothing for anything else.
+std::optional<Tuning> ParseTuning(std::string_view text);
+
+// The span option's limits, in frets.
+inline constexpr int kDefaultSpan = 4;
+inline constexpr int kFewestSpan = 2;
+inline constexpr int kMostSpan = 6;
+
+}  // namespace fretwise::voicings

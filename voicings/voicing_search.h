@@ -1,0 +1,34 @@
+// Every playable voicing of a set of pitches or of a chord symbol, easiest first.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "chords/chord_symbol.h"
+#include "voicings/playability.h"
+
+namespace fretwise::voicings {
+
+struct Voicing {
+  Frets frets{};
+  Fingering fingering;
+  int score = 0;  // lower is easier; see Score
+};
+
+struct SearchOptions {
+  Tuning tuning = kStandardTuning;
+  int span = kDefaultSpan;
+};
+
+// Voicings whose sounding pitches, as a set, are exactly `midis` (a pitch may sound on two
+// strings). Empty when some pitch is out of every string's reach.
+std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchOptions& options);
+
+// Voicings that sound the chord's tones, less those the quality lets a player leave out; a slash
+// bass sounds lowest.
+std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const SearchOptions& options);
+
+// The sounding pitches, string 6 first.
+std::vector<int> Pitches(const Frets& frets, const Tuning& tuning);
+
+}  // namespace fretwise::voicings
