@@ -1,5 +1,6 @@
 #include "app/fretwise_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -100,7 +101,7 @@ void CFretwiseView::OnDraw() {
   Surface* paint = source_.GetDC();
   DrawPitchLegend(*paint);
   source_.ReleaseDC(paint);
-  core_->OnShowNotes();
+  core_->OnPaintPass(QApplication::activeModalWidget() != nullptr);
 }
 
 void CFretwiseView::DrawAnew() {

@@ -38,6 +38,8 @@ class CFretwiseView final : public QWidget {
   bool OnCmdMsg(int command);
   // Erases the canvas to white and runs OnDraw; what the window system's repaint does.
   void DrawAnew();
+  // New and Open: the next exhausted pass shows its message again, whatever a paint showed.
+  void OnDocumentCommand() { core_->OnDocumentCommand(); }
 
   const ViewCore& core() const { return *core_; }
   const QImage& canvas() const { return canvas_; }
