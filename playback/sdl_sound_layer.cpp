@@ -132,12 +132,11 @@ SoundResult SdlSoundLayer::OpenAudio() {
   return 0;
 }
 
-// Reads and decodes the file unless the same file, unchanged, was decoded before. Only a regular
-// file of sensible size is read: a FIFO or a device may never end, and a huge file would be
-// decoded whole into memory before it could be judged.
-SoundResult SdlSoundLayer::Load(const std::string& name, Chunk& chunk) {
+// Opens the file for reading only if it is a regular file of sensible size: a FIFO or a device
+// may never end, and a huge file would be decoded whole into memory before it could be judged.
+SoundResult SdlSoundLayer::OpenRegularFile(const std::string& name, int& fd, Stamp& stamp) {
   // Non-blocking, so that opening a FIFO does not wait for a writer.
-  const int fd = ::open(FilePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  fd = ::open(FilePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT || errno == ENOTDIR)
       return Fail(kFileMissing, "サウンドファイル" + Quoted(name) + "がありません");
@@ -145,16 +144,26 @@ SoundResult SdlSoundLayer::Load(const std::string& name, Chunk& chunk) {
                 "サウンドファイル" + Quoted(name) + "を開けません: " + std::strerror(errno));
   }
   struct stat info {};
+  SoundResult result = 0;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    return Fail(kNotAFile, "サウンドファイル" + Quoted(name) + "はファイルではありません");
+    result = Fail(kNotAFile, "サウンドファイル" + Quoted(name) + "はファイルではありません");
+  } else if (info.st_size > kLargestSoundFile) {
+    result = Fail(kFileTooLarge, "サウンドファイル" + Quoted(name) + "は大きすぎます (" +
+                                     std::to_string(kLargestSoundFile >> 20) + " MB まで)");
   }
-  if (info.st_size > kLargestSoundFile) {
+  if (result != 0) {
     ::close(fd);
-    return Fail(kFileTooLarge, "サウンドファイル" + Quoted(name) + "は大きすぎます (" +
-                                   std::to_string(kLargestSoundFile >> 20) + " MB まで)");
+    fd = -1;
   }
-  const Stamp stamp{info.st_size, info.st_mtim};
+  stamp = Stamp{info.st_size, info.st_mtim};
+  return result;
+}
+
+// Reads and decodes the file unless the same file, unchanged, was decoded before.
+SoundResult SdlSoundLayer::Load(const std::string& name, Chunk& chunk) {
+  int fd = -1;
+  Stamp stamp{};
+  if (const SoundResult result = OpenRegularFile(name, fd, stamp); result != 0) return result;
   const auto kept = std::find_if(kept_.begin(), kept_.end(),
                                  [&](const Kept& k) { return k.name == name && k.stamp == stamp; });
   if (kept != kept_.end()) {

@@ -84,6 +84,7 @@ class SdlSoundLayer final : public SoundLayer {
   };
 
   SoundResult OpenAudio();
+  SoundResult OpenRegularFile(const std::string& name, int& fd, Stamp& stamp);
   SoundResult Load(const std::string& name, Chunk& chunk);
   void Keep(const std::string& name, const Stamp& stamp, const Chunk& chunk);
   int StartOnFreeChannel(Mix_Chunk* chunk);
