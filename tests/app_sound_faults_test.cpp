@@ -54,6 +54,9 @@ const Fault kFaults[] = {
      "はファイルではありません"},
 };
 
+// Names the row in test listings, rather than its bytes.
+void PrintTo(const Fault& fault, std::ostream* out) { *out << fault.name; }
+
 class SoundFault : public RealSoundRig, public testing::WithParamInterface<Fault> {
  protected:
   void ShowChord() {

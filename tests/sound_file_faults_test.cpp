@@ -57,6 +57,9 @@ const Fault kFaults[] = {
      SdlSoundLayer::kFileTooLarge, "は大きすぎます (64 MB まで)"},
 };
 
+// Names the row in test listings, rather than its bytes.
+void PrintTo(const Fault& fault, std::ostream* out) { *out << fault.name; }
+
 class SoundFileFault : public testing::TestWithParam<Fault> {};
 
 TEST_P(SoundFileFault, IsRefusedAtOnceNamingTheFileAndTheLayerPlaysOn) {
