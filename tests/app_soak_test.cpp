@@ -142,18 +142,33 @@ void Soak::Play(std::string& name) {
 }
 
 bool Soak::Act(std::string& name) {
+  const auto press = [&](int command, const char* what) {
+    name = what;
+    QTest::mouseClick(Button(command), Qt::LeftButton);
+    return false;
+  };
   const int roll = Pick(100);
-  if (roll < 45) return ToggleTowardsChord(name), false;
-  if (roll < 55) return Repaint(name), true;
-  if (roll < 63)
-    return name = "show notes", QTest::mouseClick(Button(app::kShowNotes), Qt::LeftButton), false;
-  if (roll < 73)
-    return name = "next", QTest::mouseClick(Button(app::kNextCandidate), Qt::LeftButton), false;
-  if (roll < 78)
-    return name = "clear", QTest::mouseClick(Button(app::kClear), Qt::LeftButton), false;
-  if (roll < 88) return Play(name), false;
-  if (roll < 92) return name = "new", app_->OnCommand(app::kFileNew), true;
-  if (roll < 94) return name = "version dialog", app_->OnCommand(app::kAppAbout), false;
+  if (roll < 45) {
+    ToggleTowardsChord(name);
+    return false;
+  }
+  if (roll < 55) {
+    Repaint(name);
+    return true;
+  }
+  if (roll < 63) return press(app::kShowNotes, "show notes");
+  if (roll < 73) return press(app::kNextCandidate, "next");
+  if (roll < 78) return press(app::kClear, "clear");
+  if (roll < 88) {
+    Play(name);
+    return false;
+  }
+  if (roll < 94) {
+    const bool isNew = roll < 92;
+    name = isNew ? "new" : "version dialog";
+    app_->OnCommand(isNew ? app::kFileNew : app::kAppAbout);
+    return isNew;  // New repaints the view
+  }
   // A box whose own loop repaints the window before it is answered.
   name = "next, repainted under its box";
   boxes_->beforeAnswer = [this] {
