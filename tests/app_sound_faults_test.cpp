@@ -1,6 +1,7 @@
 // The sound faults a user can meet, on the real window and sound layer: each play that meets one
-// shows one box that says what is wrong, and loses nothing: the notes, the drawing and the devices
-// opened before it stay, and the next play after a repair sounds the whole chord.
+// shows one box at once that says what is wrong (a FIFO or a device is never read), and loses
+// nothing: the notes, the drawing and the devices opened before it stay, and the next play after
+// a repair sounds the whole chord.
 #include <sys/stat.h>
 
 #include <QCheckBox>
@@ -52,6 +53,15 @@ const Fault kFaults[] = {
        ASSERT_EQ(mkfifo(f.toLocal8Bit().constData(), 0600), 0);
      },
      "はファイルではありません"},
+    {"linkToDevZero",
+     [](const QString& f) {
+       QFile::remove(f);
+       QFile::link("/dev/zero", f);
+     },
+     "はファイルではありません"},
+    {"past64MB",  // a real header, so only the size can refuse it
+     [](const QString& f) { QFile(f).resize(SdlSoundLayer::kLargestSoundFile + 1); },
+     "は大きすぎます (64 MB まで)"},
 };
 
 // Names the row in test listings, rather than its bytes.
