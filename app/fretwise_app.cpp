@@ -48,6 +48,7 @@ void CFretwiseApp::CreateFrameAndView() {
 
 void CFretwiseApp::ShowDocument() {
   m_pMainWnd->UpdateFrameTitleForDocument(m_template.m_document.GetTitle());
+  m_template.m_view->OnDocumentCommand();
   if (m_pMainWnd->isVisible()) m_template.m_view->DrawAnew();
 }
 

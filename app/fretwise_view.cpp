@@ -1,5 +1,6 @@
 #include "app/fretwise_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -42,6 +43,10 @@ constexpr std::array<ViewCommand, 4> kViewCommands = {{
 }};
 
 constexpr char kControlIdProperty[] = "controlId";
+
+// Every pass draws within this: the diagram area ends at y 600, and the number of fret 23, the
+// highest a window reaches, stands at x 880. A larger view is white beyond it.
+constexpr QSize kDrawnExtent(920, 600);
 
 }  // namespace
 
@@ -100,12 +105,13 @@ void CFretwiseView::OnDraw() {
   Surface* paint = source_.GetDC();
   DrawPitchLegend(*paint);
   source_.ReleaseDC(paint);
-  core_->OnShowNotes();
+  core_->OnPaintPass(QApplication::activeModalWidget() != nullptr);
 }
 
 void CFretwiseView::DrawAnew() {
   drawPending_ = false;
-  if (canvas_.size() != size() && !size().isEmpty()) canvas_ = QImage(size(), QImage::Format_RGB32);
+  const QSize drawn = size().boundedTo(kDrawnExtent);
+  if (canvas_.size() != drawn && !drawn.isEmpty()) canvas_ = QImage(drawn, QImage::Format_RGB32);
   canvas_.fill(Qt::white);
   OnDraw();
 }
@@ -121,7 +127,11 @@ void CFretwiseView::ScheduleDrawAnew() {
 
 void CFretwiseView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(event->rect(), canvas_, event->rect());
+  const QRect onCanvas = event->rect() & canvas_.rect();
+  painter.drawImage(onCanvas, canvas_, onCanvas);
+  for (const QRect& beyond : QRegion(event->rect()).subtracted(canvas_.rect())) {
+    painter.fillRect(beyond, Qt::white);
+  }
 }
 
 void CFretwiseView::resizeEvent(QResizeEvent*) { ScheduleDrawAnew(); }

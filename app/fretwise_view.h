@@ -24,7 +24,7 @@ class CheckBoxSlots final : public SlotButtons {
 };
 
 // The one working window: the note panel, the four push buttons, and a canvas that the staff,
-// the diagram and the paint draw on. Drawing passes draw on the canvas, and each pass shows it
+// the diagram and the paint draw on, no larger than the view or than what the passes draw. Drawing passes draw on the canvas, and each pass shows it
 // as soon as it gives its surface back. The canvas is drawn anew (OnDraw) when the window system
 // asks for the view to be painted from scratch: on the first show, a resize, and an expose of the
 // main window (a restore, or an uncover where the window system reports one); plain paint events
@@ -38,6 +38,8 @@ class CFretwiseView final : public QWidget {
   bool OnCmdMsg(int command);
   // Erases the canvas to white and runs OnDraw; what the window system's repaint does.
   void DrawAnew();
+  // New and Open: the next exhausted pass shows its message again, whatever a paint showed.
+  void OnDocumentCommand() { core_->OnDocumentCommand(); }
 
   const ViewCore& core() const { return *core_; }
   const QImage& canvas() const { return canvas_; }

@@ -35,13 +35,16 @@ CVersionInfoDlg::CVersionInfoDlg(QWidget* parent)
   font.setPointSize(9);
   setFont(font);
   setWindowTitle("ﾊﾞｰｼﾞｮﾝ情報(Fretwise)");
-  setWindowIcon(ApplicationIcon());
+  // The main window's icon itself, not a new one: each new icon would leave its pixmaps behind in
+  // Qt's pixmap cache after the dialog has gone.
+  const QIcon icon = parent ? parent->window()->windowIcon() : ApplicationIcon();
+  setWindowIcon(icon);
   const DialogUnits units = Units(font);
   setFixedSize(units.ToPixels(0, 0, 217, 55).size());
 
-  auto* icon = new QLabel(this);
-  icon->setPixmap(QPixmap(":/fretwise/icon-32.png"));
-  icon->setGeometry(QRect(units.ToPixels(11, 17, 20, 20).topLeft(), QSize(32, 32)));
+  auto* picture = new QLabel(this);
+  picture->setPixmap(icon.pixmap(32, 32));
+  picture->setGeometry(QRect(units.ToPixels(11, 17, 20, 20).topLeft(), QSize(32, 32)));
 
   auto* name = new QLabel("Fretwise Version 1.0", this);
   name->setTextFormat(Qt::PlainText);

@@ -12,7 +12,7 @@ std::string_view TokenText(const TokenCell& cell) { return std::string_view(cell
 
 }  // namespace
 
-void ViewCore::RunFingeringPass() {
+void ViewCore::RunFingeringPass(PassOrigin origin) {
   DiagramPainter& diagram = ports_.diagram;
   diagram.BeginFingeringPass();
   for (;;) {
@@ -21,7 +21,9 @@ void ViewCore::RunFingeringPass() {
     if (m_stepIndex >= kExhaustedStepIndex && m_noteCount != 0) {
       // The surface goes back first: a paint inside the message's loop draws on its own one.
       diagram.EndFingeringPass();
-      ports_.messages.Show(kNoMoreCandidates);
+      if (exhaustion_.ShouldShow(origin, TickedSlots(ports_.m_slotButtons))) {
+        ports_.messages.Show(kNoMoreCandidates);
+      }
       return;
     }
     if (WindowStart(m_windowIndex, m_stepIndex) > kLastWindowStart) {

@@ -4,7 +4,29 @@
 
 namespace fretwise {
 
+TickMask TickedSlots(const SlotButtons& slots) {
+  TickMask ticked = 0;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (slots.IsTicked(slot)) ticked |= TickMask{1} << slot;
+  }
+  return ticked;
+}
+
 void ViewCore::OnShowNotes() {
+  exhaustion_.OnCommand();
+  ShowNotesPass(PassOrigin::kCommand);
+}
+
+void ViewCore::OnPaintPass(bool messageOpen) {
+  ShowNotesPass(messageOpen ? PassOrigin::kPaintUnderMessage : PassOrigin::kPaint);
+}
+
+void ViewCore::OnNextCandidate() {
+  exhaustion_.OnCommand();
+  RunFingeringPass(PassOrigin::kCommand);
+}
+
+void ViewCore::ShowNotesPass(PassOrigin origin) {
   m_noteCount = 0;
   m_windowIndex = 0;
   m_stepIndex = 0;
@@ -25,10 +47,11 @@ void ViewCore::OnShowNotes() {
   }
   ports_.staff.EndStaff();
 
-  RunFingeringPass();
+  RunFingeringPass(origin);
 }
 
 void ViewCore::OnClear() {
+  exhaustion_.OnCommand();
   for (int slot = 0; slot < kSlotCount; ++slot) ports_.m_slotButtons.Untick(slot);
 }
 

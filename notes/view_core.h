@@ -4,6 +4,7 @@
 
 #include "draw/surface.h"
 #include "fingering/diagram_painter.h"
+#include "notes/exhaustion_rule.h"
 #include "notes/message_box.h"
 #include "notes/slot_buttons.h"
 #include "notes/view_state.h"
@@ -37,14 +38,18 @@ class ViewCore : private ViewState {
   // The paint: the pitch legend and the staff lines on the surface handed in, then the show-notes
   // pass, so every repaint shows the boxes ticked at that moment and the first candidate.
   void OnDraw(Surface& paint);
+  // The show-notes pass of a paint; its exhaustion message follows ExhaustionRule.
+  void OnPaintPass(bool messageOpen);
 
-  // Command 61233, and the end of every paint: rebuilds the selected-note list from the ticked
-  // boxes, draws the staff and shows the first candidate.
+  // Command 61233: rebuilds the selected-note list from the ticked boxes, draws the staff and
+  // shows the first candidate.
   void OnShowNotes();
   // Command 61279: one fingering pass from the cursor the last pass left.
-  void OnNextCandidate() { RunFingeringPass(); }
+  void OnNextCandidate();
   // Command 61278: unticks every box; the list, the cursor and the drawing stay as they are.
   void OnClear();
+  // New and Open, which the shell handles: they only count as a command for the message rule.
+  void OnDocumentCommand() { exhaustion_.OnCommand(); }
   // Command 61277: sounds the collected notes together, one device per note, after closing the
   // devices of the previous play. Refuses a seventh note and never waits for the sounds to end.
   void OnPlay();
@@ -52,13 +57,14 @@ class ViewCore : private ViewState {
   // same.
   void CloseSoundDevices();
 
-  void RunFingeringPass();
-
  private:
+  void ShowNotesPass(PassOrigin origin);
+  void RunFingeringPass(PassOrigin origin);
   // Fetches the text of m_mciError into m_mciErrorText and shows it.
   void ShowSoundError();
 
   ViewPorts ports_;
+  ExhaustionRule exhaustion_;
 };
 
 }  // namespace fretwise

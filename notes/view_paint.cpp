@@ -20,7 +20,7 @@ void DrawPitchLegend(Surface& paint) {
 
 void ViewCore::OnDraw(Surface& paint) {
   DrawPitchLegend(paint);
-  OnShowNotes();
+  OnPaintPass(false);
 }
 
 }  // namespace fretwise

@@ -2,16 +2,19 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <thread>
 
 #include "playback/error_text.h"
 
 namespace fretwise {
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int kRate = 44100;
 constexpr int kOutputChannels = 2;
@@ -40,9 +43,9 @@ SDL_AudioDeviceID MixerDevice() {
 SdlSoundLayer::~SdlSoundLayer() {
   if (!audioOpen_) return;
   Mix_HaltChannel(-1);
+  devices_.clear();
+  kept_.clear();
   Mix_CloseAudio();
-  for (auto& [name, sound] : sounds_) Mix_FreeChunk(sound.chunk);
-  for (Mix_Chunk* chunk : retired_) Mix_FreeChunk(chunk);
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
@@ -52,10 +55,10 @@ SoundResult SdlSoundLayer::Open(MciOpenRecord& record) {
                 "種類 " + std::to_string(record.deviceType) + " のサウンドデバイスは開けません");
   }
   if (const SoundResult result = OpenAudio(); result != 0) return result;
-  Mix_Chunk* chunk = nullptr;
+  Chunk chunk;
   if (const SoundResult result = Load(record.elementName, chunk); result != 0) return result;
   record.deviceId = nextDevice_++;
-  devices_[record.deviceId] = Device{chunk};
+  devices_[record.deviceId] = Device{std::move(chunk)};
   return 0;
 }
 
@@ -66,7 +69,7 @@ SoundResult SdlSoundLayer::Play(DeviceId id) {
   }
   Device& device = found->second;
   Silence(id, device);  // a second start begins again from the first sample
-  device.channel = StartOnFreeChannel(device.chunk);
+  device.channel = StartOnFreeChannel(device.chunk.get());
   if (device.channel < 0) {
     return Fail(kNoChannel,
                 "サウンドデバイス " + std::to_string(id) + " を鳴らせません: " + Mix_GetError());
@@ -112,6 +115,9 @@ void SdlSoundLayer::WaitUntilSilent(std::chrono::milliseconds limit) const {
 SoundResult SdlSoundLayer::OpenAudio() {
   if (audioOpen_) return 0;
   const std::string failed = "オーディオデバイスを開けません: ";
+  // SDL would otherwise catch SIGTERM and SIGINT from here on and turn them into quit events that
+  // nothing reads, so that neither kill nor Ctrl+C could end the program after its first play.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return Fail(kNoAudioDevice, failed + SDL_GetError());
   if (Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, kOutputChannels, kBufferFrames, nullptr, 0) != 0) {
     const std::string reason = Mix_GetError();
@@ -126,33 +132,71 @@ SoundResult SdlSoundLayer::OpenAudio() {
   return 0;
 }
 
+// Opens the file for reading only if it is a regular file of sensible size: a FIFO or a device
+// may never end, and a huge file would be decoded whole into memory before it could be judged.
+SoundResult SdlSoundLayer::OpenRegularFile(const std::string& name, int& fd, Stamp& stamp) {
+  // Non-blocking, so that opening a FIFO does not wait for a writer.
+  fd = ::open(FilePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR)
+      return Fail(kFileMissing, "サウンドファイル" + Quoted(name) + "がありません");
+    return Fail(kFileUnreadable,
+                "サウンドファイル" + Quoted(name) + "を開けません: " + std::strerror(errno));
+  }
+  struct stat info {};
+  SoundResult result = 0;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    result = Fail(kNotAFile, "サウンドファイル" + Quoted(name) + "はファイルではありません");
+  } else if (info.st_size > kLargestSoundFile) {
+    result = Fail(kFileTooLarge, "サウンドファイル" + Quoted(name) + "は大きすぎます (" +
+                                     std::to_string(kLargestSoundFile >> 20) + " MB まで)");
+  }
+  if (result != 0) {
+    ::close(fd);
+    fd = -1;
+  }
+  stamp = Stamp{info.st_size, info.st_mtim};
+  return result;
+}
+
 // Reads and decodes the file unless the same file, unchanged, was decoded before.
-SoundResult SdlSoundLayer::Load(const std::string& name, Mix_Chunk*& chunk) {
-  const std::string path = FilePath(name);
-  std::error_code error;
-  if (!fs::exists(fs::status(path, error)))
-    return Fail(kFileMissing, "サウンドファイル" + Quoted(name) + "がありません");
-  std::error_code sizeError;
-  const auto modified = fs::last_write_time(path, error);
-  const auto size = fs::file_size(path, sizeError);
-  const auto kept = sounds_.find(name);
-  if (!error && !sizeError && kept != sounds_.end() && kept->second.modified == modified &&
-      kept->second.size == size) {
-    chunk = kept->second.chunk;
+SoundResult SdlSoundLayer::Load(const std::string& name, Chunk& chunk) {
+  int fd = -1;
+  Stamp stamp{};
+  if (const SoundResult result = OpenRegularFile(name, fd, stamp); result != 0) return result;
+  const auto kept = std::find_if(kept_.begin(), kept_.end(),
+                                 [&](const Kept& k) { return k.name == name && k.stamp == stamp; });
+  if (kept != kept_.end()) {
+    ::close(fd);
+    chunk = kept->chunk;
+    Keep(name, stamp, chunk);
     return 0;
   }
-  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
-  if (file == nullptr)
-    return Fail(kFileUnreadable,
-                "サウンドファイル" + Quoted(name) + "を開けません: " + SDL_GetError());
-  chunk = Mix_LoadWAV_RW(file, 1);
-  if (chunk == nullptr)
+  FILE* file = ::fdopen(fd, "rb");
+  SDL_RWops* source = file ? SDL_RWFromFP(file, SDL_TRUE) : nullptr;
+  if (source == nullptr) {
+    if (file) {
+      std::fclose(file);
+    } else {
+      ::close(fd);
+    }
+    return Fail(kFileUnreadable, "サウンドファイル" + Quoted(name) + "を開けません");
+  }
+  Mix_Chunk* decoded = Mix_LoadWAV_RW(source, 1);
+  if (decoded == nullptr)
     return Fail(kNotASound,
                 "サウンドファイル" + Quoted(name) + "を読み込めません: " + Mix_GetError());
-  // A device of an earlier open may still hold the sound this one replaces.
-  if (kept != sounds_.end()) retired_.push_back(kept->second.chunk);
-  sounds_[name] = Sound{chunk, modified, size};
+  // A device may still hold the sound this one replaces; it is freed when that device closes.
+  chunk = Chunk(decoded, Mix_FreeChunk);
+  Keep(name, stamp, chunk);
   return 0;
+}
+
+// The file becomes the most recently opened; the least recent beyond the bound are let go.
+void SdlSoundLayer::Keep(const std::string& name, const Stamp& stamp, const Chunk& chunk) {
+  std::erase_if(kept_, [&](const Kept& k) { return k.name == name; });
+  kept_.push_back(Kept{name, stamp, chunk});
+  if (kept_.size() > kKeptSounds) kept_.erase(kept_.begin());
 }
 
 int SdlSoundLayer::StartOnFreeChannel(Mix_Chunk* chunk) {

@@ -1,13 +1,14 @@
 // The sound layer over SDL2_mixer. Each open device holds a decoded sound; a start puts it on a
-// free mixer channel from its first sample. Decoded sounds are kept, keyed by file, so a second
-// open of a file that has not changed is cheap. One layer per process: SDL_mixer's audio output
-// is the process's own.
+// free mixer channel from its first sample. The sounds of the last two chords stay decoded, keyed
+// by file, so that playing a chord again is cheap while a long session holds no more than that.
+// One layer per process: SDL_mixer's audio output is the process's own.
 #pragma once
 
 #include <SDL_audio.h>
 
 #include <chrono>
-#include <filesystem>
+#include <cstdint>
+#include <ctime>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,7 +31,14 @@ class SdlSoundLayer final : public SoundLayer {
     kWrongDeviceType,
     kNoSuchDevice,
     kNoChannel,
+    kNotAFile,      // a folder, a device, a FIFO: never read, as it may never end
+    kFileTooLarge,  // refused before decoding
   };
+
+  // Far above any note of the sound set (about 1 MB each).
+  static constexpr std::int64_t kLargestSoundFile = std::int64_t{64} << 20;
+  // The notes of the current chord and of the previous one.
+  static constexpr std::size_t kKeptSounds = 12;
 
   SdlSoundLayer() = default;
   ~SdlSoundLayer() override;
@@ -51,20 +59,34 @@ class SdlSoundLayer final : public SoundLayer {
 
   // Returns when no started sound is still playing, or after the limit.
   void WaitUntilSilent(std::chrono::milliseconds limit) const;
+  // How many decoded sounds the layer keeps for later opens; at most kKeptSounds.
+  std::size_t KeptSoundCount() const { return kept_.size(); }
 
  private:
-  struct Sound {
-    Mix_Chunk* chunk;
-    std::filesystem::file_time_type modified;
-    std::uintmax_t size;
+  using Chunk = std::shared_ptr<Mix_Chunk>;  // freed when neither the cache nor a device holds it
+  // What tells a changed file from the one decoded before.
+  struct Stamp {
+    std::int64_t size;
+    timespec modified;
+    bool operator==(const Stamp& other) const {
+      return size == other.size && modified.tv_sec == other.modified.tv_sec &&
+             modified.tv_nsec == other.modified.tv_nsec;
+    }
+  };
+  struct Kept {
+    std::string name;
+    Stamp stamp;
+    Chunk chunk;
   };
   struct Device {
-    Mix_Chunk* chunk;
+    Chunk chunk;
     int channel = -1;  // the channel it was last started on
   };
 
   SoundResult OpenAudio();
-  SoundResult Load(const std::string& name, Mix_Chunk*& chunk);
+  SoundResult OpenRegularFile(const std::string& name, int& fd, Stamp& stamp);
+  SoundResult Load(const std::string& name, Chunk& chunk);
+  void Keep(const std::string& name, const Stamp& stamp, const Chunk& chunk);
   int StartOnFreeChannel(Mix_Chunk* chunk);
   void Silence(DeviceId id, const Device& device);
   SoundResult Fail(Code code, std::string text);
@@ -72,8 +94,7 @@ class SdlSoundLayer final : public SoundLayer {
   bool audioOpen_ = false;
   SDL_AudioDeviceID audio_ = 0;  // SDL_mixer's device, paused during a chord
   bool inChord_ = false;
-  std::map<std::string, Sound> sounds_;  // by element name
-  std::vector<Mix_Chunk*> retired_;      // replaced in sounds_; freed with the layer
+  std::vector<Kept> kept_;  // least recently opened first
   std::map<DeviceId, Device> devices_;
   std::vector<DeviceId> channelOwner_;  // the device last started on each channel
   DeviceId nextDevice_ = 1;

@@ -105,8 +105,8 @@ TEST_F(SdlLayer, FailedOpensNameTheFileAndTheReason) {
        "サウンドファイル「.\\wav\\7\\C2.wav」がありません"},
       {"not a sound", corrupt.string(), SdlSoundLayer::kNotASound,
        "サウンドファイル「" + corrupt.string() + "」を読み込めません: "},
-      {"a folder", Folder().string(), SdlSoundLayer::kNotASound,
-       "サウンドファイル「" + Folder().string() + "」を読み込めません: "},
+      {"a folder", Folder().string(), SdlSoundLayer::kNotAFile,
+       "サウンドファイル「" + Folder().string() + "」はファイルではありません"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

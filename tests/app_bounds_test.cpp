@@ -1,0 +1,50 @@
+// What the window holds on to: a huge window gets no canvas past what the view draws, and the
+// version dialog shows the main window's icon rather than a copy of its own each time.
+#include <QDialog>
+#include <QTimer>
+
+#include "app/commands.h"
+#include "support/app_rig.h"
+
+namespace fretwise::test {
+namespace {
+
+using Bounds = AppRig;
+
+constexpr QRgb kBlackPixel = 0xFF000000;
+constexpr QRgb kWhitePixel = 0xFFFFFFFF;
+
+TEST_F(Bounds, AHugeWindowDrawsAsBeforeOnACanvasNoLargerThanTheDrawing) {
+  ASSERT_TRUE(Start());
+  Tick({16, 22, 26});
+  frame().resize(4000, 3000);
+  Settle();
+  EXPECT_EQ(view().size(), frame().centralWidget()->size());
+  EXPECT_LE(view().canvas().width(), 920);
+  EXPECT_LE(view().canvas().height(), 600);
+  EXPECT_EQ(ScreenPixel(418, 215), kBlackPixel) << "the first candidate's mark at fret 8";
+  EXPECT_EQ(ScreenPixel(3000, 2000), kWhitePixel) << "beyond the drawing";
+  EXPECT_EQ(ScreenPixel(919, 100), kWhitePixel);
+}
+
+// Opens the version dialog and closes it from inside its own loop; returns its icon.
+QIcon OpenAndCloseVersionDialog(app::CFretwiseApp& app) {
+  QIcon shown;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    shown = dialog->windowIcon();
+    dialog->accept();
+  });
+  app.OnCommand(app::kAppAbout);
+  return shown;
+}
+
+TEST_F(Bounds, EveryVersionDialogShowsTheMainWindowsOwnIcon) {
+  ASSERT_TRUE(Start());
+  const qint64 icon = frame().windowIcon().cacheKey();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(OpenAndCloseVersionDialog(*app_).cacheKey(), icon);
+}
+
+}  // namespace
+}  // namespace fretwise::test
