@@ -4,6 +4,7 @@
 
 #include "chords/chord_namer.h"
 #include "voicings/ranking.h"
+#include "voicings/shape_table.h"
 
 namespace fretwise::voicings {
 namespace {
@@ -30,19 +31,31 @@ struct Query {
 
 struct Option {
   int fret;
+  int code;   // the string's digit in the shape index
+  int pitch;  // kSilence for a muted string
   Bits bit;
 };
+
+inline constexpr int kSilence = 1 << 30;  // above every pitch, so that a muted string is never the bass
+
+// Bits set in each set of twelve: the search counts missing notes at every step.
+inline constexpr auto kBitCount = [] {
+  std::array<std::int8_t, kBitSets> counts{};
+  for (int set = 1; set < kBitSets; ++set) counts[set] = std::int8_t(counts[set >> 1] + (set & 1));
+  return counts;
+}();
 
 // Walks the strings within one position of the hand: frets window..window+span-1 and the open
 // strings, with the lowest fretted fret equal to `window` so that no voicing is found twice.
 class Walker {
  public:
-  Walker(const Query& query, const SearchOptions& options) : q_(query), options_(options) {}
+  Walker(const Query& query, const SearchOptions& options)
+      : q_(query), options_(options), shapes_(ShapesFor(options.span)) {}
 
   std::vector<Voicing> Run() {
     found_.reserve(1024);
     for (window_ = 0; window_ <= kHighestFret; ++window_) {
-      if (Prepare()) Walk(0, 0, window_ == 0, 1 << 30);
+      if (Prepare() && Viable(0, 0, window_ == 0)) Walk<0>(0, 0, window_ == 0, kSilence);
     }
     Sort();
     return std::move(found_);
@@ -65,15 +78,18 @@ class Walker {
   bool Prepare() {
     const int top = window_ == 0 ? 0 : std::min(kHighestFret, window_ + options_.span - 1);
     reach_[kStrings] = 0;
+    reachable_ = 0;
     windowReach_[kStrings] = false;
     for (int s = kStrings - 1; s >= 0; --s) {
       int n = 0;
-      choices_[s][n++] = {kMuted, 0};
-      if (q_.bits[s][0]) choices_[s][n++] = {0, q_.bits[s][0]};
+      const int open = options_.tuning[s];
+      choices_[s][n++] = {kMuted, kShapeMuted, kSilence, 0};
+      if (q_.bits[s][0]) choices_[s][n++] = {0, kShapeOpen, open, q_.bits[s][0]};
       for (int f = std::max(1, window_); f <= top; ++f) {
-        if (q_.bits[s][f]) choices_[s][n++] = {f, q_.bits[s][f]};
+        if (q_.bits[s][f]) choices_[s][n++] = {f, kShapeFretted + f - window_, open + f, q_.bits[s][f]};
       }
       counts_[s] = n;
+      if (n > 1) reachable_ |= 1u << s;
       reach_[s] = reach_[s + 1];
       for (int i = 0; i < n; ++i) reach_[s] |= choices_[s][i].bit;
       windowReach_[s] = windowReach_[s + 1] || (window_ > 0 && q_.bits[s][window_]);
@@ -81,43 +97,56 @@ class Walker {
     return (reach_[0] & q_.required) == q_.required;
   }
 
-  void Walk(int s, Bits have, bool reachedWindow, int bass) {
-    if (((have | reach_[s]) & q_.required) != q_.required) return;
-    if (!reachedWindow && !windowReach_[s]) return;
-    if (s == kStrings) {
-      Leaf(have, bass);
-      return;
-    }
-    for (int i = 0; i < counts_[s]; ++i) {
-      const int fret = choices_[s][i].fret;
-      frets_[s] = fret;
-      const int pitch = fret == kMuted ? 1 << 30 : options_.tuning[s] + fret;
-      Walk(s + 1, have | choices_[s][i].bit, reachedWindow || fret == window_,
-           std::min(bass, pitch));
+  // Whether strings s and up can still complete a voicing: sound every required note (one per
+  // string) and, unless one already does, fret the window's lowest fret.
+  bool Viable(int s, Bits have, bool reachedWindow) const {
+    const Bits missing = q_.required & ~have;
+    return (missing & ~reach_[s]) == 0 && kBitCount[missing] <= kStrings - s &&
+           (reachedWindow || windowReach_[s]);
+  }
+
+  // One string at a time; a template so that each string's step is unrolled.
+  template <int S>
+  void Walk(Bits have, int shape, bool reachedWindow, int bass) {
+    if constexpr (S == kStrings) {
+      Leaf(have, shape, bass);
+    } else {
+      for (int i = 0; i < counts_[S]; ++i) {
+        const Option& option = choices_[S][i];
+        const Bits next = have | option.bit;
+        const bool reached = reachedWindow || option.fret == window_;
+        if (!Viable(S + 1, next, reached)) continue;
+        frets_[S] = std::int8_t(option.fret);
+        Walk<S + 1>(next, shape * (options_.span + kShapeFretted) + option.code, reached,
+                    std::min(bass, option.pitch));
+      }
     }
   }
 
-  void Leaf(Bits have, int bass) {
+  void Leaf(Bits have, int shapeIndex, int bass) {
     const int omitted = q_.omitted[have];
     if (omitted == kRejected || (q_.bass >= 0 && PitchClass(bass) != q_.bass)) return;
+    const Shape& shape = shapes_[shapeIndex];
+    if (!shape.playable) return;
     Voicing& voicing = found_.emplace_back();
-    if (!FingerInto(frets_, options_.span, voicing.fingering)) {
-      found_.pop_back();
-      return;
-    }
     voicing.frets = frets_;
-    Traits traits = TraitsOf(frets_, voicing.fingering, options_.tuning, q_.root);
+    voicing.fingering = shape.fingering;
+    for (int b = 0; b < shape.fingering.barreCount; ++b) {
+      voicing.fingering.barres[b].fret = std::int8_t(voicing.fingering.barres[b].fret + window_ - 1);
+    }
+    Traits traits;
+    traits.fingers = shape.fingering.count;
+    traits.barres = shape.fingering.barreCount;
+    traits.stretch = shape.stretch;
+    traits.innerMutes = shape.innerMutes;
+    traits.silent = shape.silent;
+    traits.open = shape.open;
+    if (shape.highest >= 0) traits.position = window_, traits.highest = window_ + shape.highest;
+    traits.bassNotRoot = q_.root >= 0 && PitchClass(bass) != q_.root;
     traits.omitted = omitted;
     traits.thin = std::max(0, q_.fullSound - (kStrings - traits.silent));
     // Muted strings above the bass that this hand position could have sounded.
-    bool aboveBass = false;
-    for (int s = 0; s < kStrings; ++s) {
-      if (frets_[s] != kMuted) {
-        aboveBass = true;
-      } else if (aboveBass && counts_[s] > 1) {
-        ++traits.fillable;
-      }
-    }
+    traits.fillable = kBitCount[shape.mutedAboveBass & reachable_];
     voicing.score = Score(traits);
   }
 
@@ -129,6 +158,8 @@ class Walker {
   std::array<Bits, kStrings + 1> reach_{};
   std::array<bool, kStrings + 1> windowReach_{};
   Frets frets_{};
+  unsigned reachable_ = 0;  // bit s: string s has a note to sound in this window
+  std::span<const Shape> shapes_;
   std::vector<Voicing> found_;
 };
 
