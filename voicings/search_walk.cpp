@@ -17,10 +17,17 @@ struct Option {
   // The string's share of the shape index before the lowest fret is taken off (see Walk).
   int digit;
   int fretted;  // the string's digit weight when fretted, else 0
+  // The fret as the hand's lowest and highest fretted fret: kNoLowest and kNoHighest unless fretted.
+  int low, high;
 };
 
 inline constexpr int kSilence = 1 << 30;  // above every pitch: a muted string is never the bass
-inline constexpr int kNoFret = -1;        // the walk's lowest fret before any string is fretted
+// The walk's lowest and highest fretted frets before any string is fretted: out of reach, so that
+// min and max need no test and the next strings may take any fret.
+inline constexpr int kNoLowest = kHighestFret + kMostSpan;
+inline constexpr int kNoHighest = -kMostSpan;
+// rangeReach_'s last run length, which stands for the whole neck.
+inline constexpr int kAnyFret = 2 * kMostSpan - 1;
 
 // Bits set in each set of twelve: the walk counts missing notes at every step.
 inline constexpr auto kBitCount = [] {
@@ -46,7 +53,8 @@ class Walker {
 
   std::vector<Voicing> Run() {
     found_.reserve(4096);
-    if (Viable(0, 0, kNoFret, kNoFret)) Walk<0>(0, kNoFret, kNoFret, kSilence, 0, 0);
+    const int from = From(kNoHighest), to = To(kNoLowest);
+    if (Viable(0, 0, from, to)) Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, 0, 0);
     return Sorted();
   }
 
@@ -58,29 +66,39 @@ class Walker {
       int n = 0;
       int weight = 1;
       for (int t = s + 1; t < kStrings; ++t) weight *= span_ + kShapeFretted;
-      options_[s][n++] = {kMuted, 0, kSilence, kShapeMuted * weight, 0};
-      if (q_.bits[s][0]) options_[s][n++] = {0, q_.bits[s][0], tuning_[s], kShapeOpen * weight, 0};
+      options_[s][n++] = {kMuted, 0, kSilence, kShapeMuted * weight, 0, kNoLowest, kNoHighest};
+      if (q_.bits[s][0]) {
+        options_[s][n++] = {0, q_.bits[s][0], tuning_[s], kShapeOpen * weight, 0, kNoLowest, kNoHighest};
+      }
       for (int f = 1; f <= kHighestFret; ++f) {
         if (!q_.bits[s][f]) continue;
-        options_[s][n++] = {std::int8_t(f), q_.bits[s][f], tuning_[s] + f, (kShapeFretted + f) * weight, weight};
+        options_[s][n++] = {std::int8_t(f), q_.bits[s][f], tuning_[s] + f,
+                            (kShapeFretted + f) * weight, weight, f, f};
       }
       for (int f = kHighestFret + 1, i = n; f >= 1; --f) {
         while (i > 0 && options_[s][i - 1].fret >= f) --i;
         firstFretted_[s][f] = i;
       }
-      anyReach_[s] = anyReach_[s + 1];
-      for (int i = 0; i < n; ++i) anyReach_[s] |= options_[s][i].bit;
-
+      Bits any = rangeReach_[s + 1][1][kAnyFret];
+      for (int o = 0; o < n; ++o) any |= options_[s][o].bit;
       for (int from = 1; from <= kHighestFret; ++from) {
-        Bits bits = q_.bits[s][0] | (s + 1 < kStrings ? rangeReach_[s + 1][from][0] : 0);
-        for (int len = 0; len < 2 * kMostSpan - 1; ++len) {
-          const int f = from + len;
-          if (f <= kHighestFret) bits |= q_.bits[s][f];
-          if (s + 1 < kStrings && len > 0) bits |= rangeReach_[s + 1][from][len];
-          rangeReach_[s][from][len] = bits;
+        Bits own = q_.bits[s][0];
+        for (int len = 0; len < kAnyFret; ++len) {
+          if (from + len <= kHighestFret) own |= q_.bits[s][from + len];
+          rangeReach_[s][from][len] = own | rangeReach_[s + 1][from][len];
         }
+        rangeReach_[s][from][kAnyFret] = any;
       }
     }
+    // The points of each trait that the shape table does not hold.
+    for (int p = 0; p <= kHighestFret; ++p) positionPoints_[p] = Score({.position = p});
+    for (int n = 0; n <= kStrings; ++n) {
+      omittedPoints_[n] = Score({.omitted = n});
+      fillablePoints_[n] = Score({.fillable = n});
+      thinPoints_[n] = Score({.thin = std::max(0, q_.fullSound - n)});
+    }
+    for (int n = kStrings + 1; n < int(omittedPoints_.size()); ++n) omittedPoints_[n] = Score({.omitted = n});
+    bassPoints_ = q_.root >= 0 ? Score({.bassNotRoot = true}) : 0;
     // Whether string s sounds something asked with the hand at each position.
     for (int window = 0; window <= kHighestFret; ++window) {
       const int top = window == 0 ? 0 : std::min(kHighestFret, window + span_ - 1);
@@ -92,18 +110,17 @@ class Walker {
     }
   }
 
+  // The frets the next strings may take with the hand's fretted notes at lowest..highest.
+  int From(int highest) const { return std::max(1, highest - span_ + 1); }
+  int To(int lowest) const { return std::min(kHighestFret, lowest + span_ - 1); }
+
   // Whether strings s and up can still sound every required note (one per string) with frets
-  // that keep the hand within the span of lowest..highest.
-  bool Viable(int s, Bits have, int lowest, int highest) const {
+  // from..to or open.
+  bool Viable(int s, Bits have, int from, int to) const {
     const Bits missing = q_.required & ~have;
     if (kBitCount[missing] > kStrings - s || kBitCount[have] + kStrings - s < q_.fewest) return false;
     if (s == kStrings) return missing == 0;
-    Bits reach = anyReach_[s];
-    if (lowest != kNoFret) {
-      const int from = std::max(1, highest - span_ + 1);
-      const int to = std::min(kHighestFret, lowest + span_ - 1);
-      reach = rangeReach_[s][from][to - from];
-    }
+    const Bits reach = rangeReach_[s][from][std::min(to - from, kAnyFret)];
     return (missing & ~reach) == 0 && kBitCount[have | reach] >= q_.fewest;
   }
 
@@ -112,32 +129,28 @@ class Walker {
   // the digits with the frets as they are (`digits`) and the weights of the fretted strings
   // (`fretted`), and the leaf takes the lowest fret off each fretted string at once.
   template <int S>
-  void Walk(Bits have, int lowest, int highest, int bass, int digits, int fretted) {
+  void Walk(Bits have, int lowest, int highest, int from, int to, int bass, int digits, int fretted) {
     if constexpr (S == kStrings) {
-      Leaf(have, lowest, bass, digits - (lowest == kNoFret ? 0 : lowest) * fretted);
+      const int position = lowest == kNoLowest ? 0 : lowest;
+      Leaf(have, position, bass, digits - position * fretted);
     } else {
-      // Muted and open, then the frets that keep the hand within the span.
-      const int from = lowest == kNoFret ? 1 : std::max(1, highest - span_ + 1);
-      const int to = lowest == kNoFret ? kHighestFret : std::min(kHighestFret, lowest + span_ - 1);
+      // Muted and open, then the frets from..to.
       const int unfretted = firstFretted_[S][1];
       const int last = firstFretted_[S][to + 1];
       for (int i = 0; i < last; i = i + 1 == unfretted ? firstFretted_[S][from] : i + 1) {
         const Option& option = options_[S][i];
-        int low = lowest, high = highest;
-        if (option.fret > 0) {
-          low = lowest == kNoFret ? option.fret : std::min<int>(lowest, option.fret);
-          high = std::max<int>(highest, option.fret);
-        }
+        const int low = std::min(lowest, option.low), high = std::max(highest, option.high);
+        const int nextFrom = From(high), nextTo = To(low);
         const Bits next = have | option.bit;
-        if (!Viable(S + 1, next, low, high)) continue;
+        if (!Viable(S + 1, next, nextFrom, nextTo)) continue;
         frets_[S] = option.fret;
-        Walk<S + 1>(next, low, high, std::min(bass, option.pitch), digits + option.digit,
-                    fretted + option.fretted);
+        Walk<S + 1>(next, low, high, nextFrom, nextTo, std::min(bass, option.pitch),
+                    digits + option.digit, fretted + option.fretted);
       }
     }
   }
 
-  void Leaf(Bits have, int lowest, int bass, int index);
+  void Leaf(Bits have, int position, int bass, int index);
   std::vector<Voicing> Sorted() const;
 
   const Query& q_;
@@ -148,35 +161,29 @@ class Walker {
   std::array<std::array<Option, kHighestFret + 2>, kStrings> options_{};
   // The index of each string's first option at fret f or higher (f from 1 to kHighestFret + 1).
   std::array<std::array<int, kHighestFret + 2>, kStrings> firstFretted_{};
-  std::array<Bits, kStrings + 1> anyReach_{};
-  // What strings s and up sound open or at frets from..from+len.
-  std::array<std::array<std::array<Bits, 2 * kMostSpan - 1>, kHighestFret + 1>, kStrings> rangeReach_{};
+  // What strings s and up sound open or at frets from..from+len; len kAnyFret: at any fret.
+  std::array<std::array<std::array<Bits, kAnyFret + 1>, kHighestFret + 1>, kStrings + 1> rangeReach_{};
   std::array<std::uint8_t, kHighestFret + 1> soundable_{};
+  std::array<int, kHighestFret + 1> positionPoints_{};  // by the lowest fretted fret
+  std::array<int, 13> omittedPoints_{};                 // by the chord tones left out
+  std::array<int, kStrings + 1> fillablePoints_{};
+  std::array<int, kStrings + 1> thinPoints_{};          // by the strings sounding
+  int bassPoints_ = 0;
   Frets frets_{};
   std::vector<Found> found_;
 };
 
-void Walker::Leaf(Bits have, int lowest, int bass, int index) {
+void Walker::Leaf(Bits have, int position, int bass, int index) {
   const int omitted = q_.omitted[have];
   const int bassClass = bass % 12;  // a leaf sounds two strings at least: bass is a pitch
   if (omitted == kRejected || (q_.bass >= 0 && bassClass != q_.bass)) return;
-  const int position = lowest == kNoFret ? 0 : lowest;
   const Shape& shape = shapes_[index];
   if (!shape.playable) return;
-  Traits traits;
-  traits.fingers = shape.fingering.count;
-  traits.barres = shape.fingering.barreCount;
-  traits.stretch = shape.stretch;
-  traits.innerMutes = shape.innerMutes;
-  traits.silent = shape.silent;
-  traits.open = shape.open;
-  if (shape.highest >= 0) traits.position = position, traits.highest = position + shape.highest;
-  traits.bassNotRoot = q_.root >= 0 && bassClass != q_.root;
-  traits.omitted = omitted;
-  traits.thin = std::max(0, q_.fullSound - (kStrings - traits.silent));
-  // Muted strings above the bass that this hand position could have sounded.
-  traits.fillable = kBitCount[shape.mutedAboveBass & soundable_[position]];
-  found_.push_back({frets_, std::int16_t(Score(traits)), index, std::int8_t(position)});
+  const int score = shape.points[position + shape.highest >= kUpTheNeck] + positionPoints_[position] +
+                    omittedPoints_[omitted] + (bassClass != q_.root ? bassPoints_ : 0) +
+                    thinPoints_[kStrings - shape.silent] +
+                    fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]];
+  found_.push_back({frets_, std::int16_t(score), index, std::int8_t(position)});
 }
 
 // A stable counting sort by score (scores are small, the lists long), written out as voicings.

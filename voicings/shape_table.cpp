@@ -11,12 +11,17 @@ Shape ShapeOf(const Frets& frets, int span) {
   Shape shape;
   shape.playable = FingerInto(frets, span, shape.fingering);
   if (!shape.playable) return shape;
-  const Traits traits = TraitsOf(frets, shape.fingering, kStandardTuning, -1);
+  Traits traits = TraitsOf(frets, shape.fingering, kStandardTuning, -1);
   shape.stretch = std::int8_t(traits.stretch);
   shape.innerMutes = std::int8_t(traits.innerMutes);
   shape.silent = std::int8_t(traits.silent);
   shape.open = std::int8_t(traits.open);
   shape.highest = std::int8_t(traits.highest - 1);
+  traits.position = 0;
+  traits.highest = 0;
+  shape.points[0] = std::int16_t(Score(traits));
+  traits.highest = kHighestFret;
+  shape.points[1] = std::int16_t(Score(traits));
   bool aboveBass = false;
   for (int s = 0; s < kStrings; ++s) {
     if (frets[s] != kMuted) aboveBass = true;

@@ -25,6 +25,9 @@ struct Shape {
   std::int8_t open = 0;
   std::int8_t highest = -1;       // k of the highest fretted string, -1 when none is fretted
   std::uint8_t mutedAboveBass = 0;  // bit s (0 for string 6): muted, and above a sounding string
+  // Its share of the score (fingers, barres, stretch, muted and open strings), with the highest
+  // fret below 5 and at 5 or above.
+  std::array<std::int16_t, 2> points{};
 };
 
 // Every shape for a span (kFewestSpan to kMostSpan), built once on first use.
