@@ -2,7 +2,6 @@
 // span as it goes, so that each voicing is met once.
 #include <algorithm>
 
-#include "chords/pitch.h"
 #include "voicings/ranking.h"
 #include "voicings/search_query.h"
 #include "voicings/shape_table.h"
@@ -48,7 +47,8 @@ class Walker {
  public:
   Walker(const Query& query, const SearchOptions& options)
       : q_(query), span_(options.span), tuning_(options.tuning), shapes_(ShapesFor(options.span)) {
-    Prepare();
+    for (int s = kStrings - 1; s >= 0; --s) PrepareString(s);
+    PreparePoints();
   }
 
   std::vector<Voicing> Run() {
@@ -59,45 +59,46 @@ class Walker {
   }
 
  private:
-  // Each string's frets that sound something asked, and what the strings from s up can sound
-  // within any run of frets.
-  void Prepare() {
-    for (int s = kStrings - 1; s >= 0; --s) {
-      int n = 0;
-      int weight = 1;
-      for (int t = s + 1; t < kStrings; ++t) weight *= span_ + kShapeFretted;
-      options_[s][n++] = {kMuted, 0, kSilence, kShapeMuted * weight, 0, kNoLowest, kNoHighest};
-      if (q_.bits[s][0]) {
-        options_[s][n++] = {0, q_.bits[s][0], tuning_[s], kShapeOpen * weight, 0, kNoLowest, kNoHighest};
-      }
-      for (int f = 1; f <= kHighestFret; ++f) {
-        if (!q_.bits[s][f]) continue;
-        options_[s][n++] = {std::int8_t(f), q_.bits[s][f], tuning_[s] + f,
-                            (kShapeFretted + f) * weight, weight, f, f};
-      }
-      for (int f = kHighestFret + 1, i = n; f >= 1; --f) {
-        while (i > 0 && options_[s][i - 1].fret >= f) --i;
-        firstFretted_[s][f] = i;
-      }
-      Bits any = rangeReach_[s + 1][1][kAnyFret];
-      for (int o = 0; o < n; ++o) any |= options_[s][o].bit;
-      for (int from = 1; from <= kHighestFret; ++from) {
-        Bits own = q_.bits[s][0];
-        for (int len = 0; len < kAnyFret; ++len) {
-          if (from + len <= kHighestFret) own |= q_.bits[s][from + len];
-          rangeReach_[s][from][len] = own | rangeReach_[s + 1][from][len];
-        }
-        rangeReach_[s][from][kAnyFret] = any;
-      }
+  // The string's frets that sound something asked, and what the strings from s up can sound
+  // within any run of frets (string s + 1 first).
+  void PrepareString(int s) {
+    int n = 0;
+    int weight = 1;
+    for (int t = s + 1; t < kStrings; ++t) weight *= span_ + kShapeFretted;
+    options_[s][n++] = {kMuted, 0, kSilence, kShapeMuted * weight, 0, kNoLowest, kNoHighest};
+    if (q_.bits[s][0]) {
+      options_[s][n++] = {0, q_.bits[s][0], tuning_[s], kShapeOpen * weight, 0, kNoLowest, kNoHighest};
     }
-    // The points of each trait that the shape table does not hold.
+    for (int f = 1; f <= kHighestFret; ++f) {
+      if (!q_.bits[s][f]) continue;
+      options_[s][n++] = {std::int8_t(f), q_.bits[s][f], tuning_[s] + f,
+                          (kShapeFretted + f) * weight, weight, f, f};
+    }
+    for (int f = kHighestFret + 1, i = n; f >= 1; --f) {
+      while (i > 0 && options_[s][i - 1].fret >= f) --i;
+      firstFretted_[s][f] = i;
+    }
+    Bits any = rangeReach_[s + 1][1][kAnyFret];
+    for (int o = 0; o < n; ++o) any |= options_[s][o].bit;
+    for (int from = 1; from <= kHighestFret; ++from) {
+      Bits own = q_.bits[s][0];
+      for (int len = 0; len < kAnyFret; ++len) {
+        if (from + len <= kHighestFret) own |= q_.bits[s][from + len];
+        rangeReach_[s][from][len] = own | rangeReach_[s + 1][from][len];
+      }
+      rangeReach_[s][from][kAnyFret] = any;
+    }
+  }
+
+  // The points of each trait that the shape table does not hold, and where the hand could have
+  // sounded a muted string.
+  void PreparePoints() {
     for (int p = 0; p <= kHighestFret; ++p) positionPoints_[p] = Score({.position = p});
+    for (int n = 0; n < int(omittedPoints_.size()); ++n) omittedPoints_[n] = Score({.omitted = n});
     for (int n = 0; n <= kStrings; ++n) {
-      omittedPoints_[n] = Score({.omitted = n});
       fillablePoints_[n] = Score({.fillable = n});
       thinPoints_[n] = Score({.thin = std::max(0, q_.fullSound - n)});
     }
-    for (int n = kStrings + 1; n < int(omittedPoints_.size()); ++n) omittedPoints_[n] = Score({.omitted = n});
     bassPoints_ = q_.root >= 0 ? Score({.bassNotRoot = true}) : 0;
     // Whether string s sounds something asked with the hand at each position.
     for (int window = 0; window <= kHighestFret; ++window) {
