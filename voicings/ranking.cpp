@@ -52,7 +52,7 @@ int Score(const Traits& t) {
          kPerFretOfPosition * t.position + kPerFretAbove11 * std::max(0, t.position - 11) +
          kPerInnerMute * t.innerMutes + kPerSilentString * t.silent +
          kPerFillableString * t.fillable + kPerThinString * t.thin +
-         kPerOpenString * t.open + (t.highest >= 5 ? kPerOpenStringUpTheNeck * t.open : 0) +
+         kPerOpenString * t.open + (t.highest >= kUpTheNeck ? kPerOpenStringUpTheNeck * t.open : 0) +
          (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedTone * t.omitted;
 }
 

@@ -21,13 +21,18 @@ struct Traits {
   int thin = 0;         // strings short of a full sound: four, or one more than a power chord's two
 };
 
+// From this highest fret up, an open string costs more: the hand has left it behind.
+inline constexpr int kUpTheNeck = 5;
+
 // `root` is the pitch class the bass should have, or -1 when any will do.
 Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tuning, int root);
 
 // Lower is easier: points for each finger, barre, fret of stretch and of position, for muted
 // strings (more between sounding strings, and more when a wanted note was in reach), for fewer
 // than four strings sounding, open strings (more up the neck), a bass that is not the root and
-// each chord tone left out. See the README for the weights.
+// each chord tone left out. See the README for the weights. The score is a sum of points per
+// trait, and the open strings' points depend on the highest fret: the search adds up the shape's
+// points and those of each other trait apart.
 int Score(const Traits& traits);
 
 }  // namespace fretwise::voicings

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "chords/chord_namer.h"
-#include "voicings/ranking.h"
+#include "voicings/search_query.h"
 
 namespace fretwise::voicings {
 namespace {
@@ -11,131 +11,6 @@ namespace {
 using chords::Bit;
 using chords::PitchClass;
 using chords::PitchClassSet;
-
-// What each string and fret contributes: a bit of the asked pitches (exact mode) or of the pitch
-// classes (chord mode); 0 for a fret that sounds nothing asked. Twelve bits at most.
-using Bits = std::uint16_t;
-inline constexpr int kBitSets = 1 << 12;
-inline constexpr std::int8_t kRejected = -1;
-
-struct Query {
-  std::array<std::array<Bits, kHighestFret + 1>, kStrings> bits{};
-  Bits required = 0;
-  // For each set of bits a voicing sounds: how many chord tones it leaves out, or kRejected.
-  std::array<std::int8_t, kBitSets> omitted{};
-  int bass = -1;  // the pitch class that must sound lowest, or -1
-  int root = -1;  // the pitch class the ranking prefers lowest, or -1
-  int fullSound = 4;  // strings a voicing sounds before it stops sounding thin
-};
-
-struct Option {
-  int fret;
-  Bits bit;
-};
-
-// Walks the strings within one position of the hand: frets window..window+span-1 and the open
-// strings, with the lowest fretted fret equal to `window` so that no voicing is found twice.
-class Walker {
- public:
-  Walker(const Query& query, const SearchOptions& options) : q_(query), options_(options) {}
-
-  std::vector<Voicing> Run() {
-    found_.reserve(1024);
-    for (window_ = 0; window_ <= kHighestFret; ++window_) {
-      if (Prepare()) Walk(0, 0, window_ == 0, 1 << 30);
-    }
-    Sort();
-    return std::move(found_);
-  }
-
- private:
-  // A stable counting sort by score: scores are small, the lists long.
-  void Sort() {
-    int most = 0;
-    for (const Voicing& v : found_) most = std::max(most, v.score);
-    std::vector<int> start(most + 2, 0);
-    for (const Voicing& v : found_) ++start[v.score + 1];
-    for (int i = 1; i <= most + 1; ++i) start[i] += start[i - 1];
-    std::vector<Voicing> sorted(found_.size());
-    for (const Voicing& v : found_) sorted[start[v.score]++] = v;
-    found_ = std::move(sorted);
-  }
-
-  // The choices of each string in this window; false when the window cannot sound the chord.
-  bool Prepare() {
-    const int top = window_ == 0 ? 0 : std::min(kHighestFret, window_ + options_.span - 1);
-    reach_[kStrings] = 0;
-    windowReach_[kStrings] = false;
-    for (int s = kStrings - 1; s >= 0; --s) {
-      int n = 0;
-      choices_[s][n++] = {kMuted, 0};
-      if (q_.bits[s][0]) choices_[s][n++] = {0, q_.bits[s][0]};
-      for (int f = std::max(1, window_); f <= top; ++f) {
-        if (q_.bits[s][f]) choices_[s][n++] = {f, q_.bits[s][f]};
-      }
-      counts_[s] = n;
-      reach_[s] = reach_[s + 1];
-      for (int i = 0; i < n; ++i) reach_[s] |= choices_[s][i].bit;
-      windowReach_[s] = windowReach_[s + 1] || (window_ > 0 && q_.bits[s][window_]);
-    }
-    return (reach_[0] & q_.required) == q_.required;
-  }
-
-  void Walk(int s, Bits have, bool reachedWindow, int bass) {
-    if (((have | reach_[s]) & q_.required) != q_.required) return;
-    if (!reachedWindow && !windowReach_[s]) return;
-    if (s == kStrings) {
-      Leaf(have, bass);
-      return;
-    }
-    for (int i = 0; i < counts_[s]; ++i) {
-      const int fret = choices_[s][i].fret;
-      frets_[s] = fret;
-      const int pitch = fret == kMuted ? 1 << 30 : options_.tuning[s] + fret;
-      Walk(s + 1, have | choices_[s][i].bit, reachedWindow || fret == window_,
-           std::min(bass, pitch));
-    }
-  }
-
-  void Leaf(Bits have, int bass) {
-    const int omitted = q_.omitted[have];
-    if (omitted == kRejected || (q_.bass >= 0 && PitchClass(bass) != q_.bass)) return;
-    Voicing& voicing = found_.emplace_back();
-    if (!FingerInto(frets_, options_.span, voicing.fingering)) {
-      found_.pop_back();
-      return;
-    }
-    voicing.frets = frets_;
-    Traits traits = TraitsOf(frets_, voicing.fingering, options_.tuning, q_.root);
-    traits.omitted = omitted;
-    traits.thin = std::max(0, q_.fullSound - (kStrings - traits.silent));
-    // Muted strings above the bass that this hand position could have sounded.
-    bool aboveBass = false;
-    for (int s = 0; s < kStrings; ++s) {
-      if (frets_[s] != kMuted) {
-        aboveBass = true;
-      } else if (aboveBass && counts_[s] > 1) {
-        ++traits.fillable;
-      }
-    }
-    voicing.score = Score(traits);
-  }
-
-  const Query& q_;
-  const SearchOptions& options_;
-  int window_ = 0;
-  std::array<std::array<Option, kMostSpan + 2>, kStrings> choices_{};
-  std::array<int, kStrings> counts_{};
-  std::array<Bits, kStrings + 1> reach_{};
-  std::array<bool, kStrings + 1> windowReach_{};
-  Frets frets_{};
-  std::vector<Voicing> found_;
-};
-
-std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
-  if (options.span < kFewestSpan || options.span > kMostSpan) return {};
-  return Walker(query, options).Run();
-}
 
 }  // namespace
 
@@ -161,6 +36,7 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
     }
   }
   query.required = Bits((1u << asked.size()) - 1);
+  query.fewest = int(asked.size());
   query.omitted.fill(kRejected);
   query.omitted[query.required] = 0;
   const auto names = chords::NameSymbols(asked);
@@ -186,6 +62,7 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
     }
   }
   query.required = chords::TransposeUp(RequiredTones(quality), chord.root) | bassBit;
+  query.fewest = quality.fewestTones;
   query.omitted.fill(kRejected);
   // Every subset of the allowed pitch classes, walked as submasks.
   for (unsigned have = allowed;; have = (have - 1) & allowed) {

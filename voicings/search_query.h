@@ -1,0 +1,31 @@
+// What the search looks for, prepared by the exact-pitch and chord-symbol modes alike.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "voicings/voicing_search.h"
+
+namespace fretwise::voicings {
+
+// What each string and fret contributes: a bit of the asked pitches (exact mode) or of the pitch
+// classes (chord mode); 0 for a fret that sounds nothing asked. Twelve bits at most.
+using Bits = std::uint16_t;
+inline constexpr int kBitSets = 1 << 12;
+inline constexpr std::int8_t kRejected = -1;
+
+struct Query {
+  std::array<std::array<Bits, kHighestFret + 1>, kStrings> bits{};
+  Bits required = 0;
+  int fewest = 0;  // bits a voicing sounds at least
+  // For each set of bits a voicing sounds: how many chord tones it leaves out, or kRejected.
+  std::array<std::int8_t, kBitSets> omitted{};
+  int bass = -1;  // the pitch class that must sound lowest, or -1
+  int root = -1;  // the pitch class the ranking prefers lowest, or -1
+  int fullSound = 4;  // strings a voicing sounds before it stops sounding thin
+};
+
+// Every playable voicing that sounds an accepted set of bits, easiest first.
+std::vector<Voicing> Search(const Query& query, const SearchOptions& options);
+
+}  // namespace fretwise::voicings

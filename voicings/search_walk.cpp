@@ -1,0 +1,222 @@
+// The search: one walk over the strings, string 6 first, that keeps the fretted notes within the
+// span as it goes, so that each voicing is met once.
+#include <algorithm>
+
+#include "voicings/ranking.h"
+#include "voicings/search_query.h"
+#include "voicings/shape_table.h"
+
+namespace fretwise::voicings {
+namespace {
+
+struct Option {
+  std::int8_t fret;
+  Bits bit;
+  int pitch;
+  // The string's share of the shape index before the lowest fret is taken off (see Walk).
+  int digit;
+  int fretted;  // the string's digit weight when fretted, else 0
+  // The fret as the hand's lowest and highest fretted fret: kNoLowest and kNoHighest unless fretted.
+  int low, high;
+};
+
+inline constexpr int kSilence = 1 << 30;  // above every pitch: a muted string is never the bass
+// The walk's lowest and highest fretted frets before any string is fretted: out of reach, so that
+// min and max need no test and the next strings may take any fret.
+inline constexpr int kNoLowest = kHighestFret + kMostSpan;
+inline constexpr int kNoHighest = -kMostSpan;
+// rangeReach_'s last run length, which stands for the whole neck.
+inline constexpr int kAnyFret = 2 * kMostSpan - 1;
+
+// Bits set in each set of twelve: the walk counts missing notes at every step.
+inline constexpr auto kBitCount = [] {
+  std::array<std::int8_t, kBitSets> counts{};
+  for (int set = 1; set < kBitSets; ++set) counts[set] = std::int8_t(counts[set >> 1] + (set & 1));
+  return counts;
+}();
+
+// A voicing found, before it is scored into the list: compact, since lists run to thousands.
+struct Found {
+  Frets frets;
+  std::int16_t score;
+  std::int32_t shape;  // index into the span's shape table
+  std::int8_t position;  // lowest fretted fret, 0 when none
+};
+
+class Walker {
+ public:
+  Walker(const Query& query, const SearchOptions& options)
+      : q_(query), span_(options.span), tuning_(options.tuning), shapes_(ShapesFor(options.span)) {
+    for (int s = kStrings - 1; s >= 0; --s) PrepareString(s);
+    PreparePoints();
+  }
+
+  std::vector<Voicing> Run() {
+    found_.reserve(4096);
+    const int from = From(kNoHighest), to = To(kNoLowest);
+    if (Viable(0, 0, from, to)) Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, 0, 0);
+    return Sorted();
+  }
+
+ private:
+  // The string's frets that sound something asked, and what the strings from s up can sound
+  // within any run of frets (string s + 1 first).
+  void PrepareString(int s) {
+    int n = 0;
+    int weight = 1;
+    for (int t = s + 1; t < kStrings; ++t) weight *= span_ + kShapeFretted;
+    options_[s][n++] = {kMuted, 0, kSilence, kShapeMuted * weight, 0, kNoLowest, kNoHighest};
+    if (q_.bits[s][0]) {
+      options_[s][n++] = {0, q_.bits[s][0], tuning_[s], kShapeOpen * weight, 0, kNoLowest, kNoHighest};
+    }
+    for (int f = 1; f <= kHighestFret; ++f) {
+      if (!q_.bits[s][f]) continue;
+      options_[s][n++] = {std::int8_t(f), q_.bits[s][f], tuning_[s] + f,
+                          (kShapeFretted + f) * weight, weight, f, f};
+    }
+    for (int f = kHighestFret + 1, i = n; f >= 1; --f) {
+      while (i > 0 && options_[s][i - 1].fret >= f) --i;
+      firstFretted_[s][f] = i;
+    }
+    Bits any = rangeReach_[s + 1][1][kAnyFret];
+    for (int o = 0; o < n; ++o) any |= options_[s][o].bit;
+    for (int from = 1; from <= kHighestFret; ++from) {
+      Bits own = q_.bits[s][0];
+      for (int len = 0; len < kAnyFret; ++len) {
+        if (from + len <= kHighestFret) own |= q_.bits[s][from + len];
+        rangeReach_[s][from][len] = own | rangeReach_[s + 1][from][len];
+      }
+      rangeReach_[s][from][kAnyFret] = any;
+    }
+  }
+
+  // The points of each trait that the shape table does not hold, and where the hand could have
+  // sounded a muted string.
+  void PreparePoints() {
+    for (int p = 0; p <= kHighestFret; ++p) positionPoints_[p] = Score({.position = p});
+    for (int n = 0; n < int(omittedPoints_.size()); ++n) omittedPoints_[n] = Score({.omitted = n});
+    for (int n = 0; n <= kStrings; ++n) {
+      fillablePoints_[n] = Score({.fillable = n});
+      thinPoints_[n] = Score({.thin = std::max(0, q_.fullSound - n)});
+    }
+    bassPoints_ = q_.root >= 0 ? Score({.bassNotRoot = true}) : 0;
+    // Whether string s sounds something asked with the hand at each position.
+    for (int window = 0; window <= kHighestFret; ++window) {
+      const int top = window == 0 ? 0 : std::min(kHighestFret, window + span_ - 1);
+      for (int s = 0; s < kStrings; ++s) {
+        bool any = q_.bits[s][0] != 0;
+        for (int f = std::max(1, window); f <= top; ++f) any = any || q_.bits[s][f];
+        if (any) soundable_[window] |= std::uint8_t(1u << s);
+      }
+    }
+  }
+
+  // The frets the next strings may take with the hand's fretted notes at lowest..highest.
+  int From(int highest) const { return std::max(1, highest - span_ + 1); }
+  int To(int lowest) const { return std::min(kHighestFret, lowest + span_ - 1); }
+
+  // Whether strings s and up can still sound every required note (one per string) with frets
+  // from..to or open.
+  bool Viable(int s, Bits have, int from, int to) const {
+    const Bits missing = q_.required & ~have;
+    if (kBitCount[missing] > kStrings - s || kBitCount[have] + kStrings - s < q_.fewest) return false;
+    if (s == kStrings) return missing == 0;
+    const Bits reach = rangeReach_[s][from][std::min(to - from, kAnyFret)];
+    return (missing & ~reach) == 0 && kBitCount[have | reach] >= q_.fewest;
+  }
+
+  // One string at a time; a template so that each string's step is unrolled. The shape index's
+  // digit for a fretted string is its fret less the lowest fret, plus kShapeFretted: the walk sums
+  // the digits with the frets as they are (`digits`) and the weights of the fretted strings
+  // (`fretted`), and the leaf takes the lowest fret off each fretted string at once.
+  template <int S>
+  void Walk(Bits have, int lowest, int highest, int from, int to, int bass, int digits, int fretted) {
+    if constexpr (S == kStrings) {
+      const int position = lowest == kNoLowest ? 0 : lowest;
+      Leaf(have, position, bass, digits - position * fretted);
+    } else {
+      // Muted and open, then the frets from..to.
+      const int unfretted = firstFretted_[S][1];
+      const int last = firstFretted_[S][to + 1];
+      for (int i = 0; i < last; i = i + 1 == unfretted ? firstFretted_[S][from] : i + 1) {
+        const Option& option = options_[S][i];
+        const int low = std::min(lowest, option.low), high = std::max(highest, option.high);
+        const int nextFrom = From(high), nextTo = To(low);
+        const Bits next = have | option.bit;
+        if (!Viable(S + 1, next, nextFrom, nextTo)) continue;
+        frets_[S] = option.fret;
+        Walk<S + 1>(next, low, high, nextFrom, nextTo, std::min(bass, option.pitch),
+                    digits + option.digit, fretted + option.fretted);
+      }
+    }
+  }
+
+  void Leaf(Bits have, int position, int bass, int index);
+  std::vector<Voicing> Sorted() const;
+
+  const Query& q_;
+  const int span_;
+  const Tuning tuning_;
+  std::span<const Shape> shapes_;
+  // Per string: muted first, then open and fretted notes, up the neck.
+  std::array<std::array<Option, kHighestFret + 2>, kStrings> options_{};
+  // The index of each string's first option at fret f or higher (f from 1 to kHighestFret + 1).
+  std::array<std::array<int, kHighestFret + 2>, kStrings> firstFretted_{};
+  // What strings s and up sound open or at frets from..from+len; len kAnyFret: at any fret.
+  std::array<std::array<std::array<Bits, kAnyFret + 1>, kHighestFret + 1>, kStrings + 1> rangeReach_{};
+  std::array<std::uint8_t, kHighestFret + 1> soundable_{};
+  std::array<int, kHighestFret + 1> positionPoints_{};  // by the lowest fretted fret
+  std::array<int, 13> omittedPoints_{};                 // by the chord tones left out
+  std::array<int, kStrings + 1> fillablePoints_{};
+  std::array<int, kStrings + 1> thinPoints_{};          // by the strings sounding
+  int bassPoints_ = 0;
+  Frets frets_{};
+  std::vector<Found> found_;
+};
+
+void Walker::Leaf(Bits have, int position, int bass, int index) {
+  const int omitted = q_.omitted[have];
+  const int bassClass = bass % 12;  // a leaf sounds two strings at least: bass is a pitch
+  if (omitted == kRejected || (q_.bass >= 0 && bassClass != q_.bass)) return;
+  const Shape& shape = shapes_[index];
+  if (!shape.playable) return;
+  const int score = shape.points[position + shape.highest >= kUpTheNeck] + positionPoints_[position] +
+                    omittedPoints_[omitted] + (bassClass != q_.root ? bassPoints_ : 0) +
+                    thinPoints_[kStrings - shape.silent] +
+                    fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]];
+  found_.push_back({frets_, std::int16_t(score), index, std::int8_t(position)});
+}
+
+// A stable counting sort by score (scores are small, the lists long), written out as voicings.
+std::vector<Voicing> Walker::Sorted() const {
+  int most = 0;
+  for (const Found& f : found_) most = std::max<int>(most, f.score);
+  std::vector<int> start(most + 2, 0);
+  for (const Found& f : found_) ++start[f.score + 1];
+  for (int i = 1; i <= most + 1; ++i) start[i] += start[i - 1];
+  std::vector<int> order(found_.size());
+  for (int i = 0; i < int(found_.size()); ++i) order[start[found_[i].score]++] = i;
+  std::vector<Voicing> voicings;
+  voicings.reserve(found_.size());
+  for (int i : order) {
+    const Found& f = found_[i];
+    Voicing& v = voicings.emplace_back();
+    v.frets = f.frets;
+    v.score = f.score;
+    v.fingering = shapes_[f.shape].fingering;
+    // The table counts barre frets from 1 for the lowest fretted fret.
+    for (int b = 0; b < v.fingering.barreCount; ++b) {
+      v.fingering.barres[b].fret = std::int8_t(v.fingering.barres[b].fret + f.position - 1);
+    }
+  }
+  return voicings;
+}
+
+}  // namespace
+
+std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
+  if (options.span < kFewestSpan || options.span > kMostSpan) return {};
+  return Walker(query, options).Run();
+}
+
+}  // namespace fretwise::voicings

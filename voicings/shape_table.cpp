@@ -1,0 +1,69 @@
+#include "voicings/shape_table.h"
+
+#include <vector>
+
+#include "voicings/ranking.h"
+
+namespace fretwise::voicings {
+namespace {
+
+Shape ShapeOf(const Frets& frets, int span) {
+  Shape shape;
+  shape.playable = FingerInto(frets, span, shape.fingering);
+  if (!shape.playable) return shape;
+  Traits traits = TraitsOf(frets, shape.fingering, kStandardTuning, -1);
+  shape.stretch = std::int8_t(traits.stretch);
+  shape.innerMutes = std::int8_t(traits.innerMutes);
+  shape.silent = std::int8_t(traits.silent);
+  shape.open = std::int8_t(traits.open);
+  shape.highest = std::int8_t(traits.highest - 1);
+  traits.position = 0;
+  traits.highest = 0;
+  shape.points[0] = std::int16_t(Score(traits));
+  traits.highest = kHighestFret;
+  shape.points[1] = std::int16_t(Score(traits));
+  bool aboveBass = false;
+  for (int s = 0; s < kStrings; ++s) {
+    if (frets[s] != kMuted) aboveBass = true;
+    else if (aboveBass) shape.mutedAboveBass |= std::uint8_t(1u << s);
+  }
+  return shape;
+}
+
+std::vector<Shape> Build(int span) {
+  const int base = span + kShapeFretted;
+  int count = 1;
+  for (int s = 0; s < kStrings; ++s) count *= base;
+  std::vector<Shape> shapes(count);
+  for (int index = 0; index < count; ++index) {
+    Frets frets{};
+    for (int s = kStrings - 1, rest = index; s >= 0; --s, rest /= base) {
+      const int code = rest % base;
+      // The window starts at fret 1 here; the search moves the barres up.
+      frets[s] = std::int8_t(code == kShapeMuted ? kMuted : code == kShapeOpen ? 0 : code - 1);
+    }
+    shapes[index] = ShapeOf(frets, span);
+  }
+  return shapes;
+}
+
+template <int Span>
+std::span<const Shape> Table() {
+  static const std::vector<Shape> shapes = Build(Span);
+  return shapes;
+}
+
+}  // namespace
+
+std::span<const Shape> ShapesFor(int span) {
+  static_assert(kFewestSpan == 2 && kMostSpan == 6);
+  switch (span) {
+    case 2: return Table<2>();
+    case 3: return Table<3>();
+    case 4: return Table<4>();
+    case 5: return Table<5>();
+    default: return Table<6>();
+  }
+}
+
+}  // namespace fretwise::voicings
