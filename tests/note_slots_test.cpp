@@ -89,6 +89,9 @@ TEST(ShowNotes, CollectsLowestFirstAndDrawsEachOnTheStaffBeforeTheFingering) {
   EXPECT_EQ(Strings(rig.log.begin(), rig.log.begin() + 6),
             (Strings{"PrepareStaff", "DrawSlot 35", "DrawSlot 36", "DrawSlot 20", "EndStaff",
                      "BeginFingeringPass"}));
+  rig.ticks = TickSet{42};
+  rig.view.OnShowNotes();
+  EXPECT_EQ(Tokens(rig.state()), (Strings{"G3", "", "", "", "", ""})) << "no stale token";
 }
 
 // Past six notes each is counted and keeps its path, so that playback can refuse it, but has no
