@@ -125,16 +125,6 @@ TEST(FingeringPass, LowCWithTheOpenSixthStringHasNoCandidate) {
   EXPECT_EQ(rig.messages.texts.size(), 1u);
 }
 
-TEST(FingeringPass, OpenLowEAloneRecursAsTheFifthTry) {
-  ViewRig rig({54});
-  rig.view.OnShowNotes();
-  rig.diagram.clears = 0;
-  rig.view.OnNextCandidate();
-  EXPECT_EQ(rig.diagram.clears, 4) << "frets 5-9, 10-14 and 15-19 fail";
-  ExpectShown(rig, {{"NN", "NN", "NN", "NN", "NN", "6 0"}, 0, {"6\\E4.wav"}});
-  EXPECT_EQ(std::pair(rig.state().m_windowIndex, rig.state().m_stepIndex), std::pair(1, 1));
-}
-
 TEST(FingeringPass, SevenNotesAreCountedWithPathsAndRunOutAfterEveryWindow) {
   ViewRig rig({63, 32, 35, 38, 39, 42, 45});  // B2 C3 D3 E3 F3 G3 A3
   rig.view.OnShowNotes();
