@@ -197,12 +197,14 @@ TEST_F(Window, OpenNamesTheDocumentAndTheRecentListKeepsFourNewestFirst) {
   ASSERT_TRUE(Start());
   QStringList paths;
   for (int i = 0; i < 6; ++i) paths << MakeFile(settings_, QString("f%1").arg(i));
+  Click(Button(app::kNextCandidate));
   for (int i : {0, 1, 2, 3, 4, 5, 3}) {
     dialogs_.openAnswer = paths[i];
     QTest::keySequence(&frame(), QKeySequence("Ctrl+O"));
   }
   Settle();
   EXPECT_EQ(app_->document().GetPathName(), paths[3]);
+  EXPECT_EQ(state().m_windowIndex, 1) << "opening repaints: the first candidate again";
   QSettings settings;
   settings.beginGroup("Recent File List");
   EXPECT_EQ(settings.childKeys(), (QStringList{"File1", "File2", "File3", "File4"}));
