@@ -177,6 +177,7 @@ TEST_F(Window, SaveAsksForANameOnceThenRewritesAnEmptyFile) {
   EXPECT_EQ(dialogs_.saves, 1) << "no second question";
   EXPECT_EQ(QFileInfo(path).size(), 0);
   EXPECT_EQ(app_->document().GetPathName(), QFileInfo(path).absoluteFilePath());
+  EXPECT_EQ(frame().windowTitle().toStdString(), "chord.fretw - Fretwise") << "until a repaint";
 }
 
 TEST_F(Window, AFailedSaveNamesTheFileAndTheReasonAndChangesNothing) {
