@@ -51,8 +51,8 @@ TEST_F(Window, OpensAt800By480WithTheButtonsAndABoxForEveryNote) {
     const SlotInfo& s = kSlots[slot];
     ASSERT_NE(Box(slot), nullptr);
     EXPECT_EQ(Box(slot)->text().toStdString(), s.caption);
-    EXPECT_EQ(Box(slot)->geometry(), QRect(QPoint(s.rect.left, s.rect.top),
-                                           QPoint(s.rect.right - 1, s.rect.bottom - 1)));
+    EXPECT_EQ(Box(slot)->geometry(),
+              QRect(QPoint(s.rect.left, s.rect.top), QPoint(s.rect.right - 1, s.rect.bottom - 1)));
   }
   for (int slot : {1, 3, 4, 6, 7}) EXPECT_EQ(focus = focus->nextInFocusChain(), Box(slot));
 }
@@ -104,7 +104,6 @@ TEST_F(Window, SevenNotesAreRefusedAndRunOutOfCandidates) {
   EXPECT_EQ(messages.texts, (Texts{"これ以上候補はありません", "6個以上の音は鳴らせません"}));
   EXPECT_TRUE(SoundCalls().empty());
   EXPECT_EQ(ScreenPixel(196, 250), kWhitePixel) << "the diagram area is blank";
-
 }
 
 TEST_F(Window, APaintInsideTheMessagesLoopRunsAWholePass) {
@@ -187,7 +186,8 @@ TEST_F(Window, AFailedSaveNamesTheFileAndTheReasonAndChangesNothing) {
   QTest::keySequence(&frame(), QKeySequence("Ctrl+S"));
   Settle();
   ASSERT_EQ(messages.texts.size(), 1u);
-  const std::string start = "ファイル \"" + dialogs_.saveAnswer.toStdString() + "\" に保存できません: ";
+  const std::string start =
+      "ファイル \"" + dialogs_.saveAnswer.toStdString() + "\" に保存できません: ";
   EXPECT_TRUE(messages.texts[0].starts_with(start)) << messages.texts[0];
   EXPECT_GT(messages.texts[0].size(), start.size()) << "a reason follows";
   EXPECT_TRUE(app_->document().GetPathName().isEmpty());

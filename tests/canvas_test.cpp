@@ -36,12 +36,21 @@ TEST(Canvas, LineToDrawsTheStartAndLeavesTheEnd) {
       {30, 20, 10, 20, Box(11, 20, 31, 21)},
       {40, 25, 40, 5, Box(40, 6, 41, 26)},
       {14, 14, 10, 10, {{14, 14}, {13, 13}, {12, 12}, {11, 11}}},
-      {200, 10, 208, 13, {{200, 10}, {201, 10}, {202, 11}, {203, 11}, {204, 12}, {205, 12}, {206, 12}, {207, 13}}},
-      {208, 13, 205, 20, {{208, 13}, {208, 14}, {207, 15}, {207, 16}, {206, 17}, {206, 18}, {205, 19}}},
+      {200,
+       10,
+       208,
+       13,
+       {{200, 10}, {201, 10}, {202, 11}, {203, 11}, {204, 12}, {205, 12}, {206, 12}, {207, 13}}},
+      {208,
+       13,
+       205,
+       20,
+       {{208, 13}, {208, 14}, {207, 15}, {207, 16}, {206, 17}, {206, 18}, {205, 19}}},
       {50, 50, 50, 50, {}},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.fromX << "," << row.fromY << " to " << row.toX << "," << row.toY);
+    SCOPED_TRACE(testing::Message()
+                 << row.fromX << "," << row.fromY << " to " << row.toX << "," << row.toY);
     QImage image = GreyImage();
     Draw(image, [&](Surface& dc) {
       dc.SelectObject(dc.CreatePen(kSolidPen, 1, kRed));
@@ -61,10 +70,13 @@ TEST(Canvas, RoundRectWithLargeCornersIsTheEllipseInscribedInTheBox) {
     dc.RoundRect(56, 234, 64, 239, 90, 90);
     dc.RoundRect(100, 100, 140, 120, 10, 10);
   });
-  const std::vector<std::string> head = {".oooooo.", "o++++++o", "o++++++o", "o++++++o", ".oooooo."};
+  const std::vector<std::string> head = {".oooooo.", "o++++++o", "o++++++o", "o++++++o",
+                                         ".oooooo."};
   Pixels red = Marked(56, 234, head, 'o'), green = Marked(56, 234, head, '+');
-  for (const auto& p : Where(image, kRed)) if (p.first >= 100) red.insert(p);
-  for (const auto& p : Where(image, kGreen)) if (p.first >= 100) green.insert(p);
+  for (const auto& p : Where(image, kRed))
+    if (p.first >= 100) red.insert(p);
+  for (const auto& p : Where(image, kGreen))
+    if (p.first >= 100) green.insert(p);
   EXPECT_EQ(Where(image, kRed), red);
   EXPECT_EQ(Where(image, kGreen), green);
   for (const auto& [x, y] : Changed(image))
@@ -87,7 +99,8 @@ TEST(Canvas, TextIsBlackIpaGothicOnAnOpaqueWhiteSixteenPixelLineFromTheTopLeft) 
     EXPECT_EQ(Changed(image), Box(40, 50, 40 + width, 50 + 16));
     const Pixels black = Where(image, kBlack), white = Where(image, kWhite);
     EXPECT_EQ(black.size() + white.size(), Changed(image).size()) << "only pure black and white";
-    EXPECT_EQ(black.empty(), std::string_view(text).find_first_not_of(' ') == std::string_view::npos);
+    EXPECT_EQ(black.empty(),
+              std::string_view(text).find_first_not_of(' ') == std::string_view::npos);
   }
 }
 
@@ -171,7 +184,8 @@ TEST(CanvasSvg, TheSameDrawingWritesAnSvgFile) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QString text = QString::fromUtf8(file.readAll());
-  for (const char* part : {"#ff0000", R"(x="10" y="10" width="20" height="10")", "IPAGothic", ">Am7<"})
+  for (const char* part :
+       {"#ff0000", R"(x="10" y="10" width="20" height="10")", "IPAGothic", ">Am7<"})
     EXPECT_TRUE(text.contains(part)) << part;
 }
 

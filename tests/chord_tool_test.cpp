@@ -78,8 +78,9 @@ TEST(ChordTool, TextIsBlocksForPeople) {
             "  strings 6-1: x 15 14 12 x x\n"
             "  sound files: 5\\C2.wav 4\\E2.wav 3\\G2.wav\n");
   const ToolRun tuned = Chord({"C#2", "G3"});
-  EXPECT_TRUE(tuned.out.startsWith("Candidate 1: frets 0-4\n  strings 6-1: 1 x x 0 x x\n"
-                                   "  string 6 tuned down to C\n"));
+  EXPECT_TRUE(
+      tuned.out.startsWith("Candidate 1: frets 0-4\n  strings 6-1: 1 x x 0 x x\n"
+                           "  string 6 tuned down to C\n"));
   EXPECT_TRUE(tuned.out.endsWith("これ以上候補はありません\n"));
   EXPECT_TRUE(Chord({"--help"}).out.contains("--slots"));
 }
@@ -123,10 +124,14 @@ TEST(ChordTool, PlaySoundsTheFirstCandidateAndWaitsUntilItHasSounded) {
     QStringList notes;
     QString folder, driver, error;  // the line on stderr, or its start when SDL's reason follows
   } failures[] = {
-      {{"C4", "E4", "G4"}, empty.path(), "dummy",
+      {{"C4", "E4", "G4"},
+       empty.path(),
+       "dummy",
        "fretwise-chord: サウンドファイル「.\\wav\\4\\C2.wav」がありません\n"},
       {{"C4", "E4", "G4"}, {}, "nosuch", "fretwise-chord: オーディオデバイスを開けません: "},
-      {{"C3", "D3", "E3", "F3", "G3", "A3", "B3"}, {}, "dummy",
+      {{"C3", "D3", "E3", "F3", "G3", "A3", "B3"},
+       {},
+       "dummy",
        "fretwise-chord: 6個以上の音は鳴らせません\n"},
   };
   for (const auto& f : failures) {

@@ -121,12 +121,16 @@ void ExpectDiagrams(const TickSet& ticks, int presses) {
   std::size_t shown = 0;
   for (int surface = 1; surface < rig.source.acquired; ++surface) {
     Drawing pass = rig.Pass(surface);  // the last window the command tried
-    pass.erase(pass.begin(), std::find_if(pass.rbegin(), pass.rend(), [](const Drawn& d) {
-                               return d.op == "FillRect";
-                             }).base() - 1);
+    pass.erase(pass.begin(), std::find_if(
+                                 pass.rbegin(), pass.rend(),
+                                 [](const Drawn& d) {
+                                   return d.op == "FillRect";
+                                 }).base() -
+                                 1);
     const Drawn& cleared = pass.front();
-    EXPECT_TRUE(cleared.op == "FillRect" && cleared.brush == kWhite && cleared.left == kDiagramLeft &&
-                cleared.top == kDiagramTop && cleared.right >= 800 && cleared.bottom >= 480);
+    EXPECT_TRUE(cleared.op == "FillRect" && cleared.brush == kWhite &&
+                cleared.left == kDiagramLeft && cleared.top == kDiagramTop &&
+                cleared.right >= 800 && cleared.bottom >= 480);
     std::vector<int> strings, frets;
     for (const Drawn& d : pass) {
       if (d.op != "Line") continue;

@@ -31,7 +31,8 @@ std::string Fault(const Candidate& c, const std::vector<int>& chord) {
   std::sort(sounded.begin(), sounded.end());
   if (sounded != chord) return "the strings do not sound the chord";
   for (std::size_t n = 0; n < chord.size(); ++n) {
-    if (c.soundFiles[n] != files[n] + TokenText(chord[n]) + ".wav") return "path " + c.soundFiles[n];
+    if (c.soundFiles[n] != files[n] + TokenText(chord[n]) + ".wav")
+      return "path " + c.soundFiles[n];
   }
   return {};
 }

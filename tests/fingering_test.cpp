@@ -97,8 +97,9 @@ TEST(FingeringPass, ALowNoteTunesStringSixDownToSoundIt) {
     ASSERT_EQ(rig.diagram.shown.size(), 1u);
     const Strings cells = Cells(rig.diagram.shown[0].cells);
     EXPECT_EQ(Strings(cells.begin(), cells.end() - 1), (Strings{"NN", "NN", "3 0", "NN", "NN"}));
-    const auto letter = std::find_if(rig.log.begin(), rig.log.end(),
-                                     [](const std::string& c) { return c.starts_with("DrawTuning"); });
+    const auto letter = std::find_if(rig.log.begin(), rig.log.end(), [](const std::string& c) {
+      return c.starts_with("DrawTuning");
+    });
     ASSERT_NE(letter, rig.log.end());
     const int tuned = TokenCode(letter->substr(letter->size() - 1) + "4");  // C2 or D2
     EXPECT_EQ(cells[5].substr(0, 2), "6 ");

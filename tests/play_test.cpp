@@ -69,8 +69,9 @@ TEST_F(Play, ThreeNotesOpenAndStartTogetherAsOneChordAndAgainCutOffTheFirst) {
 TEST_F(Play, SixNotesAllSoundAndNoNotesSilenceThem) {
   Show(kOpenE);
   PlayCalls();
-  EXPECT_EQ(sound.Audible(), (Files{".\\wav\\6\\E4.wav", ".\\wav\\5\\B4.wav", ".\\wav\\4\\E3.wav",
-                                    ".\\wav\\3\\G3_SRP.wav", ".\\wav\\2\\B3.wav", ".\\wav\\1\\E2.wav"}));
+  EXPECT_EQ(sound.Audible(),
+            (Files{".\\wav\\6\\E4.wav", ".\\wav\\5\\B4.wav", ".\\wav\\4\\E3.wav",
+                   ".\\wav\\3\\G3_SRP.wav", ".\\wav\\2\\B3.wav", ".\\wav\\1\\E2.wav"}));
   Show({});
   PlayCalls();
   EXPECT_TRUE(sound.open.empty());
@@ -87,21 +88,38 @@ TEST(PlayFailure, ShowsItsTextAndWhatOpenedSoundsOn) {
     Files audible;  // what sounds after it
     int devicesOpen;
   } rows[] = {
-      {"a seventh note, while the chord before sounds on", kCMajor, kSeven, [](auto&) {},
-       {"Message 6個以上の音は鳴らせません"}, kCMajorFiles, 1},
-      {"the third file of five missing", {}, kOpenC,
+      {"a seventh note, while the chord before sounds on",
+       kCMajor,
+       kSeven,
+       [](auto&) {},
+       {"Message 6個以上の音は鳴らせません"},
+       kCMajorFiles,
+       1},
+      {"the third file of five missing",
+       {},
+       kOpenC,
        [](auto& s) { s.failOpen[".\\wav\\3\\G3.wav"] = 7; },
        {"BeginChord", "Open .\\wav\\5\\C3.wav", "Play 1", "Open .\\wav\\4\\E3.wav", "Play 2",
         "Open .\\wav\\3\\G3.wav", "EndChord", "Message 無い"},
-       {kOpenCFiles[0], kOpenCFiles[1]}, 1},
-      {"a start that fails", {}, kCMajor, [](auto& s) { s.failPlay[2] = 8; },
+       {kOpenCFiles[0], kOpenCFiles[1]},
+       1},
+      {"a start that fails",
+       {},
+       kCMajor,
+       [](auto& s) { s.failPlay[2] = 8; },
        {"BeginChord", "Open .\\wav\\4\\C2.wav", "Play 1", "Open .\\wav\\3\\E2.wav", "Play 2",
-        "EndChord", "Message 鳴らない", "BeginChord", "Open .\\wav\\2\\G2.wav", "Play 3", "EndChord"},
-       {kCMajorFiles[0], kCMajorFiles[2]}, 1},
-      {"two closes that fail", kCMajor, {}, [](auto& s) { s.failClose[1] = s.failClose[3] = 9; },
+        "EndChord", "Message 鳴らない", "BeginChord", "Open .\\wav\\2\\G2.wav", "Play 3",
+        "EndChord"},
+       {kCMajorFiles[0], kCMajorFiles[2]},
+       1},
+      {"two closes that fail",
+       kCMajor,
+       {},
+       [](auto& s) { s.failClose[1] = s.failClose[3] = 9; },
        {"Close 1", "Message 閉じない", "Close 2", "Close 3", "Message 閉じない", "BeginChord",
         "EndChord"},
-       {kCMajorFiles[0], kCMajorFiles[2]}, 0},
+       {kCMajorFiles[0], kCMajorFiles[2]},
+       0},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -122,7 +140,8 @@ TEST_F(Play, TheNextPlayAfterAFailedOpenClosesExactlyTheDevicesItOpened) {
   PlayCalls();
   sound.failOpen.clear();
   const CallLog calls = PlayCalls();
-  EXPECT_EQ(CallLog(calls.begin(), calls.begin() + 3), (CallLog{"Close 1", "Close 2", "BeginChord"}));
+  EXPECT_EQ(CallLog(calls.begin(), calls.begin() + 3),
+            (CallLog{"Close 1", "Close 2", "BeginChord"}));
   EXPECT_EQ(sound.Audible(), kOpenCFiles);
 }
 
@@ -150,7 +169,8 @@ TEST_F(Play, DestroyingTheViewClosesTheDevicesOfTheLastPlayAndNoOthers) {
     Show(before);
     PlayCalls();
     view.reset();
-    EXPECT_TRUE(std::none_of(log.begin(), log.end(), [](auto& c) { return c.starts_with("Close"); }));
+    EXPECT_TRUE(
+        std::none_of(log.begin(), log.end(), [](auto& c) { return c.starts_with("Close"); }));
   }
 }
 

@@ -99,7 +99,8 @@ TEST_F(SdlLayer, CloseSilencesOnlyItsOwnSoundAndTheWaitEndsWithTheSound) {
 TEST_F(SdlLayer, FailedOpensNameTheFileAndTheReason) {
   const std::string note = File("note.wav", 100ms).string();
   ASSERT_EQ(Open(note).result, 0u);
-  const std::string corrupt = File("note.wav", 0ms, "RIFF but not a WAVE file, and longer").string();
+  const std::string corrupt =
+      File("note.wav", 0ms, "RIFF but not a WAVE file, and longer").string();
   const std::string folder = fs::path(note).parent_path().string();
   const struct {
     std::string element;

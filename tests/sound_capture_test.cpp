@@ -10,9 +10,9 @@
 #include <iterator>
 #include <thread>
 
+#include "notes/null_ports.h"
 #include "playback/sdl_sound_layer.h"
 #include "support/audio_analysis.h"
-#include "notes/null_ports.h"
 #include "support/recorders.h"
 
 namespace fretwise {

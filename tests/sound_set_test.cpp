@@ -57,10 +57,12 @@ TEST(SoundSet, HoldsANoteOfItsTokensPitchForEveryStringAndPanelTokenAndNoOther) 
       expected.insert(name);
       SCOPED_TRACE(name);
       const Decoded d = Decode(fs::path(FRETWISE_SOUND_SET) / name);
-      EXPECT_TRUE(d.format.freq == 44100 && d.format.format == AUDIO_S16LSB && d.format.channels == 1);
+      EXPECT_TRUE(d.format.freq == 44100 && d.format.format == AUDIO_S16LSB &&
+                  d.format.channels == 1);
       ASSERT_NEAR(double(d.samples.size()) / kRate, 2.0, 0.1);
       // The pitch a little after the pluck, once the attack has settled.
-      const auto pitch = EstimatePitch(std::span(d.samples).subspan(4410, 8192), kRate, kLowestHz, kHighestHz);
+      const auto pitch =
+          EstimatePitch(std::span(d.samples).subspan(4410, 8192), kRate, kLowestHz, kHighestHz);
       const double wanted = MidiFrequency(kLowestMidi + TokenCode(token));
       ASSERT_TRUE(pitch.has_value());
       EXPECT_NEAR(Cents(*pitch, wanted), 0.0, 25.0) << *pitch << " Hz for " << wanted;

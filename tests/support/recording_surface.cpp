@@ -29,14 +29,16 @@ class RecordingSurface final : public Surface {
     return replaced;
   }
   void DeleteObject(ObjectId object) override {
-    if (object == pen_ || object == brush_) Problem("deleted while selected " + std::to_string(object));
+    if (object == pen_ || object == brush_)
+      Problem("deleted while selected " + std::to_string(object));
     if (object <= kStockBrush || !objects_.erase(object))
       Problem("DeleteObject of " + std::to_string(object));
     Log("DeleteObject(" + std::to_string(object) + ")");
   }
   void FillRect(int l, int t, int r, int b, ObjectId brush) override {
     if (!objects_.contains(brush) || objects_.at(brush).pen) Problem("FillRect without a brush");
-    Log("FillRect(" + Join({l, t, r, b, int(brush)}) + ")", Shape("FillRect", l, t, r, b), Of(brush));
+    Log("FillRect(" + Join({l, t, r, b, int(brush)}) + ")", Shape("FillRect", l, t, r, b),
+        Of(brush));
   }
   void RoundRect(int l, int t, int r, int b, int w, int h) override {
     Log("RoundRect(" + Join({l, t, r, b, w, h}) + ")", Shape("RoundRect", l, t, r, b));
@@ -54,7 +56,9 @@ class RecordingSurface final : public Surface {
         Shape("Text", x, y, x, y, std::string(text)));
   }
 
-  bool Balanced() const { return objects_.size() == 2 && pen_ == kStockPen && brush_ == kStockBrush; }
+  bool Balanced() const {
+    return objects_.size() == 2 && pen_ == kStockPen && brush_ == kStockBrush;
+  }
   bool released = false;
 
  private:

@@ -18,7 +18,7 @@ std::vector<std::string> Only(const std::vector<std::string>& calls, std::string
 // One call that puts something on the surface. A line runs from (left, top) to (right, bottom),
 // end excluded; a text stands at (left, top).
 struct Drawn {
-  int surface;  // 0 for the first GetDC, 1 for the next...; -1 for the paint's surface
+  int surface;     // 0 for the first GetDC, 1 for the next...; -1 for the paint's surface
   std::string op;  // "FillRect", "RoundRect", "Line" or "Text"
   int left, top, right, bottom;
   std::string text;
