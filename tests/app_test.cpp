@@ -1,6 +1,7 @@
 // The Fretwise window driven headless as a user meets it: the panel, its commands and what the
 // screen shows after each, the menu and keys, the document, and start-up.
 #include <QDialog>
+#include <QExposeEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -77,6 +78,11 @@ TEST_F(Window, ShowNotesNextCandidateAndARepaintStartingAgain) {
   Settle();
   EXPECT_EQ(ScreenPixel(kMarkAtFret8.x(), kMarkAtFret8.y()), kBlackPixel);
   EXPECT_EQ(ScreenPixel(12, 80), kBlackPixel) << "the legend's bar";
+  Click(Button(app::kNextCandidate));
+  QExposeEvent restored(QRegion(frame().rect()));  // as a restore or an uncover sends
+  QCoreApplication::sendEvent(frame().windowHandle(), &restored);
+  Settle();
+  EXPECT_EQ(ScreenPixel(kMarkAtFret8.x(), kMarkAtFret8.y()), kBlackPixel);
 }
 
 TEST_F(Window, ClearUnticksAndPlaySoundsTheNotesShownBeforeUntilTheWindowCloses) {
