@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -186,6 +187,9 @@ TEST_F(ChordToolImage, SvgIsOneDocumentWithTheSameDrawing) {
   EXPECT_TRUE(svg.trimmed().endsWith("</svg>"));
   EXPECT_TRUE(svg.contains("#ff0000")) << "the red dots";
   EXPECT_TRUE(svg.contains("viewBox=\"0 0 800 480\""));
+  const auto size = QRegularExpression(R"(<svg width="([\d.]+)mm" height="([\d.]+)mm")").match(svg);
+  ASSERT_TRUE(size.hasMatch()) << "a size for viewers";
+  EXPECT_NEAR(size.captured(1).toDouble() / size.captured(2).toDouble(), 800.0 / 480, 0.01);
 }
 
 TEST_F(ChordToolImage, AFolderThatIsNotThereIsAnErrorAndLeavesNothing) {
