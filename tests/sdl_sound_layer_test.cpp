@@ -56,7 +56,10 @@ TEST_F(SdlLayer, OpensPlaysAndClosesFilesOfTheSoundSetEachOnADeviceOfItsOwn) {
   const Opened e = Open(".\\wav\\3\\E2.wav");
   ASSERT_EQ(c.result, 0u) << Text(c.result);
   ASSERT_EQ(e.result, 0u) << Text(e.result);
+  const Opened again = Open(".\\wav\\4\\C2.wav");  // the sound decoded before
+  ASSERT_EQ(again.result, 0u) << Text(again.result);
   EXPECT_TRUE(c.device != 0 && e.device != 0 && c.device != e.device) << "0 is never a device";
+  EXPECT_NE(again.device, c.device);
   EXPECT_EQ(Mix_Playing(-1), 0);
   ASSERT_EQ(layer.Play(c.device), 0u);
   ASSERT_EQ(layer.Play(e.device), 0u);
