@@ -57,8 +57,8 @@ bool Inside(const Drawn& area, int x, int y) {
   return x >= area.left && x < area.right && y >= area.top && y < area.bottom;
 }
 
-// A lone note on the staff, read as guitar music (an octave above the sound): the E a tenth above
-// the open low E sits on the bottom line, each letter half a line spacing higher, a sharp on its
+// A lone note on the staff, read as guitar music (an octave above the sound): E3, an octave above
+// the open low E, sits on the bottom line, each letter half a line spacing higher, a sharp on its
 // letter's head with its sign 7 above (or on the top line), ledger lines out to the head, and
 // everything inside the area the next pass wipes.
 TEST(Staff, EachNoteStandsWhereAPlayerReadsIt) {
@@ -120,13 +120,11 @@ void ExpectDiagrams(const TickSet& ticks, int presses) {
   rig.ExpectTidy();
   std::size_t shown = 0;
   for (int surface = 1; surface < rig.source.acquired; ++surface) {
-    Drawing pass = rig.Pass(surface);  // the last window the command tried
-    pass.erase(pass.begin(), std::find_if(
-                                 pass.rbegin(), pass.rend(),
-                                 [](const Drawn& d) {
-                                   return d.op == "FillRect";
-                                 }).base() -
-                                 1);
+    Drawing pass;  // the last window the command tried, from its clear on
+    for (const Drawn& d : rig.Pass(surface)) {
+      if (d.op == "FillRect") pass.clear();
+      pass.push_back(d);
+    }
     const Drawn& cleared = pass.front();
     EXPECT_TRUE(cleared.op == "FillRect" && cleared.brush == kWhite &&
                 cleared.left == kDiagramLeft && cleared.top == kDiagramTop &&
