@@ -1,11 +1,8 @@
-// What the Qt canvas puts on an image, pixel by pixel, its pens, brushes and surfaces, and SVG.
+// What the Qt canvas puts on an image, pixel by pixel, and its pens, brushes and surfaces.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QSvgGenerator>
-#include <QTemporaryDir>
 #include <array>
 
 #include "draw/drawing_pass.h"
@@ -165,28 +162,6 @@ TEST(CanvasSource, SurfacesShareOnePainterThatEndsWithTheLastAndReportsWhatTheyD
   EXPECT_EQ(painted, 2);
   EXPECT_EQ(At(image, 0, 0), kWhite);
   EXPECT_EQ(dirty, QRect(0, 0, 1, 1)) << "a new painter starts a new area";
-}
-
-TEST(CanvasSvg, TheSameDrawingWritesAnSvgFile) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("canvas.svg");
-  {
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize({100, 100});
-    svg.setViewBox(QRect(0, 0, 100, 100));
-    CanvasSource source(svg);
-    Surface* dc = source.GetDC();
-    dc->FillRect(10, 10, 30, 20, dc->CreateSolidBrush(kRed));
-    dc->TextOut(10, 60, "Am7");
-    source.ReleaseDC(dc);
-  }
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QString text = QString::fromUtf8(file.readAll());
-  for (const char* part :
-       {"#ff0000", R"(x="10" y="10" width="20" height="10")", "IPAGothic", ">Am7<"})
-    EXPECT_TRUE(text.contains(part)) << part;
 }
 
 }  // namespace
