@@ -1,7 +1,12 @@
-// The staff, the fretboard diagram and the paint, as calls on a recording surface.
+// The staff, the fretboard diagram and the paint: where heads, signs, marks and dots land against
+// the lines drawn with them, in which colours, and that every pass tidies up after itself.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "fingering/candidate_list.h"
 #include "fingering/fretboard_drawing.h"
+#include "notes/note_token.h"
 #include "staff/staff_drawing.h"
 #include "support/recorders.h"
 #include "support/recording_surface.h"
@@ -9,321 +14,213 @@
 namespace fretwise {
 namespace {
 
-using Calls = std::vector<std::string>;
-
-// Messages note whether any surface was still out when they were shown.
-class CheckingMessages final : public MessageBox {
- public:
-  explicit CheckingMessages(const test::RecordingSource& source) : source_(source) {}
-  void Show(std::string_view text) override {
-    texts.emplace_back(text);
-    if (source_.outstanding != 0) surfaceOutDuringMessage = true;
-  }
-  std::vector<std::string> texts;
-  bool surfaceOutDuringMessage = false;
-
- private:
-  const test::RecordingSource& source_;
-};
+using test::Drawn;
+using Drawing = std::vector<Drawn>;
 
 struct DrawingRig {
-  explicit DrawingRig(TickSet initial = {}) : ticks(initial) {}
+  explicit DrawingRig(TickSet initial = {}) : ticks(initial) {
+    messages.whileShown = [this] { surfaceOutDuringMessage |= source.outstanding != 0; };
+  }
   test::RecordingSource source;
   TickSet ticks;
   StaffDrawing staff{source};
   FretboardDrawing diagram{source};
-  CheckingMessages messages{source};
+  test::CallLog log;
+  test::LoggingMessages messages{log};
+  bool surfaceOutDuringMessage = false;
   test::UnusedSound sound;
   ViewCore view{{ticks, staff, diagram, messages, sound}};
 
-  // The calls from the first ReleaseDC on: the fingering pass, after the staff.
-  Calls FingeringCalls() const {
-    const auto end = std::find(source.calls.begin(), source.calls.end(), "ReleaseDC");
-    return Calls(end + 1, source.calls.end());
+  Drawing Pass(int surface, std::string_view op = "") const {
+    Drawing out;
+    for (const Drawn& d : source.drawn)
+      if (d.surface == surface && d.op.starts_with(op)) out.push_back(d);
+    return out;
   }
   void ExpectTidy() const {
-    EXPECT_EQ(source.problems, Calls{});
+    EXPECT_EQ(source.problems, std::vector<std::string>{});
     EXPECT_EQ(source.outstanding, 0);
-    EXPECT_FALSE(messages.surfaceOutDuringMessage);
+    EXPECT_FALSE(surfaceOutDuringMessage);
   }
 };
 
-Calls Between(const Calls& calls, std::string_view from, std::string_view to) {
-  const auto begin = std::find(calls.begin(), calls.end(), from);
-  const auto end = std::find(begin, calls.end(), to);
-  return Calls(begin, end == calls.end() ? end : end + 1);
+// The y of each horizontal line of the given length, in drawing order.
+std::vector<int> Rows(const Drawing& drawing, int length) {
+  std::vector<int> ys;
+  for (const Drawn& d : drawing)
+    if (d.op == "Line" && d.top == d.bottom && std::abs(d.right - d.left) == length)
+      ys.push_back(d.top);
+  return ys;
 }
 
-TEST(Staff, AnEmptyStaffIsClearedAndRuledWithItsOwnPensAndBrushes) {
-  DrawingRig rig;
-  rig.view.OnShowNotes();
-  const Calls staff(rig.source.calls.begin(), rig.source.calls.begin() + 30);
-  EXPECT_EQ(staff, (Calls{
-                       "GetDC",
-                       "CreatePen(0,1,ffffff)=3",
-                       "CreateSolidBrush(ffffff)=4",
-                       "SelectObject(3)=1",
-                       "SelectObject(4)=2",
-                       "FillRect(30,140,90,245,4)",
-                       "CreatePen(0,1,000000)=5",
-                       "CreateSolidBrush(000000)=6",
-                       "SelectObject(5)=3",
-                       "SelectObject(6)=4",
-                       "MoveTo(30,185)",
-                       "LineTo(90,185)",
-                       "MoveTo(30,191)",
-                       "LineTo(90,191)",
-                       "MoveTo(30,197)",
-                       "LineTo(90,197)",
-                       "MoveTo(30,203)",
-                       "LineTo(90,203)",
-                       "MoveTo(30,209)",
-                       "LineTo(90,209)",
-                       "SelectObject(1)=5",
-                       "SelectObject(2)=6",
-                       "DeleteObject(3)",
-                       "DeleteObject(4)",
-                       "DeleteObject(5)",
-                       "DeleteObject(6)",
-                       "ReleaseDC",
-                       "GetDC",
-                       "CreatePen(0,1,ffffff)=3",
-                       "CreatePen(0,1,000000)=4",
-                   }));
-  rig.ExpectTidy();
+bool Inside(const Drawn& area, int x, int y) {
+  return x >= area.left && x < area.right && y >= area.top && y < area.bottom;
 }
 
-struct StaffCase {
-  const char* name;
-  std::vector<int> slots;
-  Calls notes;  // the calls between the staff lines and the end of the staff
-  friend void PrintTo(const StaffCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class StaffNotes : public testing::TestWithParam<StaffCase> {};
-
-TEST_P(StaffNotes, HeadsLedgerLinesAndSharps) {
-  DrawingRig rig;
-  for (int slot : GetParam().slots) rig.ticks.Tick(slot);
-  rig.view.OnShowNotes();
-  const Calls& calls = rig.source.calls;
-  const auto begin = std::find(calls.begin(), calls.end(), "LineTo(90,209)") + 1;
-  const auto end = std::find(begin, calls.end(), "SelectObject(1)=5");
-  EXPECT_EQ(Calls(begin, end), GetParam().notes);
-  rig.ExpectTidy();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, StaffNotes,
-    testing::Values(
-        StaffCase{"BOfRow1HasFiveLedgerLinesUpward",
-                  {15},
-                  {"RoundRect(56,153,64,158,90,90)", "MoveTo(53,179)", "LineTo(67,179)",
-                   "MoveTo(53,173)", "LineTo(67,173)", "MoveTo(53,167)", "LineTo(67,167)",
-                   "MoveTo(53,161)", "LineTo(67,161)", "MoveTo(53,155)", "LineTo(67,155)"}},
-        StaffCase{"COfRow4HasFourLedgerLinesDownward",
-                  {48},
-                  {"RoundRect(56,234,64,239,90,90)", "MoveTo(53,215)", "LineTo(67,215)",
-                   "MoveTo(53,221)", "LineTo(67,221)", "MoveTo(53,227)", "LineTo(67,227)",
-                   "MoveTo(53,233)", "LineTo(67,233)"}},
-        StaffCase{"CAndCSharpShareAHeadWithTheSignAtItsLeft",
-                  {32, 33},
-                  {"RoundRect(56,213,64,218,90,90)", "MoveTo(53,215)", "LineTo(67,215)",
-                   "TextOut(45,206,#)", "RoundRect(56,213,64,218,90,90)", "MoveTo(53,215)",
-                   "LineTo(67,215)"}},
-        StaffCase{"AOfRow2SitsOnTheFirstLedgerLineAbove",
-                  {29},
-                  {"RoundRect(56,177,64,182,90,90)", "MoveTo(53,179)", "LineTo(67,179)"}},
-        StaffCase{"AOfRow4IsFourPixelsHigh",
-                  {61},
-                  {"RoundRect(56,219,64,223,90,90)", "MoveTo(53,215)", "LineTo(67,215)",
-                   "MoveTo(53,221)", "LineTo(67,221)"}},
-        StaffCase{"ASharpOfRow3HasItsSignOnTheTopLine",
-                  {46},
-                  {"TextOut(45,185,#)", "RoundRect(56,198,64,203,90,90)"}},
-        StaffCase{"ASharpOfRow1HasTheHighestSign",
-                  {14},
-                  {"TextOut(45,149,#)", "RoundRect(56,156,64,161,90,90)", "MoveTo(53,179)",
-                   "LineTo(67,179)", "MoveTo(53,173)", "LineTo(67,173)", "MoveTo(53,167)",
-                   "LineTo(67,167)", "MoveTo(53,161)", "LineTo(67,161)"}},
-        StaffCase{"NotesOnTheStaffNeedNoLedgerLines",
-                  {38, 42},
-                  {"RoundRect(56,207,64,212,90,90)", "RoundRect(56,201,64,206,90,90)"}}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(Staff, EveryHeadAndSignStaysInsideTheStaffArea) {
-  DrawingRig rig;
-  for (int slot = 0; slot < kSlotCount; ++slot) rig.ticks.Tick(slot);
-  rig.view.OnShowNotes();
-  int heads = 0;
-  for (const std::string& call : rig.source.Only("RoundRect(56,")) {
-    int l, t, r, b;
-    ASSERT_EQ(std::sscanf(call.c_str(), "RoundRect(%d,%d,%d,%d", &l, &t, &r, &b), 4);
-    EXPECT_TRUE(t >= 140 && b <= 239 && b - t >= 4 && b - t <= 5) << call;
-    ++heads;
-  }
-  EXPECT_EQ(heads, 48);
-  EXPECT_EQ(rig.source.Only("TextOut(45,").size(), 20u);
-}
-
-TEST(Diagram, CMajorTriadFirstCandidate) {
-  DrawingRig rig({16, 22, 26});
-  rig.view.OnShowNotes();
-  const Calls diagram = Between(rig.FingeringCalls(), "MoveTo(196,193)", "ReleaseDC");
-  const Calls marks(diagram.end() - 14, diagram.end() - 8);
-  EXPECT_EQ(marks, (Calls{"TextOut(171,185,×)", "TextOut(411,210,●)", "TextOut(441,235,●)",
-                          "TextOut(471,260,●)", "TextOut(171,285,×)", "TextOut(171,310,×)"}));
-  EXPECT_EQ(test::Only(diagram, "TextOut(").size(), 6u + 11 + 6);
-  for (int f = 0; f <= 10; ++f) {
-    const std::string number =
-        "TextOut(" + std::to_string(30 * f + 190) + ",160," + std::to_string(f) + ")";
-    EXPECT_NE(std::find(diagram.begin(), diagram.end(), number), diagram.end()) << number;
-  }
-  EXPECT_EQ(test::Only(diagram, "RoundRect"),
-            (Calls{"RoundRect(327,330,332,335,90,90)", "RoundRect(387,330,392,335,90,90)",
-                   "RoundRect(477,330,482,335,90,90)"}));
-  for (int s = 1; s <= 6; ++s) {
-    const std::string y = std::to_string(25 * s + 168);
-    EXPECT_NE(std::find(diagram.begin(), diagram.end(), "LineTo(493," + y + ")"), diagram.end());
-  }
-  for (int f = 1; f <= 11; ++f) {
-    const std::string x = std::to_string(30 * f + 163);
-    EXPECT_NE(std::find(diagram.begin(), diagram.end(), "LineTo(" + x + ",318)"), diagram.end());
-  }
-  rig.ExpectTidy();
-}
-
-TEST(Diagram, ThePenIsRedForEachDotAndBlackAgainAfterEveryFretNumber) {
-  DrawingRig rig({16, 22, 26});
-  rig.view.OnShowNotes();
-  const Calls diagram = Between(rig.FingeringCalls(), "TextOut(340,160,5)", "TextOut(400,160,7)");
-  // Pens are made white 3, black 4, red 5; brushes white 6, red 7.
-  EXPECT_EQ(diagram, (Calls{"TextOut(340,160,5)", "SelectObject(5)=4", "SelectObject(7)=2",
-                            "RoundRect(327,330,332,335,90,90)", "SelectObject(4)=5",
-                            "TextOut(370,160,6)", "SelectObject(4)=4", "TextOut(400,160,7)"}));
-}
-
-TEST(Diagram, NoNotesDrawOnlyFretZeroAndEveryStringUnplayed) {
-  DrawingRig rig;
-  rig.view.OnShowNotes();
-  EXPECT_EQ(rig.FingeringCalls(), (Calls{"GetDC",
-                                         "CreatePen(0,1,ffffff)=3",
-                                         "CreatePen(0,1,000000)=4",
-                                         "CreatePen(0,1,0000ff)=5",
-                                         "CreateSolidBrush(ffffff)=6",
-                                         "CreateSolidBrush(0000ff)=7",
-                                         "SelectObject(3)=1",
-                                         "FillRect(145,160,800,600,6)",
-                                         "SelectObject(4)=3",
-                                         "MoveTo(196,193)",
-                                         "LineTo(196,318)",
-                                         "TextOut(160,185,1)",
-                                         "TextOut(160,210,2)",
-                                         "TextOut(160,235,3)",
-                                         "TextOut(160,260,4)",
-                                         "TextOut(160,285,5)",
-                                         "TextOut(160,310,6)",
-                                         "TextOut(190,160,0)",
-                                         "SelectObject(4)=4",
-                                         "MoveTo(193,193)",
-                                         "LineTo(193,193)",
-                                         "MoveTo(193,218)",
-                                         "LineTo(193,218)",
-                                         "MoveTo(193,243)",
-                                         "LineTo(193,243)",
-                                         "MoveTo(193,268)",
-                                         "LineTo(193,268)",
-                                         "MoveTo(193,293)",
-                                         "LineTo(193,293)",
-                                         "MoveTo(193,318)",
-                                         "LineTo(193,318)",
-                                         "MoveTo(193,193)",
-                                         "LineTo(193,318)",
-                                         "TextOut(171,185,×)",
-                                         "TextOut(171,210,×)",
-                                         "TextOut(171,235,×)",
-                                         "TextOut(171,260,×)",
-                                         "TextOut(171,285,×)",
-                                         "TextOut(171,310,×)",
-                                         "SelectObject(1)=4",
-                                         "DeleteObject(3)",
-                                         "DeleteObject(4)",
-                                         "DeleteObject(5)",
-                                         "DeleteObject(6)",
-                                         "DeleteObject(7)",
-                                         "ReleaseDC"}));
-  rig.ExpectTidy();
-}
-
-TEST(Diagram, TunedDownStringSixShowsItsLetterAndMark) {
-  for (const auto& [slot, mark] :
-       {std::pair{48, "TextOut(171,310,○)"}, std::pair{49, "TextOut(201,310,●)"}}) {
-    SCOPED_TRACE(slot);
-    DrawingRig rig({slot, 42});
+// A lone note on the staff, read as guitar music (an octave above the sound): E3, an octave above
+// the open low E, sits on the bottom line, each letter half a line spacing higher, a sharp on its
+// letter's head with its sign 7 above (or on the top line), ledger lines out to the head, and
+// everything inside the area the next pass wipes.
+TEST(Staff, EachNoteStandsWhereAPlayerReadsIt) {
+  for (int slot : kScanOrder) {
+    const std::string_view token = kSlots[slot].token;
+    SCOPED_TRACE(token);
+    DrawingRig rig({slot});
     rig.view.OnShowNotes();
-    const Calls calls = rig.FingeringCalls();
-    EXPECT_EQ(Between(calls, "SelectObject(5)=4", "SelectObject(4)=5"),
-              (Calls{"SelectObject(5)=4", "TextOut(145,310,C)", "SelectObject(4)=5"}));
-    EXPECT_NE(std::find(calls.begin(), calls.end(), mark), calls.end());
     rig.ExpectTidy();
+    const Drawing staff = rig.Pass(0);
+    ASSERT_EQ(staff.front().op, "FillRect");
+    const Drawn& wiped = staff.front();
+    EXPECT_EQ(wiped.brush, kWhite);
+    const std::vector<int> lines = Rows(staff, 60);
+    ASSERT_EQ(lines.size(), 5u);
+    for (int i = 1; i < 5; ++i) EXPECT_EQ(lines[i] - lines[i - 1], 6);
+
+    const int steps = 7 * (6 - (token[1] - '0')) + int(kLetters.find(token[0]));
+    const int centre = lines.back() - 3 * (steps - (7 * 3 + 2));  // E3's step
+    const Drawing heads = rig.Pass(0, "RoundRect");
+    ASSERT_EQ(heads.size(), 1u);
+    const Drawn& head = heads[0];
+    EXPECT_EQ(head.top + 2, centre);
+    EXPECT_TRUE(head.bottom - head.top == 5 || head.bottom - head.top == 4) << head.bottom;
+    EXPECT_EQ(head.right - head.left, 8);
+    EXPECT_EQ(head.pen, kBlack);
+    EXPECT_EQ(head.brush, kBlack);
+
+    std::vector<int> ledgers;
+    for (int y = lines.back() + 6; y <= centre; y += 6) ledgers.push_back(y);
+    for (int y = lines.front() - 6; y >= centre; y -= 6) ledgers.push_back(y);
+    EXPECT_EQ(Rows(staff, 14), ledgers);
+    for (const Drawn& d : rig.Pass(0, "Line"))
+      EXPECT_TRUE(d.right - d.left != 14 || (d.left < head.left && d.right > head.right));
+
+    const Drawing signs = rig.Pass(0, "Text");
+    EXPECT_EQ(signs.size(), token.ends_with("_SRP") ? 1u : 0u);
+    for (const Drawn& sign : signs) {
+      EXPECT_EQ(sign.text, "#");
+      EXPECT_LT(sign.left, head.left - 8);
+      EXPECT_TRUE(sign.top == head.top - 7 || sign.top == lines.front()) << sign.top;
+      EXPECT_TRUE(Inside(wiped, sign.left, sign.top + 15));
+    }
+    for (const Drawn& d : staff) {
+      const int lastX = std::max(d.left, d.right - 1), lastY = std::max(d.top, d.bottom - 1);
+      EXPECT_TRUE(Inside(wiped, d.left, d.top) && Inside(wiped, lastX, lastY)) << d.op << d.top;
+      EXPECT_TRUE(d.op != "Line" || d.pen == kBlack);
+    }
   }
 }
 
-TEST(Diagram, TwoDigitFretsAndAGridPastTheRightEdge) {
-  DrawingRig rig({16, 22, 26});
+// Every diagram of a chord's candidates: strings and frets as lines, each string's mark on its
+// line in the fret space its cell names, the dots under frets 5, 7 and 10 in red.
+void ExpectDiagrams(const TickSet& ticks, int presses) {
+  const CandidateList list = ListCandidates(ticks, presses + 1);
+  DrawingRig rig(ticks);
   rig.view.OnShowNotes();
-  rig.view.OnNextCandidate();  // frets 12-16
-  Calls calls = rig.FingeringCalls();
-  EXPECT_NE(std::find(calls.begin(), calls.end(), "TextOut(531,235,●)"), calls.end());
-  EXPECT_NE(std::find(calls.begin(), calls.end(), "TextOut(591,260,●)"), calls.end());
-
-  // D2 and B5: string 6 tuned to D whichever window; the third candidate is frets 18-22, where
-  // the search found D2 at fret 22 before the substitution took string 6.
-  DrawingRig high({51, 15});
-  high.view.OnShowNotes();
-  high.view.OnNextCandidate();
-  high.source.calls.clear();
-  high.view.OnNextCandidate();
-  calls = high.source.calls;
-  EXPECT_NE(std::find(calls.begin(), calls.end(), "TextOut(850,160,22)"), calls.end());
-  EXPECT_NE(std::find(calls.begin(), calls.end(), "LineTo(853,318)"), calls.end());
-  EXPECT_NE(std::find(calls.begin(), calls.end(), "TextOut(741,185,●)"), calls.end());
-  EXPECT_EQ(test::Only(calls, "RoundRect").size(), 3u);
-  high.ExpectTidy();
+  for (int i = 0; i < presses; ++i) rig.view.OnNextCandidate();
+  rig.ExpectTidy();
+  std::size_t shown = 0;
+  for (int surface = 1; surface < rig.source.acquired; ++surface) {
+    Drawing pass;  // the last window the command tried, from its clear on
+    for (const Drawn& d : rig.Pass(surface)) {
+      if (d.op == "FillRect") pass.clear();
+      pass.push_back(d);
+    }
+    const Drawn& cleared = pass.front();
+    EXPECT_TRUE(cleared.op == "FillRect" && cleared.brush == kWhite &&
+                cleared.left == kDiagramLeft && cleared.top == kDiagramTop &&
+                cleared.right >= 800 && cleared.bottom >= 480);
+    std::vector<int> strings, frets;
+    for (const Drawn& d : pass) {
+      if (d.op != "Line") continue;
+      EXPECT_EQ(d.pen, kBlack);
+      (d.top == d.bottom ? strings : frets).push_back(d.top == d.bottom ? d.top : d.left);
+    }
+    if (frets.empty()) continue;  // a failed window: cleared, and maybe the tuning letter
+    ASSERT_LT(shown, list.candidates.size());
+    const Candidate& c = list.candidates[shown++];
+    SCOPED_TRACE(testing::Message() << "candidate " << shown);
+    ASSERT_EQ(strings.size(), 6u);
+    EXPECT_TRUE(std::is_sorted(strings.begin(), strings.end()));
+    frets.erase(frets.begin());  // the nut
+    ASSERT_EQ(int(frets.size()), c.highestFret + 1);
+    auto fretOf = [&](int x) {
+      return std::to_string(std::upper_bound(frets.begin(), frets.end(), x) - frets.begin());
+    };
+    auto stringOf = [&](const Drawn& d) {
+      return int(std::find(strings.begin(), strings.end(), d.top + 8) - strings.begin());
+    };
+    int numbers = 0, letters = 0, marks = 0;
+    for (const Drawn& d : pass) {
+      if (d.op == "RoundRect") {
+        const std::string f = fretOf(d.left);
+        EXPECT_TRUE(f == "5" || f == "7" || f == "10") << f;
+        EXPECT_EQ(fretOf(d.right - 1), f);
+        EXPECT_GT(d.top, strings[5]);
+        EXPECT_TRUE(d.pen == kRed && d.brush == kRed);
+      }
+      if (d.op != "Text") continue;
+      if (d.top == kDiagramTop) {
+        EXPECT_EQ(fretOf(d.left), d.text);
+        EXPECT_EQ(d.text, std::to_string(numbers++));
+        continue;
+      }
+      const int s = stringOf(d);
+      ASSERT_LT(s, 6) << d.text << " at " << d.top;
+      const std::string_view cell = CellText(c.cells[s]);
+      std::string fret(cell.substr(cell[1] == ' ' ? 2 : 1));
+      if (d.text == "C" || d.text == "D") {
+        EXPECT_TRUE(d.text[0] == c.tuning && s == 5) << d.text;
+        ++letters;
+      } else if (d.text == std::to_string(s + 1)) {
+        EXPECT_LT(d.left, frets[0]);
+      } else {
+        ++marks;
+        EXPECT_EQ(d.text, cell == "NN" ? "×" : fret == "0" ? "○" : "●");
+        EXPECT_EQ(d.left < frets[0] ? "0" : fretOf(d.left), cell == "NN" ? "0" : fret);
+      }
+    }
+    EXPECT_EQ(numbers, c.highestFret + 1);
+    EXPECT_EQ(letters, c.tuning ? 1 : 0);
+    EXPECT_EQ(marks, 6);
+  }
+  EXPECT_EQ(shown, list.candidates.size());
 }
 
-TEST(Diagram, EveryFailedWindowClearsAndTheMessageComesWithTheSurfaceBack) {
+TEST(Diagram, MarksDotsAndNumbersStandInTheirFretSpaces) {
+  ExpectDiagrams({16, 22, 26}, 4);  // C4 E4 G4: frets 8 to 16
+  ExpectDiagrams({51, 15}, 2);      // D2 B5: string 6 tuned to D, a grid out to fret 22
+  ExpectDiagrams({49, 42}, 0);      // C#2 G3: string 6 tuned to C at fret 1
+  ExpectDiagrams({48, 42}, 0);      // C2 G3: open, tuned down
+  ExpectDiagrams({}, 0);            // nothing ticked: fret 0 and every string unplayed
+}
+
+TEST(Diagram, EveryFailedWindowIsClearedAndTheMessageComesWithTheSurfaceBack) {
   DrawingRig rig({48, 54});  // C2 E2: no candidate
   rig.view.OnShowNotes();
-  const Calls calls = rig.FingeringCalls();
-  EXPECT_EQ(test::Only(calls, "FillRect(145,160,800,600,6)").size(), 18u);
-  EXPECT_EQ(test::Only(calls, "TextOut(145,310,C)").size(), 17u);
-  EXPECT_EQ(test::Only(calls, "MoveTo(196").size(), 0u);
-  EXPECT_EQ(rig.messages.texts, Calls{"これ以上候補はありません"});
-  rig.ExpectTidy();
-
-  rig.source.calls.clear();
   rig.view.OnNextCandidate();
-  EXPECT_EQ(rig.source.calls,
-            (Calls{"GetDC", "CreatePen(0,1,ffffff)=3", "CreatePen(0,1,000000)=4",
-                   "CreatePen(0,1,0000ff)=5", "CreateSolidBrush(ffffff)=6",
-                   "CreateSolidBrush(0000ff)=7", "SelectObject(3)=1", "FillRect(145,160,800,600,6)",
-                   "SelectObject(4)=3", "SelectObject(1)=4", "DeleteObject(3)", "DeleteObject(4)",
-                   "DeleteObject(5)", "DeleteObject(6)", "DeleteObject(7)", "ReleaseDC"}));
+  EXPECT_EQ(rig.source.Only("FillRect(145,160,800,600").size(), 19u);
+  EXPECT_EQ(rig.source.Only("TextOut(145,310,C)").size(), 17u);
+  EXPECT_TRUE(rig.source.Only("MoveTo(196").empty()) << "no diagram";
+  EXPECT_EQ(rig.messages.texts.size(), 2u);
   rig.ExpectTidy();
 }
 
-TEST(Paint, LegendAndStaffLinesOnThePaintSurfaceThenTheShowNotesPass) {
+TEST(Paint, TheLegendAndTheStaffLinesOnThePaintSurfaceThenTheShowNotesPass) {
   DrawingRig rig({16});
   rig.view.OnDraw(rig.source.Paint());
-  const Calls paint(rig.source.calls.begin(), rig.source.calls.begin() + 17);
-  EXPECT_EQ(paint, (Calls{"TextOut(5,30,高)", "TextOut(5,50,↑)", "TextOut(5,105,↓)",
-                          "MoveTo(12,55)", "LineTo(12,110)", "TextOut(5,125,低)", "MoveTo(30,185)",
-                          "LineTo(90,185)", "MoveTo(30,191)", "LineTo(90,191)", "MoveTo(30,197)",
-                          "LineTo(90,197)", "MoveTo(30,203)", "LineTo(90,203)", "MoveTo(30,209)",
-                          "LineTo(90,209)", "GetDC"}));
-  EXPECT_EQ(rig.view.state().m_noteCount, 1);
   rig.ExpectTidy();
+  const Drawing paint = rig.Pass(-1);
+  std::string legend;
+  int lastY = 0;
+  for (const Drawn& d : rig.Pass(-1, "Text")) {
+    legend += d.text;
+    EXPECT_GT(d.top, lastY);
+    lastY = d.top;
+  }
+  EXPECT_EQ(legend, "高↑↓低");
+  EXPECT_EQ(Rows(paint, 60), Rows(rig.Pass(0), 60));
+  EXPECT_EQ(rig.view.state().m_noteCount, 1);
+  EXPECT_EQ(rig.source.drawn[paint.size()].surface, 0) << "the paint draws before the pass";
 }
 
 }  // namespace

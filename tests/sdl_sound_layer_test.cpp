@@ -2,12 +2,12 @@
 // Run from the build folder, where the sound set lies in wav/.
 #include "playback/sdl_sound_layer.h"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
-#include <thread>
 
 #include "tools/wav_writer.h"
 
@@ -34,41 +34,44 @@ class SdlLayer : public testing::Test {
     layer.GetErrorText(code, text.data(), text.size());
     return text.data();
   }
-  // A folder of this test's own for files it makes.
-  fs::path Folder() {
+  // A file of this test's own, a sine note of the given length or the given bytes.
+  fs::path File(const std::string& name, std::chrono::milliseconds length = 0ms,
+                std::string_view bytes = {}) {
     const auto* test = testing::UnitTest::GetInstance()->current_test_info();
     const fs::path folder = fs::path(testing::TempDir()) / "sdl_layer" / test->name();
     fs::create_directories(folder);
-    return folder;
-  }
-  // A sine note of the given length.
-  static void WriteTone(const fs::path& file, std::chrono::milliseconds length) {
     std::vector<std::int16_t> samples(44100 * length.count() / 1000);
     for (std::size_t i = 0; i < samples.size(); ++i)
       samples[i] = std::int16_t(8000 * std::sin(2 * M_PI * 440 * double(i) / 44100));
-    WriteMonoWav(file, 44100, samples);
-  }
-  static void WriteBytes(const fs::path& file, std::string_view bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
+    if (length > 0ms) WriteMonoWav(folder / name, 44100, samples);
+    if (!bytes.empty()) std::ofstream(folder / name, std::ios::binary) << bytes;
+    return folder / name;
   }
 
   SdlSoundLayer layer;
 };
 
-TEST_F(SdlLayer, OpensPlaysAndClosesAFileOfTheSoundSet) {
+TEST_F(SdlLayer, OpensPlaysAndClosesFilesOfTheSoundSetEachOnADeviceOfItsOwn) {
   const Opened c = Open(".\\wav\\4\\C2.wav");
+  const Opened e = Open(".\\wav\\3\\E2.wav");
   ASSERT_EQ(c.result, 0u) << Text(c.result);
+  ASSERT_EQ(e.result, 0u) << Text(e.result);
+  const Opened again = Open(".\\wav\\4\\C2.wav");  // the sound decoded before
+  ASSERT_EQ(again.result, 0u) << Text(again.result);
+  EXPECT_TRUE(c.device != 0 && e.device != 0 && c.device != e.device) << "0 is never a device";
+  EXPECT_NE(again.device, c.device);
   EXPECT_EQ(Mix_Playing(-1), 0);
   ASSERT_EQ(layer.Play(c.device), 0u);
-  EXPECT_EQ(Mix_Playing(-1), 1);
-  ASSERT_EQ(layer.Close(c.device), 0u);
-  EXPECT_EQ(Mix_Playing(-1), 0);
-
-  const std::string gone = "サウンドデバイス " + std::to_string(c.device) + " は開いていません";
-  for (const SoundResult result : {layer.Play(c.device), layer.Close(c.device)}) {
+  ASSERT_EQ(layer.Play(e.device), 0u);
+  EXPECT_EQ(Mix_Playing(-1), 2);
+  ASSERT_EQ(layer.Close(e.device), 0u);
+  EXPECT_EQ(Mix_Playing(-1), 1) << "only its own sound stops";
+  const std::string gone = "サウンドデバイス " + std::to_string(e.device) + " は開いていません";
+  for (const SoundResult result : {layer.Play(e.device), layer.Close(e.device)}) {
     EXPECT_EQ(result, SdlSoundLayer::kNoSuchDevice);
     EXPECT_EQ(Text(result), gone);
   }
+  EXPECT_EQ(Text(SdlSoundLayer::kNoChannel), "サウンドデバイスのエラーです (コード 7)");
 }
 
 TEST_F(SdlLayer, MoreNotesThanMixerChannelsAllSound) {
@@ -80,78 +83,72 @@ TEST_F(SdlLayer, MoreNotesThanMixerChannelsAllSound) {
   EXPECT_EQ(Mix_Playing(-1), 10);
 }
 
-// Closing a device whose sound has ended leaves alone whatever sounds on its channel since.
-TEST_F(SdlLayer, CloseSilencesOnlyItsOwnSound) {
-  WriteTone(Folder() / "short.wav", 20ms);
-  const Opened brief = Open((Folder() / "short.wav").string());
+// Closing a device whose sound has ended leaves alone whatever sounds on its channel since; the
+// wait returns once the short note has ended, long before its limit.
+TEST_F(SdlLayer, CloseSilencesOnlyItsOwnSoundAndTheWaitEndsWithTheSound) {
+  const Opened brief = Open(File("short.wav", 20ms).string());
   ASSERT_EQ(layer.Play(brief.device), 0u);
-  layer.WaitUntilSilent(1s);
+  const auto start = std::chrono::steady_clock::now();
+  layer.WaitUntilSilent(30s);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+  EXPECT_EQ(Mix_Playing(-1), 0);
   const Opened later = Open(".\\wav\\1\\E2.wav");
   ASSERT_EQ(layer.Play(later.device), 0u);
   ASSERT_EQ(layer.Close(brief.device), 0u);
   EXPECT_EQ(Mix_Playing(-1), 1);
 }
 
+// A decoded sound is kept, but a file that has gone or changed since is read anew.
 TEST_F(SdlLayer, FailedOpensNameTheFileAndTheReason) {
-  const fs::path corrupt = Folder() / "corrupt.wav";
-  WriteBytes(corrupt, "RIFF\x10\0\0\0WAVEjunk and more junk");
+  const std::string note = File("note.wav", 100ms).string();
+  ASSERT_EQ(Open(note).result, 0u);
+  const std::string corrupt =
+      File("note.wav", 0ms, "RIFF but not a WAVE file, and longer").string();
+  const std::string folder = fs::path(note).parent_path().string();
   const struct {
-    const char* name;
     std::string element;
     SoundResult code;
     std::string text;  // the whole text, or its start when SDL's reason follows
   } rows[] = {
-      {"missing file", ".\\wav\\7\\C2.wav", SdlSoundLayer::kFileMissing,
+      {corrupt, SdlSoundLayer::kNotASound, "サウンドファイル「" + corrupt + "」を読み込めません: "},
+      {folder, SdlSoundLayer::kNotAFile, "サウンドファイル「" + folder + "」はファイルではありません"},
+      {".\\wav\\7\\C2.wav", SdlSoundLayer::kFileMissing,
        "サウンドファイル「.\\wav\\7\\C2.wav」がありません"},
-      {"not a sound", corrupt.string(), SdlSoundLayer::kNotASound,
-       "サウンドファイル「" + corrupt.string() + "」を読み込めません: "},
-      {"a folder", Folder().string(), SdlSoundLayer::kNotAFile,
-       "サウンドファイル「" + Folder().string() + "」はファイルではありません"},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
     const Opened opened = Open(row.element);
     EXPECT_EQ(opened.result, row.code);
     const std::string text = Text(opened.result);
     EXPECT_TRUE(text.starts_with(row.text)) << text;
-    if (row.code == SdlSoundLayer::kNotASound) {
-      EXPECT_GT(text.size(), row.text.size()) << text;  // SDL's reason follows
-    }
+    EXPECT_EQ(text.size() > row.text.size(), row.code == SdlSoundLayer::kNotASound) << text;
   }
+  fs::remove(note);
+  EXPECT_EQ(Open(note).result, SdlSoundLayer::kFileMissing);
   MciOpenRecord midi{0, 521, ".\\wav\\4\\C2.wav"};
   EXPECT_EQ(layer.Open(midi), SdlSoundLayer::kWrongDeviceType);
 }
 
-// A decoded sound is kept, but a file that has gone or changed since is read anew.
-TEST_F(SdlLayer, AKeptSoundFollowsItsFile) {
-  const fs::path file = Folder() / "note.wav";
-  WriteTone(file, 100ms);
-  ASSERT_EQ(Open(file.string()).result, 0u);
-  WriteBytes(file, "RIFF but not a WAVE file at all, and longer than it was");
-  EXPECT_EQ(Open(file.string()).result, SdlSoundLayer::kNotASound);
-  fs::remove(file);
-  EXPECT_EQ(Open(file.string()).result, SdlSoundLayer::kFileMissing);
-}
-
-// Without an audio device an open fails and says why; a later open tries the device again.
-TEST_F(SdlLayer, NoAudioDeviceIsReportedAndALaterOpenTriesAgain) {
+// Without an audio device an open fails and says why; a later open tries the device again, and
+// the layer gives the device back when it goes.
+TEST(SdlLayerDevice, NoDeviceIsReportedALaterOpenTriesAgainAndTheLayerReleasesIt) {
   const char* set = std::getenv("SDL_AUDIODRIVER");
   const std::string driver = set != nullptr ? set : "dummy";
-  setenv("SDL_AUDIODRIVER", "nosuch", 1);
-  const Opened failed = Open(".\\wav\\4\\C2.wav");
-  EXPECT_EQ(failed.result, SdlSoundLayer::kNoAudioDevice);
-  const std::string text = Text(failed.result);
-  EXPECT_TRUE(text.starts_with("オーディオデバイスを開けません: ")) << text;
-  EXPECT_NE(text.find("nosuch"), std::string::npos) << text;  // SDL's reason names the driver
-
-  setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
-  const Opened retried = Open(".\\wav\\4\\C2.wav");
-  EXPECT_EQ(retried.result, 0u) << Text(retried.result);
-  EXPECT_EQ(layer.Play(retried.device), 0u);
-}
-
-TEST_F(SdlLayer, ACodeWithNoFailureYetHasAGeneralText) {
-  EXPECT_EQ(Text(SdlSoundLayer::kNoChannel), "サウンドデバイスのエラーです (コード 7)");
+  {
+    SdlSoundLayer layer;
+    MciOpenRecord record{0, kWaveformAudioDevice, ".\\wav\\4\\C2.wav"};
+    setenv("SDL_AUDIODRIVER", "nosuch", 1);
+    EXPECT_EQ(layer.Open(record), SdlSoundLayer::kNoAudioDevice);
+    std::array<char, 200> text{};
+    layer.GetErrorText(SdlSoundLayer::kNoAudioDevice, text.data(), text.size());
+    EXPECT_TRUE(std::string(text.data()).starts_with("オーディオデバイスを開けません: "));
+    EXPECT_NE(std::string(text.data()).find("nosuch"), std::string::npos) << text.data();
+    setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
+    ASSERT_EQ(layer.Open(record), 0u);
+    EXPECT_EQ(layer.Play(record.deviceId), 0u);
+    EXPECT_NE(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);
+  }
+  EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0) << "the mixer is closed";
+  EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <thread>
 
+#include "notes/null_ports.h"
 #include "playback/sdl_sound_layer.h"
 #include "support/audio_analysis.h"
 #include "support/recorders.h"
@@ -48,10 +49,10 @@ std::vector<int> Note(const std::string& file) {
 // the audio output already runs: a device opened and closed on another file has started it, and
 // the notes' own files are read while it runs on.
 std::vector<std::string> PlayTriad(const char* capture) {
-  test::CallLog log;
   TickSet ticks{16, 22, 26};
-  test::LoggingStaff staff{log};
-  test::LoggingDiagram diagram{log};
+  NullStaff staff;
+  NullDiagram diagram;
+  test::CallLog log;
   test::LoggingMessages messages{log};
   SdlSoundLayer sound;
   MciOpenRecord other{0, kWaveformAudioDevice, ".\\wav\\1\\C1.wav"};

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -86,15 +87,28 @@ std::vector<std::int16_t> Normalised(std::vector<float> samples) {
 void RenderSet(const std::string& soundFont, const fs::path& folder) {
   Synth s;
   LoadGuitar(s, soundFont);
-  for (int string = 1; string <= 6; ++string)
+  std::set<fs::path> written;  // the string folders and their files
+  for (int string = 1; string <= 6; ++string) {
     fs::create_directories(folder / std::to_string(string));
+    written.insert(folder / std::to_string(string));
+  }
   for (int slot : kScanOrder) {
     const std::string_view token = kSlots[slot].token;
     const std::string name = std::string(token) + ".wav";
     const auto pcm = Normalised(PluckedNote(s.synth.get(), kLowestMidi + TokenCode(token)));
-    for (int string = 1; string <= 6; ++string)
+    for (int string = 1; string <= 6; ++string) {
       WriteMonoWav(folder / std::to_string(string) / name, kRate, pcm);
+      written.insert(folder / std::to_string(string) / name);
+    }
   }
+  // What an earlier render wrote under names this one no longer uses would be installed and
+  // found by the sound-set checks: only the build's stamp may stay beside the new set.
+  std::vector<fs::path> stale;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    if (!written.contains(entry.path()) && entry.path() != folder / "rendered.stamp")
+      stale.push_back(entry.path());
+  }
+  for (const fs::path& path : stale) fs::remove_all(path);
 }
 
 }  // namespace

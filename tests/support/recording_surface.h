@@ -1,9 +1,9 @@
-// A surface source that writes down every drawing call, in order, with its arguments, and notes
-// every misuse: two surfaces out at once, an object used after it was deleted or never made, an
-// object deleted while selected, and objects still alive when their surface is released.
+// A surface source that writes down every drawing call, in order, with its arguments and the
+// colours in use, and notes every misuse: two surfaces out at once, an object used after it was
+// deleted or never made, an object deleted while selected, and objects still alive when their
+// surface is released.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +15,16 @@ namespace fretwise::test {
 // The calls whose text starts with prefix ("TextOut", "RoundRect", ...).
 std::vector<std::string> Only(const std::vector<std::string>& calls, std::string_view prefix);
 
+// One call that puts something on the surface. A line runs from (left, top) to (right, bottom),
+// end excluded; a text stands at (left, top).
+struct Drawn {
+  int surface;     // 0 for the first GetDC, 1 for the next...; -1 for the paint's surface
+  std::string op;  // "FillRect", "RoundRect", "Line" or "Text"
+  int left, top, right, bottom;
+  std::string text;
+  Colour pen, brush;  // FillRect: the brush it was given
+};
+
 class RecordingSource final : public SurfaceSource {
  public:
   Surface* GetDC() override;
@@ -23,12 +33,13 @@ class RecordingSource final : public SurfaceSource {
   Surface& Paint();
 
   std::vector<std::string> calls;
+  std::vector<Drawn> drawn;
   std::vector<std::string> problems;
   int outstanding = 0;
+  int acquired = 0;
   std::vector<std::string> Only(std::string_view prefix) const { return test::Only(calls, prefix); }
 
  private:
-  friend class RecordingSurface;
   std::vector<std::unique_ptr<Surface>> surfaces_;
 };
 

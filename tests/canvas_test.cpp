@@ -1,0 +1,168 @@
+// What the Qt canvas puts on an image, pixel by pixel, and its pens, brushes and surfaces.
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <array>
+
+#include "draw/drawing_pass.h"
+#include "tests/support/canvas_image.h"
+
+namespace fretwise::test {
+namespace {
+
+TEST(Canvas, FillRectFillsColumnsAndRowsUpToTheEndWithTheBrushItIsGiven) {
+  for (const auto& [l, t, r, b] : {std::array{10, 10, 11, 11}, {5, 7, 45, 9}, {10, 10, 10, 20}}) {
+    QImage image = GreyImage();
+    Draw(image, [&](Surface& dc) {
+      dc.SelectObject(dc.CreateSolidBrush(kGreen));
+      dc.FillRect(l, t, r, b, dc.CreateSolidBrush(kRed));
+      dc.FillRect(r, b, l, t, 2);  // inverted: nothing
+    });
+    EXPECT_EQ(Changed(image), Box(l, t, r, b));
+    EXPECT_EQ(Where(image, kRed), Box(l, t, r, b));
+  }
+}
+
+TEST(Canvas, LineToDrawsTheStartAndLeavesTheEnd) {
+  const struct {
+    int fromX, fromY, toX, toY;
+    Pixels drawn;
+  } rows[] = {
+      {10, 20, 30, 20, Box(10, 20, 30, 21)},
+      {30, 20, 10, 20, Box(11, 20, 31, 21)},
+      {40, 25, 40, 5, Box(40, 6, 41, 26)},
+      {14, 14, 10, 10, {{14, 14}, {13, 13}, {12, 12}, {11, 11}}},
+      {200,
+       10,
+       208,
+       13,
+       {{200, 10}, {201, 10}, {202, 11}, {203, 11}, {204, 12}, {205, 12}, {206, 12}, {207, 13}}},
+      {208,
+       13,
+       205,
+       20,
+       {{208, 13}, {208, 14}, {207, 15}, {207, 16}, {206, 17}, {206, 18}, {205, 19}}},
+      {50, 50, 50, 50, {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << row.fromX << "," << row.fromY << " to " << row.toX << "," << row.toY);
+    QImage image = GreyImage();
+    Draw(image, [&](Surface& dc) {
+      dc.SelectObject(dc.CreatePen(kSolidPen, 1, kRed));
+      dc.MoveTo(row.fromX, row.fromY);
+      dc.LineTo(row.toX, row.toY);
+    });
+    EXPECT_EQ(Where(image, kRed), row.drawn);
+    EXPECT_EQ(Changed(image), row.drawn);
+  }
+}
+
+TEST(Canvas, RoundRectWithLargeCornersIsTheEllipseInscribedInTheBox) {
+  QImage image = GreyImage();
+  Draw(image, [](Surface& dc) {
+    dc.SelectObject(dc.CreatePen(kSolidPen, 1, kRed));
+    dc.SelectObject(dc.CreateSolidBrush(kGreen));
+    dc.RoundRect(56, 234, 64, 239, 90, 90);
+    dc.RoundRect(100, 100, 140, 120, 10, 10);
+  });
+  const std::vector<std::string> head = {".oooooo.", "o++++++o", "o++++++o", "o++++++o",
+                                         ".oooooo."};
+  Pixels red = Marked(56, 234, head, 'o'), green = Marked(56, 234, head, '+');
+  for (const auto& p : Where(image, kRed))
+    if (p.first >= 100) red.insert(p);
+  for (const auto& p : Where(image, kGreen))
+    if (p.first >= 100) green.insert(p);
+  EXPECT_EQ(Where(image, kRed), red);
+  EXPECT_EQ(Where(image, kGreen), green);
+  for (const auto& [x, y] : Changed(image))
+    EXPECT_TRUE(x < 100 || (x < 140 && y >= 100 && y < 120)) << x << "," << y;
+  for (const auto& [x, y] : {std::pair{120, 100}, {120, 119}, {100, 110}, {139, 110}})
+    EXPECT_EQ(At(image, x, y), kRed) << x << "," << y;
+  EXPECT_EQ(At(image, 100, 100), 0x808080u) << "a rounded corner";
+}
+
+TEST(Canvas, TextIsBlackIpaGothicOnAnOpaqueWhiteSixteenPixelLineFromTheTopLeft) {
+  EXPECT_EQ(QFontInfo(CanvasFont()).family(), "IPAGothic");
+  for (const char* text : {"Am7", "C\u266Fm", " ", ""}) {
+    SCOPED_TRACE(text);
+    QImage image = GreyImage();
+    Draw(image, [&](Surface& dc) {
+      dc.SelectObject(dc.CreatePen(kSolidPen, 1, kRed));
+      dc.TextOut(40, 50, text);
+    });
+    const int width = QFontMetrics(CanvasFont()).horizontalAdvance(QString::fromUtf8(text));
+    EXPECT_EQ(Changed(image), Box(40, 50, 40 + width, 50 + 16));
+    const Pixels black = Where(image, kBlack), white = Where(image, kWhite);
+    EXPECT_EQ(black.size() + white.size(), Changed(image).size()) << "only pure black and white";
+    EXPECT_EQ(black.empty(),
+              std::string_view(text).find_first_not_of(' ') == std::string_view::npos);
+  }
+}
+
+TEST(Canvas, SelectionReturnsTheReplacedObjectOfTheSameKind) {
+  QImage image = GreyImage();
+  Draw(image, [](Surface& dc) {
+    const ObjectId red = dc.CreatePen(kSolidPen, 1, kRed);
+    const ObjectId green = dc.CreateSolidBrush(kGreen);
+    const ObjectId blue = dc.CreatePen(kSolidPen, 1, kBlue);
+    EXPECT_EQ(dc.SelectObject(red), 1u);
+    EXPECT_EQ(dc.SelectObject(green), 2u);
+    EXPECT_EQ(dc.SelectObject(blue), red);
+    EXPECT_EQ(dc.SelectObject(red), blue);
+    EXPECT_EQ(dc.SelectObject(999), 0u);
+    dc.DeleteObject(red);  // selected: left alone
+    dc.DeleteObject(blue);
+    EXPECT_EQ(dc.SelectObject(blue), 0u);
+    dc.RoundRect(10, 10, 15, 15, 90, 90);
+    EXPECT_EQ(dc.SelectObject(1), red);
+    EXPECT_EQ(dc.SelectObject(2), green);
+    dc.RoundRect(20, 10, 25, 15, 90, 90);
+  });
+  EXPECT_EQ(At(image, 10, 12), kRed);
+  EXPECT_EQ(At(image, 12, 12), kGreen);
+  EXPECT_EQ(At(image, 20, 12), kBlack);
+  EXPECT_EQ(At(image, 22, 12), kWhite);
+}
+
+TEST(CanvasSource, SurfacesShareOnePainterThatEndsWithTheLastAndReportsWhatTheyDrew) {
+  QImage image = GreyImage();
+  int painted = 0;
+  bool activeWhenPainted = true;
+  QRect dirty;
+  CanvasSource source(image, [&](const QRect& area) {
+    ++painted;
+    dirty = area;
+    activeWhenPainted = image.paintingActive();
+  });
+  Surface* a = source.GetDC();
+  Surface* b = source.GetDC();
+  ASSERT_NE(a, b);
+  EXPECT_EQ(a->SelectObject(a->CreatePen(kSolidPen, 1, kRed)), 1u);
+  EXPECT_EQ(b->CreatePen(kSolidPen, 1, kRed), 3u);
+  a->MoveTo(10, 10);
+  b->MoveTo(50, 50);
+  b->LineTo(50, 55);
+  a->LineTo(15, 10);
+  source.ReleaseDC(a);
+  EXPECT_EQ(painted, 0);
+  b->FillRect(60, 60, 62, 62, b->CreateSolidBrush(kRed));
+  source.ReleaseDC(b);
+  source.ReleaseDC(b);  // already back: ignored
+  EXPECT_EQ(painted, 1);
+  EXPECT_FALSE(activeWhenPainted);
+  EXPECT_EQ(Where(image, kBlack), Box(50, 50, 51, 55));
+  EXPECT_EQ(dirty, QRect(QPoint(10, 10), QPoint(61, 61))) << "everything drawn, and no more";
+
+  {
+    DrawingPass pass(source);
+    pass.dc().FillRect(0, 0, 1, 1, 2);
+  }
+  EXPECT_EQ(painted, 2);
+  EXPECT_EQ(At(image, 0, 0), kWhite);
+  EXPECT_EQ(dirty, QRect(0, 0, 1, 1)) << "a new painter starts a new area";
+}
+
+}  // namespace
+}  // namespace fretwise::test
