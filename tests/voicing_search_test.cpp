@@ -133,8 +133,8 @@ TEST(VoicingSearch, ChordSymbolListsExactlyThePlayableVoicings) {
 }
 
 TEST(VoicingSearch, ExactPitchesListExactlyThePlayableVoicings) {
+  // The pitches, the tuning, and how many voicings sound them at least.
   const std::tuple<std::vector<int>, Tuning, std::size_t> rows[] = {
-      // and how many at least
       {{48, 52, 55, 60, 64}, kStandardTuning, 2},
       {{38, 45, 50, 57}, kDropDTuning, 1},
       {{36, 48, 52}, {36, 45, 50, 55, 59, 64}, 1},
