@@ -18,11 +18,9 @@ Traits TraitsForChord(const Voicing& v, const chords::ChordSymbol& chord, const 
   Traits t = TraitsOf(v.frets, v.fingering, o.tuning, slash ? chord.bass : chord.root);
   chords::PitchClassSet sounding = 0;
   for (int p : Pitches(v.frets, o.tuning)) sounding |= chords::Bit(chords::PitchClass(p));
-  const chords::PitchClassSet intervals =
-      chords::Transpose(sounding & ~(bass & ~chord.Tones()), chord.root);
+  const chords::PitchClassSet intervals = chords::Transpose(sounding & ~(bass & ~chord.Tones()), chord.root);
   t.omitted = chords::Count(chords::kQualities[chord.quality].tones & ~intervals);
-  t.thin =
-      std::max(0, std::min(4, chords::Count(chord.Tones() | bass) + 1) - (kStrings - t.silent));
+  t.thin = std::max(0, std::min(4, chords::Count(chord.Tones() | bass) + 1) - (kStrings - t.silent));
   bool aboveBass = false;
   for (int s = 0; s < kStrings; ++s) {
     if (v.frets[s] != kMuted) {
@@ -33,8 +31,7 @@ Traits TraitsForChord(const Voicing& v, const chords::ChordSymbol& chord, const 
     bool reachable = false;
     for (int f = 0; f <= top; ++f) {
       if (f > 0 && f < t.position) continue;
-      reachable =
-          reachable || (chord.Tones() | bass) & chords::Bit(chords::PitchClass(o.tuning[s] + f));
+      reachable = reachable || (chord.Tones() | bass) & chords::Bit(chords::PitchClass(o.tuning[s] + f));
     }
     t.fillable += aboveBass && reachable;
   }
@@ -43,15 +40,14 @@ Traits TraitsForChord(const Voicing& v, const chords::ChordSymbol& chord, const 
 
 TEST(VoicingScore, EachScoreIsTheRankingsScoreOfTheVoicingsTraits) {
   const std::pair<const char*, SearchOptions> rows[] = {
-      {"C", {}},  {"Am7/G", {}}, {"D9", {kDropDTuning, 5}}, {"C13", {kStandardTuning, 3}},
+      {"C", {}}, {"Am7/G", {}}, {"D9", {kDropDTuning, 5}}, {"C13", {kStandardTuning, 3}},
       {"E5", {}}, {"C/F", {}}};
   for (const auto& [symbol, options] : rows) {
     SCOPED_TRACE(symbol);
     const auto chord = chords::ParseChordSymbol(symbol);
     ASSERT_TRUE(chord);
     for (const Voicing& v : VoicingsOfChord(*chord, options)) {
-      ASSERT_EQ(v.score, Score(TraitsForChord(v, *chord, options)))
-          << testing::PrintToString(v.frets);
+      ASSERT_EQ(v.score, Score(TraitsForChord(v, *chord, options))) << testing::PrintToString(v.frets);
     }
   }
 }
