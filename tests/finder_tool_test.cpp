@@ -74,6 +74,7 @@ TEST(FinderTool, ABadInputIsOneLineNamingItAndStatusTwo) {
       {{"--chord", "Cmaj8"}, "'Cmaj8'"},
       {{"--chord", "C", "--tuning", "dadgad"}, "'dadgad'"},
       {{"--chord", "C", "--tuning", "E2 A2 D3 G3 B3"}, "'E2 A2 D3 G3 B3'"},
+      {{"--chord", "C", "--tuning", "E2 A2 D3 G3 B3 X4"}, "'E2 A2 D3 G3 B3 X4'"},
       {{"--chord", "C", "--span", "7"}, "'7'"},
       {{"--voicings", "C3", "--span", "1"}, "'1'"},
       {{"--name", "--json"}, "--name"},
