@@ -17,9 +17,10 @@ struct ToolRun {
 };
 
 ToolRun Tool(const QStringList& arguments, const QString& program = FRETWISE_CHORD,
-            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
   process.setProcessEnvironment(environment);
+  process.setWorkingDirectory(FRETWISE_BUILD_DIR);
   process.start(program, arguments);
   process.waitForFinished(20000);
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -31,26 +32,15 @@ mode_t TypeOf(const QString& path) {
   return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & S_IFMT : 0;
 }
 
-class ChordToolFiles : public testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-  QString Path(const QString& name) const { return dir_.filePath(name); }
-  QTemporaryDir dir_;
-};
-
-TEST_F(ChordToolFiles, DevicesAndFifosAreWrittenInPlaceAndStdoutTakesADash) {
+TEST(ChordToolFiles, DevicesAndFifosAreWrittenInPlaceAndStdoutTakesADash) {
   for (const char* option : {"--png", "--svg"}) {
-    SCOPED_TRACE(option);
-    const ToolRun devnull = Tool({option, "/dev/null", "C4", "E4", "G4"});
-    EXPECT_EQ(devnull.status, 0) << devnull.err.toStdString();
+    EXPECT_EQ(Tool({option, "/dev/null", "C4", "E4", "G4"}).status, 0) << option;
     EXPECT_EQ(TypeOf("/dev/null"), S_IFCHR);
   }
-  const ToolRun png = Tool({"--png", "-", "C4"});
-  EXPECT_EQ(png.status, 0);
-  EXPECT_TRUE(png.out.startsWith("\x89PNG\r\n")) << png.out.left(16).toHex().toStdString();
+  EXPECT_TRUE(Tool({"--png", "-", "C4"}).out.startsWith("\x89PNG\r\n"));
   EXPECT_TRUE(Tool({"--svg", "-", "C4"}).out.trimmed().endsWith("</svg>"));
-
-  const QString fifo = Path("fifo");
+  const QTemporaryDir dir;
+  const QString fifo = dir.filePath("fifo");
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   QByteArray received;
   std::thread reader([&] {
@@ -64,88 +54,71 @@ TEST_F(ChordToolFiles, DevicesAndFifosAreWrittenInPlaceAndStdoutTakesADash) {
   EXPECT_EQ(TypeOf(fifo), S_IFIFO);
 }
 
-TEST_F(ChordToolFiles, NoNotesStopAfterTheOneEmptyCandidate) {
+TEST(ChordToolFiles, NoNotesStopAfterTheOneEmptyCandidate) {
   const ToolRun text = Tool({"--max", "2147483647"});
-  EXPECT_EQ(text.status, 0);
   EXPECT_EQ(text.out.count("Candidate "), 1);
   EXPECT_TRUE(text.out.endsWith("No notes: every candidate is this same empty one.\n"));
-  const ToolRun image = Tool({"--png", Path("a.png"), "--candidate", "2147483647"});
-  EXPECT_EQ(image.status, 0) << image.err.toStdString();
-  EXPECT_TRUE(QFile::exists(Path("a.png")));
+  const QTemporaryDir dir;
+  EXPECT_EQ(Tool({"--png", dir.filePath("a.png"), "--candidate", "2147483647"}).status, 0);
+  EXPECT_TRUE(QFile::exists(dir.filePath("a.png")));
 }
 
-// A run that fails: its status, the one stderr line's telling parts and what it must not say.
+// A run that fails: its status, and the parts of its one stderr line ("@" is the test's folder).
 struct Failure {
   const char* name;
-  QStringList arguments;  // "@" stands for the test's folder
+  QStringList arguments;
   int status;
   QStringList says;
   QString neverSays;
-  friend void PrintTo(const Failure& f, std::ostream* os) { *os << f.name; }
 };
 
-class ChordToolFailure : public testing::TestWithParam<Failure> {};
-
-TEST_P(ChordToolFailure, OneLineAndNothingOnStdout) {
+TEST(ChordToolFailure, OneLineAndNothingOnStdout) {
+  const Failure rows[] = {
+      {"full disk", {"--png", "/dev/full", "C4"}, 1, {"'/dev/full'", "No space left"}},
+      {"directory", {"--svg", "@", "C4"}, 1, {"Is a directory"}},
+      {"failed image hides the message",
+       {"--png", "/dev/full", "--candidate", "9", "C4", "E4", "G4"},
+       1,
+       {"/dev/full"},
+       "これ以上候補はありません"},
+      {"two failed images",
+       {"--png", "@/no/a.png", "--svg", "/dev/full", "C4"},
+       1,
+       {"@/no/a.png", "/dev/full"}},
+      {"controls in a note", {"\x1b[2JC\n4\x7f\u0085"}, 2, {"'\\x1B[2JC\\n4\\x7F\\u0085'"}, "\x1b"},
+      {"json with an image", {"--json", "--png", "@/a.png", "C4"}, 2, {"--json"}},
+      {"max with an image", {"--svg", "@/a.svg", "--max", "1", "C4"}, 2, {"--max"}},
+      {"play with an image", {"--play", "--png", "@/a.png", "C4"}, 2, {"--play"}},
+  };
   const QTemporaryDir dir;
-  QStringList arguments = GetParam().arguments;
-  arguments.replaceInStrings("@", dir.path());
-  const ToolRun run = Tool(arguments);
-  EXPECT_EQ(run.status, GetParam().status);
-  EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
-  EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
-  EXPECT_TRUE(run.err.startsWith("fretwise-chord: ")) << run.err.toStdString();
-  QStringList says = GetParam().says;
-  says.replaceInStrings("@", dir.path());
-  for (const QString& part : says) {
-    EXPECT_TRUE(run.err.contains(part)) << part.toStdString() << " in " << run.err.toStdString();
-  }
-  if (!GetParam().neverSays.isEmpty()) {
-    EXPECT_FALSE(run.err.contains(GetParam().neverSays));
+  for (Failure row : rows) {
+    SCOPED_TRACE(row.name);
+    const ToolRun run = Tool(row.arguments.replaceInStrings("@", dir.path()));
+    EXPECT_EQ(run.status, row.status);
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("fretwise-chord: ")) << run.err.toStdString();
+    for (const QString& part : row.says.replaceInStrings("@", dir.path()))
+      EXPECT_TRUE(run.err.contains(part)) << part.toStdString() << " in " << run.err.toStdString();
+    EXPECT_TRUE(row.neverSays.isEmpty() || !run.err.contains(row.neverSays));
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ChordToolFailure,
-    testing::Values(
-        Failure{"FullDisk", {"--png", "/dev/full", "C4"}, 1, {"'/dev/full'", "No space left"}, ""},
-        Failure{"Directory", {"--svg", "@", "C4"}, 1, {"Is a directory"}, ""},
-        Failure{"FailedImageHidesTheMessage",
-                {"--png", "/dev/full", "--candidate", "9", "C4", "E4", "G4"}, 1, {"/dev/full"},
-                "これ以上候補はありません"},
-        Failure{"TwoFailedImages",
-                {"--png", "@/no/a.png", "--svg", "/dev/full", "C4"}, 1,
-                {"@/no/a.png", "/dev/full"}, ""},
-        Failure{"NewlineInANote", {"C\n4"}, 2, {"'C\\n4'"}, ""},
-        Failure{"EscapeInANote", {"\x1b[2JC4"}, 2, {"'\\x1B[2JC4'"}, "\x1b"},
-        Failure{"DeleteAndC1Controls", {"C4\x7f\u0085"}, 2, {"'C4\\x7F\\u0085'"}, ""},
-        Failure{"JsonWithAnImage", {"--json", "--png", "@/a.png", "C4"}, 2, {"--json"}, ""},
-        Failure{"MaxWithAnImage", {"--svg", "@/a.svg", "--max", "1", "C4"}, 2, {"--max"}, ""},
-        Failure{"PlayWithAnImage", {"--play", "--png", "@/a.png", "C4"}, 2, {"--play"}, ""}),
-    [](const auto& info) { return info.param.name; });
 
 // --play keeps the audio libraries' own lines off stderr: two on every run of SDL's disk driver,
 // a handful from ALSA when it finds no sound card.
 TEST(ChordToolPlayOutput, OnlyTheToolsOwnLine) {
   const QTemporaryDir dir;
-  for (const char* driver : {"disk", "alsa"}) {
-    SCOPED_TRACE(driver);
+  for (const bool sounds : {true, false}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("SDL_AUDIODRIVER", driver);
+    environment.insert("SDL_AUDIODRIVER", sounds ? "disk" : "alsa");
     environment.insert("SDL_DISKAUDIOFILE", dir.filePath("out.raw"));
     environment.insert("SDL_DISKAUDIODELAY", "0");
     environment.insert("ALSA_CONFIG_PATH", dir.filePath("none"));  // no card, wherever it runs
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(FRETWISE_BUILD_DIR);
-    process.start(FRETWISE_CHORD, {"--play", "--max", "1", "C4"});
-    ASSERT_TRUE(process.waitForFinished(20000));
-    const QString err = QString::fromUtf8(process.readAllStandardError());
-    const bool sounded = driver == std::string_view("disk");
-    EXPECT_EQ(process.exitCode(), sounded ? 0 : 1);
-    EXPECT_EQ(err.count('\n'), sounded ? 0 : 1) << err.toStdString();
-    EXPECT_TRUE(sounded || err.startsWith("fretwise-chord: オーディオデバイスを開けません: "))
-        << err.toStdString();
+    const ToolRun run = Tool({"--play", "--max", "1", "C4"}, FRETWISE_CHORD, environment);
+    EXPECT_EQ(run.status, sounds ? 0 : 1);
+    EXPECT_EQ(run.err.count('\n'), sounds ? 0 : 1) << run.err.toStdString();
+    EXPECT_TRUE(sounds || run.err.startsWith("fretwise-chord: オーディオデバイスを開けません: "))
+        << run.err.toStdString();
   }
 }
 
@@ -155,23 +128,20 @@ TEST(ChordToolModules, TextRunsAloneAndAMissingModuleIsOneLine) {
   const QString lone = dir.filePath("fretwise-chord");
   ASSERT_TRUE(QFile::copy(FRETWISE_CHORD, lone));
   EXPECT_EQ(Tool({"C4", "E4", "G4"}, lone).status, 0);
-  for (const QStringList& arguments : {QStringList{"--png", dir.filePath("a.png"), "C4"},
-                                       QStringList{"--play", "C4"}}) {
-    SCOPED_TRACE(arguments.front().toStdString());
+  for (const QStringList& arguments :
+       {QStringList{"--png", dir.filePath("a.png"), "C4"}, QStringList{"--play", "C4"}}) {
     const ToolRun run = Tool(arguments, lone);
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.status, 1) << arguments.front().toStdString();
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("module")) << run.err.toStdString();
   }
-
   QProcess ldd;
   ldd.start("ldd", {FRETWISE_CHORD});
   ASSERT_TRUE(ldd.waitForFinished());
   const QString needed = QString::fromUtf8(ldd.readAllStandardOutput());
   EXPECT_TRUE(needed.contains("libQt6Core")) << needed.toStdString();
-  for (const char* library : {"libQt6Gui", "libQt6Svg", "libSDL2"}) {
+  for (const char* library : {"libQt6Gui", "libQt6Svg", "libSDL2"})
     EXPECT_FALSE(needed.contains(library)) << library;
-  }
 }
 
 }  // namespace

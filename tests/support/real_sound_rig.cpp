@@ -1,11 +1,8 @@
 #include "support/real_sound_rig.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -13,23 +10,17 @@
 
 namespace fretwise::test {
 
-BoxAnswerer::BoxAnswerer() { qApp->installEventFilter(this); }
-
-BoxAnswerer::~BoxAnswerer() { qApp->removeEventFilter(this); }
-
 bool BoxAnswerer::eventFilter(QObject* watched, QEvent* event) {
   auto* dialog = qobject_cast<QDialog*>(watched);
   if (!dialog || !dialog->isModal() || event->spontaneous()) return false;
-  if (event->type() == QEvent::Show) {
-    mostOpen = std::max(mostOpen, ++open);
-    if (auto* box = qobject_cast<QMessageBox*>(dialog)) texts.push_back(box->text().toStdString());
-    QTimer::singleShot(0, dialog, [this, dialog] {
-      if (auto action = std::exchange(beforeAnswer, nullptr)) action();
-      dialog->done(QDialog::Accepted);
-    });
-  } else if (event->type() == QEvent::Hide) {
-    --open;
-  }
+  if (event->type() == QEvent::Hide) --open;
+  if (event->type() != QEvent::Show) return false;
+  mostOpen = std::max(mostOpen, ++open);
+  if (auto* box = qobject_cast<QMessageBox*>(dialog)) texts.push_back(box->text().toStdString());
+  QTimer::singleShot(0, dialog, [this, dialog] {
+    if (auto action = std::exchange(beforeAnswer, nullptr)) action();
+    dialog->done(QDialog::Accepted);
+  });
   return false;
 }
 
@@ -56,26 +47,16 @@ void RealSoundRig::Start() {
   ASSERT_TRUE(app_->InitInstance({}));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame()));
   for (QCheckBox* box : view().findChildren<QCheckBox*>()) {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < kSlotCount; ++slot)
       if (box->property("controlId").toInt() == kSlots[slot].controlId) boxBySlot_[slot] = box;
-    }
   }
-  for (QPushButton* button : view().findChildren<QPushButton*>()) {
+  for (QPushButton* button : view().findChildren<QPushButton*>())
     buttonByCommand_[button->property("controlId").toInt()] = button;
-  }
   Settle();
 }
 
 QString RealSoundRig::SoundFile(const std::string& soundFilePath) const {
   return folder_.filePath("wav/" + QString::fromStdString(soundFilePath).replace('\\', '/'));
-}
-
-QCheckBox* RealSoundRig::Box(int slot) { return boxBySlot_[slot]; }
-
-QPushButton* RealSoundRig::Button(int command) { return buttonByCommand_.at(command); }
-
-void RealSoundRig::Settle() {
-  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
 }  // namespace fretwise::test

@@ -5,15 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <functional>
 #include <map>
-#include <memory>
 #include <set>
 
-#include "app/fretwise_app.h"
-#include "app/fretwise_view.h"
-#include "app/main_frame.h"
 #include "playback/sdl_sound_layer.h"
 #include "support/app_rig.h"
 
@@ -45,15 +40,14 @@ class DeviceWatch final : public SoundLayer {
   SoundLayer& layer_;
 };
 
-// Answers each modal box (message or dialog) from inside its own loop, once the loop runs,
-// noting its text and how many were open at once. An optional action runs just before the answer.
+// Answers each modal box (message or dialog) from inside its own loop, noting the message boxes'
+// texts and how many boxes were open at once. An optional action runs just before the answer.
 class BoxAnswerer final : public QObject {
  public:
-  BoxAnswerer();
-  ~BoxAnswerer() override;
-  std::vector<std::string> texts;  // message boxes only
-  int open = 0;
-  int mostOpen = 0;
+  BoxAnswerer() { qApp->installEventFilter(this); }
+  ~BoxAnswerer() override { qApp->removeEventFilter(this); }
+  std::vector<std::string> texts;
+  int open = 0, mostOpen = 0;
   std::function<void()> beforeAnswer;
 
  protected:
@@ -67,14 +61,15 @@ class RealSoundRig : public testing::Test {
   void Start();
   // The file a sound-file path of the view names, in the copy of the sound set.
   QString SoundFile(const std::string& soundFilePath) const;
-
   app::CMainFrame& frame() { return *app_->m_pMainWnd; }
   app::CFretwiseView& view() { return *app_->view(); }
   const ViewState& state() { return view().core().state(); }
-  QCheckBox* Box(int slot);
-  QPushButton* Button(int command);
+  QCheckBox* Box(int slot) { return boxBySlot_[slot]; }
+  QPushButton* Button(int command) { return buttonByCommand_.at(command); }
   // Lets the queued events run: the view draws anew after a show, resize or expose.
-  static void Settle();
+  static void Settle() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+  }
 
   QTemporaryDir folder_;
   QString startedIn_;
