@@ -3,53 +3,18 @@
 // each at a floor just below them.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
 
 #include "chords/chord_namer.h"
+#include "support/chord_collection.h"
 #include "voicings/voicing_search.h"
 
 namespace fretwise {
 namespace {
 
 using chords::ChordSymbol;
-
-struct CollectionVoicing {
-  std::string symbol;       // key and suffix as a chord symbol ("C", "C#m7", "Ebm/B")
-  voicings::Frets frets{};  // absolute, string 6 first
-  std::vector<int> midis;   // the sounding pitches
-};
-
-std::vector<CollectionVoicing> LoadCollection() {
-  QFile file(FRETWISE_TEST_DATA "/chords-db-guitar-dev.json");
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  std::vector<CollectionVoicing> all;
-  for (const QJsonValue key : QJsonDocument::fromJson(file.readAll())["chords"].toObject()) {
-    for (const QJsonValue chord : key.toArray()) {
-      // Its "alt" is the major triad with a flat fifth.
-      const QString suffix = chord["suffix"].toString();
-      const QString symbol = chord["key"].toString() + (suffix == "major"   ? ""
-                                                        : suffix == "minor" ? "m"
-                                                        : suffix == "alt"   ? "(b5)"
-                                                                            : suffix);
-      for (const QJsonValue position : chord["positions"].toArray()) {
-        CollectionVoicing v;
-        v.symbol = symbol.toStdString();
-        const int base = position["baseFret"].toInt();  // fret 1 is baseFret itself
-        for (int s = 0; s < voicings::kStrings; ++s) {
-          const int f = position["frets"][s].toInt();
-          v.frets[s] = f <= 0 ? f : f + base - 1;
-        }
-        for (const QJsonValue midi : position["midi"].toArray()) v.midis.push_back(midi.toInt());
-        all.push_back(v);
-      }
-    }
-  }
-  return all;
-}
+using test::CollectionVoicing;
+using test::LoadCollection;
 
 // The collection writes an inversion without its slash: its C matches C/E.
 bool SameChord(const ChordSymbol& theirs, const ChordSymbol& mine) {
