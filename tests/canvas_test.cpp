@@ -95,10 +95,8 @@ TEST(Canvas, SelectionReturnsTheReplacedObjectOfTheSameKind) {
     EXPECT_EQ(dc.SelectObject(2), green);
     dc.RoundRect(20, 10, 25, 15, 90, 90);
   });
-  EXPECT_EQ(At(image, 10, 12), kRed);
-  EXPECT_EQ(At(image, 12, 12), kGreen);
-  EXPECT_EQ(At(image, 20, 12), kBlack);
-  EXPECT_EQ(At(image, 22, 12), kWhite);
+  EXPECT_EQ(std::tuple(At(image, 10, 12), At(image, 12, 12), At(image, 20, 12), At(image, 22, 12)),
+            std::tuple(kRed, kGreen, kBlack, kWhite));
 }
 
 TEST(CanvasSource, SurfacesShareOnePainterThatEndsWithTheLastAndReportsWhatTheyDrew) {
@@ -125,8 +123,7 @@ TEST(CanvasSource, SurfacesShareOnePainterThatEndsWithTheLastAndReportsWhatTheyD
   b->FillRect(60, 60, 62, 62, b->CreateSolidBrush(kRed));
   source.ReleaseDC(b);
   source.ReleaseDC(b);  // already back: ignored
-  EXPECT_EQ(painted, 1);
-  EXPECT_FALSE(activeWhenPainted);
+  EXPECT_EQ(std::pair(painted, activeWhenPainted), std::pair(1, false));
   EXPECT_EQ(Where(image, kBlack), Box(50, 50, 51, 55));
   EXPECT_EQ(dirty, QRect(QPoint(10, 10), QPoint(61, 61))) << "everything drawn, and no more";
 
