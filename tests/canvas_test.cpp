@@ -131,9 +131,8 @@ TEST(CanvasSource, SurfacesShareOnePainterThatEndsWithTheLastAndReportsWhatTheyD
     DrawingPass pass(source);
     pass.dc().FillRect(0, 0, 1, 1, 2);
   }
-  EXPECT_EQ(painted, 2);
-  EXPECT_EQ(At(image, 0, 0), kWhite);
-  EXPECT_EQ(dirty, QRect(0, 0, 1, 1)) << "a new painter starts a new area";
+  EXPECT_EQ(std::tuple(painted, At(image, 0, 0), dirty), std::tuple(2, kWhite, QRect(0, 0, 1, 1)))
+      << "a new painter starts a new area";
 }
 
 }  // namespace

@@ -61,9 +61,7 @@ TEST(ChordTool, JsonListsTheNotesEveryCandidateAndTheMessage) {
   // Flats, the sharp sign, lower case and a repeated note name the same chord as its slots.
   EXPECT_EQ(Json({"c2", "Fb2", "G2", "G2"}), Json({"--slots", "48,54,58"}));
   const QJsonObject low = Json({"--max", "1", "C2", "E3", "G3"});
-  EXPECT_EQ(low["candidates"].toArray().size(), 1);
-  EXPECT_EQ(low["candidates"][0]["tuning"].toString(), "C");
-  EXPECT_TRUE(low["message"].isNull());
+  EXPECT_EQ(Compact(low["candidates"][0]["tuning"]) + " " + Compact(low["message"]), "C ");
   EXPECT_EQ(Json({"--max", "3"})["candidates"].toArray().size(), 1) << "no notes: one candidate";
 }
 
