@@ -1,5 +1,5 @@
 // The play command through SDL's disk audio driver, which writes what would be heard to a file:
-// the notes of a chord start in the same audio buffer and sound at their pitches.
+// the notes of a chord start in the same audio buffer, and what is heard is their sum.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -12,13 +12,11 @@
 
 #include "notes/null_ports.h"
 #include "playback/sdl_sound_layer.h"
-#include "support/audio_analysis.h"
 #include "support/recorders.h"
 
 namespace fretwise {
 namespace {
 
-constexpr double kRate = 44100;
 constexpr std::size_t kBufferFrames = 512;
 
 // The left channel of the 16-bit stereo output the driver wrote.
@@ -93,18 +91,6 @@ TEST(SoundCapture, AChordsNotesStartInTheSameBufferAtTheirPitches) {
     worst = std::max(worst, std::abs(std::clamp(sum, -32768, 32767) - left[start + t]));
   }
   EXPECT_LE(worst, 2);
-
-  // The chord's fundamentals stand out where other pitches are hardly there.
-  std::vector<float> heard;
-  for (std::size_t t = start; t < start + 16384 && t < left.size(); ++t)
-    heard.push_back(left[t] / 32768.0f);
-  double strongestOther = 0;
-  for (double other : {246.94, 293.66, 311.13, 349.23, 440.00})  // B3 D4 D#4 F4 A4
-    strongestOther = std::max(strongestOther, test::Amplitude(heard, other, kRate));
-  for (double fundamental : {261.63, 329.63, 392.00}) {
-    SCOPED_TRACE(fundamental);
-    EXPECT_GT(test::Amplitude(heard, fundamental, kRate), 10 * strongestOther);
-  }
 }
 
 }  // namespace

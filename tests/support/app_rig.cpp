@@ -53,14 +53,6 @@ bool AppRig::Start(const QStringList& arguments) {
   return true;
 }
 
-std::vector<std::string> AppRig::SoundCalls() const {
-  std::vector<std::string> calls;
-  for (const std::string& call : soundLog_) {
-    if (!call.ends_with("Chord")) calls.push_back(call);
-  }
-  return calls;
-}
-
 QCheckBox* AppRig::Box(int slot) {
   for (QCheckBox* box : view().findChildren<QCheckBox*>()) {
     if (box->property("controlId").toInt() == kSlots[slot].controlId) return box;

@@ -59,9 +59,6 @@ class AppRig : public testing::Test {
   // A pixel of the view as the screen shows it.
   QRgb ScreenPixel(int x, int y);
 
-  // The sound commands, without the chord markers around them.
-  std::vector<std::string> SoundCalls() const;
-
   QTemporaryDir settings_;
   CallLog soundLog_;
   FakeSound sound_{soundLog_};

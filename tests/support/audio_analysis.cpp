@@ -6,19 +6,6 @@
 
 namespace fretwise::test {
 
-double Amplitude(std::span<const float> samples, double frequency, double rate) {
-  const double step = 2 * std::numbers::pi * frequency / rate;
-  const double n = double(samples.size());
-  double re = 0, im = 0, windowSum = 0;
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    const double w = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * double(i) / n);
-    re += w * samples[i] * std::cos(step * double(i));
-    im -= w * samples[i] * std::sin(step * double(i));
-    windowSum += w;
-  }
-  return 2 * std::hypot(re, im) / windowSum;
-}
-
 namespace {
 
 // The lag at which d (the normalised difference) first dips below the threshold, at the bottom

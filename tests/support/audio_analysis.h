@@ -1,15 +1,10 @@
-// Small measurements of sound for the tests: the strength of one frequency, and the pitch of a
-// note. Samples are floats, full scale 1.
+// Small measurements of sound for the tests: the pitch of a note. Samples are floats, full scale 1.
 #pragma once
 
 #include <optional>
 #include <span>
 
 namespace fretwise::test {
-
-// The amplitude of the frequency in the samples (Hann-windowed DFT at that one frequency): a
-// sine of amplitude a at the frequency gives about a.
-double Amplitude(std::span<const float> samples, double frequency, double rate);
 
 // The fundamental frequency of a pitched sound, found from its period (the cumulative mean
 // normalised difference of the samples with themselves), so a note whose fundamental is weaker

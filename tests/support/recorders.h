@@ -8,14 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "fingering/diagram_painter.h"
 #include "notes/message_box.h"
+#include "notes/null_ports.h"
 #include "notes/view_core.h"
-#include "staff/staff_painter.h"
 
 namespace fretwise::test {
 
-// One shared log, so the order across painters and messages can be checked.
+// One shared log, so the order across painters, messages and sounds can be checked.
 using CallLog = std::vector<std::string>;
 
 class LoggingStaff final : public StaffPainter {
@@ -38,16 +37,10 @@ class LoggingDiagram final : public DiagramPainter {
  public:
   explicit LoggingDiagram(CallLog& log) : log_(log) {}
   void BeginFingeringPass() override { log_.push_back("BeginFingeringPass"); }
-  void ClearFretboardArea() override {
-    log_.push_back("ClearFretboardArea");
-    ++clears;
-  }
-  void DrawTuningLetter(char letter) override {
-    log_.push_back(std::string("DrawTuningLetter ") + letter);
-  }
+  void ClearFretboardArea() override { log_.push_back("ClearFretboardArea"), ++clears; }
+  void DrawTuningLetter(char letter) override { log_.push_back(std::string("Tuning ") + letter); }
   void DrawFretboardDiagram(const StringCells& cells, int highestFret) override {
-    log_.push_back("DrawFretboardDiagram");
-    shown.push_back({cells, highestFret});
+    log_.push_back("DrawFretboardDiagram"), shown.push_back({cells, highestFret});
   }
   void EndFingeringPass() override { log_.push_back("EndFingeringPass"); }
 
@@ -74,16 +67,6 @@ class LoggingMessages final : public MessageBox {
   CallLog& log_;
 };
 
-// A sound layer that must not be reached.
-class UnusedSound final : public SoundLayer {
- public:
-  SoundResult Open(MciOpenRecord&) override { return ++calls, 1; }
-  SoundResult Play(DeviceId) override { return ++calls, 1; }
-  SoundResult Close(DeviceId) override { return ++calls, 1; }
-  void GetErrorText(SoundResult, char* buffer, std::size_t) override { buffer[0] = '\0'; }
-  int calls = 0;
-};
-
 // A sound layer that logs each command. Devices get IDs 1, 2, ... in the order they open; a
 // command fails with the code set for its file (failOpen) or its device (failPlay, failClose).
 // Error texts are copied byte by byte, as a layer that knows nothing of UTF-8 would.
@@ -92,7 +75,7 @@ class FakeSound final : public SoundLayer {
   explicit FakeSound(CallLog& log) : log_(log) {}
   SoundResult Open(MciOpenRecord& record) override {
     log_.push_back("Open " + record.elementName);
-    if (record.deviceType != kWaveformAudioDevice) return kWrongType;
+    if (record.deviceType != kWaveformAudioDevice) return kNotOpen;
     if (const auto f = failOpen.find(record.elementName); f != failOpen.end()) return f->second;
     record.deviceId = nextDevice_++;
     open[record.deviceId] = record.elementName;
@@ -101,15 +84,12 @@ class FakeSound final : public SoundLayer {
   SoundResult Play(DeviceId device) override {
     log_.push_back("Play " + std::to_string(device));
     if (const auto f = failPlay.find(device); f != failPlay.end()) return f->second;
-    if (!open.contains(device)) return kNotOpen;
-    started.push_back(device);
-    return 0;
+    return open.contains(device) ? started.push_back(device), 0 : kNotOpen;
   }
   SoundResult Close(DeviceId device) override {
     log_.push_back("Close " + std::to_string(device));
     if (const auto f = failClose.find(device); f != failClose.end()) return f->second;
-    if (open.erase(device) == 0) return kNotOpen;
-    return 0;
+    return open.erase(device) == 0 ? kNotOpen : 0;
   }
   void GetErrorText(SoundResult code, char* buffer, std::size_t capacity) override {
     const std::string& text = texts[code];
@@ -122,13 +102,11 @@ class FakeSound final : public SoundLayer {
   // The files of the devices that are open and were started: what can still be heard.
   std::vector<std::string> Audible() const {
     std::vector<std::string> files;
-    for (DeviceId device : started) {
+    for (DeviceId device : started)
       if (open.contains(device)) files.push_back(open.at(device));
-    }
     return files;
   }
 
-  static constexpr SoundResult kWrongType = 90;
   static constexpr SoundResult kNotOpen = 91;
   std::map<std::string, SoundResult> failOpen;
   std::map<DeviceId, SoundResult> failPlay, failClose;
@@ -149,7 +127,7 @@ struct ViewRig {
   LoggingStaff staff{log};
   LoggingDiagram diagram{log};
   LoggingMessages messages{log};
-  UnusedSound sound;
+  NullSound sound;
   ViewCore view{{ticks, staff, diagram, messages, sound}};
   const ViewState& state() const { return view.state(); }
 };

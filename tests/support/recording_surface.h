@@ -1,7 +1,6 @@
-// A surface source that writes down every drawing call, in order, with its arguments and the
-// colours in use, and notes every misuse: two surfaces out at once, an object used after it was
-// deleted or never made, an object deleted while selected, and objects still alive when their
-// surface is released.
+// A surface source that writes down what each drawing call put on the surface, with the colours
+// in use, and notes every misuse: two surfaces out at once, an object used after it was deleted
+// or never made, an object deleted while selected, and objects still alive at release.
 #pragma once
 
 #include <memory>
@@ -11,9 +10,6 @@
 #include "draw/surface.h"
 
 namespace fretwise::test {
-
-// The calls whose text starts with prefix ("TextOut", "RoundRect", ...).
-std::vector<std::string> Only(const std::vector<std::string>& calls, std::string_view prefix);
 
 // One call that puts something on the surface. A line runs from (left, top) to (right, bottom),
 // end excluded; a text stands at (left, top).
@@ -29,15 +25,13 @@ class RecordingSource final : public SurfaceSource {
  public:
   Surface* GetDC() override;
   void ReleaseDC(Surface* surface) override;
-  // The surface a paint notification hands in: logged like the others, but not acquired.
+  // The surface a paint notification hands in: recorded like the others, but not acquired.
   Surface& Paint();
 
-  std::vector<std::string> calls;
   std::vector<Drawn> drawn;
   std::vector<std::string> problems;
   int outstanding = 0;
   int acquired = 0;
-  std::vector<std::string> Only(std::string_view prefix) const { return test::Only(calls, prefix); }
 
  private:
   std::vector<std::unique_ptr<Surface>> surfaces_;
