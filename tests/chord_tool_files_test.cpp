@@ -69,7 +69,7 @@ struct Failure {
   QStringList arguments;
   int status;
   QStringList says;
-  QString neverSays;
+  QString neverSays = {};
 };
 
 TEST(ChordToolFailure, OneLineAndNothingOnStdout) {
