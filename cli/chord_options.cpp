@@ -7,29 +7,6 @@
 namespace fretwise::cli {
 namespace {
 
-std::string Quoted(const QString& text) { return "'" + text.toStdString() + "'"; }
-
-// A whole non-negative decimal number, or nothing.
-std::optional<int> ParseCount(const QString& text) {
-  bool ok = false;
-  const int value = text.toInt(&ok, 10);
-  if (!ok || text.startsWith('+') || text.startsWith('-')) return std::nullopt;
-  return value;
-}
-
-// The value of a count option that must be at least 1, or nothing with the error set.
-std::optional<int> CountOfAtLeastOne(const QCommandLineParser& parser,
-                                     const QCommandLineOption& option, std::string& error) {
-  const QString value = parser.value(option);
-  const auto count = ParseCount(value);
-  if (!count || *count < 1) {
-    error = "--" + option.names().front().toStdString() +
-            " needs a whole number of at least 1, not " + Quoted(value);
-    return std::nullopt;
-  }
-  return count;
-}
-
 // An image run only writes its files: it prints no report and plays nothing, so the options that
 // shape the report or play are refused rather than dropped.
 std::string RefusedWithImage(const QCommandLineParser& parser,
@@ -43,6 +20,27 @@ std::string RefusedWithImage(const QCommandLineParser& parser,
 }
 
 }  // namespace
+
+std::string Quoted(const QString& text) { return "'" + text.toStdString() + "'"; }
+
+std::optional<int> ParseCount(const QString& text) {
+  bool ok = false;
+  const int value = text.toInt(&ok, 10);
+  if (!ok || text.startsWith('+') || text.startsWith('-')) return std::nullopt;
+  return value;
+}
+
+std::optional<int> CountOfAtLeastOne(const QCommandLineParser& parser,
+                                     const QCommandLineOption& option, std::string& error) {
+  const QString value = parser.value(option);
+  const auto count = ParseCount(value);
+  if (!count || *count < 1) {
+    error = "--" + option.names().front().toStdString() +
+            " needs a whole number of at least 1, not " + Quoted(value);
+    return std::nullopt;
+  }
+  return count;
+}
 
 ParseOutcome ParseChordOptions(const QStringList& arguments) {
   QCommandLineParser parser;

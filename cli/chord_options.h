@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QStringList>
+
+class QCommandLineOption;
+class QCommandLineParser;
 #include <optional>
 #include <string>
 
@@ -30,5 +33,14 @@ struct ParseOutcome {
 };
 
 ParseOutcome ParseChordOptions(const QStringList& arguments);
+
+// Reading option values, for these options and the chord finder's.
+// The text in single quotes, as errors name a bad argument.
+std::string Quoted(const QString& text);
+// A whole non-negative decimal number, or nothing.
+std::optional<int> ParseCount(const QString& text);
+// The value of a count option that must be at least 1, or nothing with the error set.
+std::optional<int> CountOfAtLeastOne(const QCommandLineParser& parser,
+                                     const QCommandLineOption& option, std::string& error);
 
 }  // namespace fretwise::cli

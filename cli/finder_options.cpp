@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 
 #include "chords/pitch.h"
+#include "cli/chord_options.h"
 
 namespace fretwise::cli {
 namespace {
@@ -10,15 +11,7 @@ namespace {
 constexpr const char* kModeNames[] = {"voicings", "chord", "name", "batch"};
 constexpr const char* kOptionNames[] = {"voicings", "chord", "name", "batch", "span", "tuning"};
 
-std::string Quoted(const QString& text) { return "'" + text.toStdString() + "'"; }
 std::string Utf8(const QString& text) { return text.toStdString(); }
-
-std::optional<int> WholeNumber(const QString& text) {
-  bool ok = false;
-  const int value = text.toInt(&ok, 10);
-  if (!ok || text.startsWith('+') || text.startsWith('-')) return std::nullopt;
-  return value;
-}
 
 struct Options {
   QCommandLineOption voicings{"voicings", "Every playable voicing of exactly the NOTEs."};
@@ -36,13 +29,12 @@ struct Options {
 
 std::string ReadNumbers(const QCommandLineParser& parser, const Options& o, FinderQuery& query) {
   if (parser.isSet(o.max)) {
-    query.max = WholeNumber(parser.value(o.max));
-    if (!query.max || *query.max < 1) {
-      return "--max needs a whole number of at least 1, not " + Quoted(parser.value(o.max));
-    }
+    std::string error;
+    query.max = CountOfAtLeastOne(parser, o.max, error);
+    if (!query.max) return error;
   }
   if (parser.isSet(o.span)) {
-    const auto span = WholeNumber(parser.value(o.span));
+    const auto span = ParseCount(parser.value(o.span));
     if (!span || *span < voicings::kFewestSpan || *span > voicings::kMostSpan) {
       return "--span needs a whole number from 2 to 6, not " + Quoted(parser.value(o.span));
     }

@@ -1,7 +1,6 @@
 #include "cli/play_chord.h"
 
 #include <chrono>
-#include <iostream>
 
 #include "notes/null_ports.h"
 #include "notes/view_core.h"
@@ -10,17 +9,20 @@
 namespace fretwise::cli {
 namespace {
 
-// The messages of the play, one line each on stderr. Those of showing the notes are left to the
-// report, which already ends with them.
+// The first message of the play. Those of showing the notes are left to the report, which
+// already ends with them.
 class PlayMessages final : public MessageBox {
  public:
+  explicit PlayMessages(std::string& first) : first_(first) {}
   void Show(std::string_view text) override {
-    if (!playing) return;
-    std::cerr << "fretwise-chord: " << text << "\n";
-    ++shown;
+    if (playing && !shown) first_ = text;
+    shown = shown || playing;
   }
   bool playing = false;
-  int shown = 0;
+  bool shown = false;
+
+ private:
+  std::string& first_;
 };
 
 // The longest a note of the sound set sounds, and some.
@@ -28,18 +30,18 @@ constexpr std::chrono::seconds kLongestNote{3};
 
 }  // namespace
 
-int PlayChord(const TickSet& ticks) {
+int PlayChord(const TickSet& ticks, std::string& error) {
   TickSet boxes = ticks;
   NullStaff staff;
   NullDiagram diagram;
-  PlayMessages messages;
+  PlayMessages messages(error);
   SdlSoundLayer sound;
   ViewCore view({boxes, staff, diagram, messages, sound});
   view.OnShowNotes();
   messages.playing = true;
   view.OnPlay();
   sound.WaitUntilSilent(kLongestNote);
-  return messages.shown == 0 ? 0 : kPlayError;
+  return messages.shown ? kPlayError : 0;
 }
 
 }  // namespace fretwise::cli

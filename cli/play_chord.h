@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "notes/slot_buttons.h"
 
 namespace fretwise::cli {
@@ -9,7 +11,7 @@ inline constexpr int kPlayError = 1;
 
 // Plays the ticked chord as the play button would right after the notes are shown: the first
 // candidate's sound files, from ./wav/ under the working directory. Returns when the notes have
-// sounded. Each message of the play goes to stderr as one line; any gives kPlayError.
-int PlayChord(const TickSet& ticks);
+// sounded. The first message of the play, if any, goes to error and gives kPlayError.
+int PlayChord(const TickSet& ticks, std::string& error);
 
 }  // namespace fretwise::cli

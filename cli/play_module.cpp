@@ -4,8 +4,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <iostream>
-#include <sstream>
 
 #include "cli/chord_modules.h"
 #include "cli/play_chord.h"
@@ -40,28 +38,12 @@ class SilencedStderr {
 
 void NoLog(void*, int, SDL_LogPriority, const char*) {}
 
-// The first of the lines PlayChord wrote, without the tool's prefix, which the caller adds.
-std::string FirstMessage(const std::string& lines) {
-  constexpr std::string_view kPrefix = "fretwise-chord: ";
-  std::string first = lines.substr(0, lines.find('\n'));
-  if (first.starts_with(kPrefix)) first.erase(0, kPrefix.size());
-  return first;
-}
-
 class Player final : public PlayModule {
  public:
   int Play(const TickSet& ticks, std::string& error) override {
     SDL_LogSetOutputFunction(NoLog, nullptr);
-    std::ostringstream lines;
-    int status = 0;
-    {
-      SilencedStderr silenced;
-      std::streambuf* const kept = std::cerr.rdbuf(lines.rdbuf());
-      status = PlayChord(ticks);
-      std::cerr.rdbuf(kept);
-    }
-    if (!lines.str().empty()) error = FirstMessage(lines.str());
-    return status;
+    const SilencedStderr silenced;
+    return PlayChord(ticks, error);
   }
 };
 
