@@ -58,7 +58,7 @@ class Soak : public RealSoundRig {
   }
   int Pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(rng_); }
   bool Chance(double p) { return std::bernoulli_distribution(p)(rng_); }
-  void Press(int command) { QTest::mouseClick(Button(command), Qt::LeftButton); }
+  void Press(int command) { Click(Button(command)); }
   std::string Act(bool& painted);
   std::string Toggle();
   std::string Repaint();
@@ -78,7 +78,7 @@ std::string Soak::Toggle() {
     do slot = Pick(kSlotCount);
     while (!HasCheckBox(slot) || Box(slot)->isChecked() != (ticked > chordSize_));
   }
-  QTest::mouseClick(Box(slot), Qt::LeftButton);
+  Click(Box(slot));
   return "toggle " + std::to_string(slot);
 }
 
@@ -90,13 +90,13 @@ std::string Soak::Repaint() {
   } else {
     if (kind == 2) {  // the offscreen platform has no minimized state: unmap and map again
       frame().hide();
-      Settle();
+      Flush();
       frame().show();
     }
     QExposeEvent expose(QRegion(frame().rect()));  // what the window system sends on showing
     QCoreApplication::sendEvent(frame().windowHandle(), &expose);
   }
-  Settle();
+  Flush();
   return std::array{"resize", "expose", "restore"}[kind];
 }
 
@@ -157,7 +157,7 @@ void Soak::CheckInvariants(bool painted) {
   std::set<DeviceId> closedNext;  // every open device is one the next play (or the end) closes
   for (int j = 0; s.m_devicesOpen && j < s.m_openDeviceCount; ++j)
     closedNext.insert(s.m_mciOpen[j].deviceId);
-  EXPECT_EQ(sound_.open, closedNext);
+  EXPECT_EQ(devices_.open, closedNext);
   if (!painted) return;
 
   const TickSet ticks = Ticks();
@@ -191,13 +191,13 @@ TEST_F(Soak, ARandomWalkOfUserActionsKeepsEveryVisibleInvariant) {
   const unsigned long actions = EnvNumber("FRETWISE_SOAK_ACTIONS", 20000);
   SCOPED_TRACE("replay with FRETWISE_SOAK_SEED=" + std::to_string(seed));
   rng_.seed(seed);
-  Start();
+  ASSERT_TRUE(Start());
   std::deque<std::string> recent;
   for (unsigned long i = 0; i < actions && !HasFailure(); ++i) {
     bool painted;
     recent.push_back(std::to_string(i) + " " + Act(painted));
     if (recent.size() > 12) recent.pop_front();
-    Settle();
+    Flush();
     CheckInvariants(painted);
   }
   std::string log;

@@ -45,15 +45,15 @@ const Fault kFaults[] = {
 class SoundFault : public RealSoundRig, public testing::WithParamInterface<Fault> {
  protected:
   void Play() {
-    QTest::mouseClick(Button(app::kPlay), Qt::LeftButton);
+    Click(Button(app::kPlay));
     Settle();
   }
 };
 
 TEST_P(SoundFault, OneBoxSaysWhatIsWrongAndNothingIsLost) {
-  Start();
-  for (int slot : {16, 22, 26}) QTest::mouseClick(Box(slot), Qt::LeftButton);
-  QTest::mouseClick(Button(app::kShowNotes), Qt::LeftButton);
+  ASSERT_TRUE(Start());
+  Tick({16, 22, 26});
+  Click(Button(app::kShowNotes));
   const std::string path = state().m_soundFiles[1];  // the chord's second note
   const QString file = SoundFile(path);
   const std::string good = file.toStdString() + ".good";
@@ -71,13 +71,13 @@ TEST_P(SoundFault, OneBoxSaysWhatIsWrongAndNothingIsLost) {
   EXPECT_EQ(state().m_noteCount, before.m_noteCount);
   EXPECT_EQ(state().m_windowIndex, before.m_windowIndex);
   EXPECT_EQ(view().canvas(), drawing);
-  EXPECT_EQ(sound_.open.size(), 1u) << "the note before the fault sounds";
+  EXPECT_EQ(devices_.open.size(), 1u) << "the note before the fault sounds";
 
   std::filesystem::remove_all(file.toStdString());
   std::filesystem::rename(good, file.toStdString());
   Play();
   EXPECT_EQ(boxes_->texts.size(), 1u);
-  EXPECT_EQ(sound_.open.size(), 3u);
+  EXPECT_EQ(devices_.open.size(), 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SoundFault, testing::ValuesIn(kFaults),

@@ -4,32 +4,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
+#include "support/tool_run.h"
+
+namespace fretwise::test {
 namespace {
 
-struct ToolRun {
-  int status;
-  QString out;
-  QString err;
-};
+QJsonObject Object(const QByteArray& line) { return QJsonDocument::fromJson(line).object(); }
 
-ToolRun Chord(const QStringList& arguments, const QByteArray& input = {}) {
-  QProcess process;
-  process.start(FRETWISE_CHORD, arguments);
-  process.write(input);
-  process.closeWriteChannel();
-  process.waitForFinished(30000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()),
-          QString::fromUtf8(process.readAllStandardError())};
-}
-
-QJsonObject Object(const QString& line) { return QJsonDocument::fromJson(line.toUtf8()).object(); }
-
-TEST(FinderTool, ChordSymbolListsTheOpenChordFirst) {
-  const ToolRun run = Chord({"--chord", "C", "--max", "1", "--json"});
-  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+TEST(FinderTool, VoicingsNamesAndTunings) {
+  const ToolRun run = Tool({"--chord", "C", "--max", "1", "--json"});
   const int score = Object(run.out)["voicings"][0]["score"].toInt();
   EXPECT_EQ(run.out.toStdString(),
             R"({"query":{"chord":"C","max":1,"span":4},"tuning":["E2","A2","D3","G3","B3","E4"],)"
@@ -37,36 +21,32 @@ TEST(FinderTool, ChordSymbolListsTheOpenChordFirst) {
             R"("frets":[-1,3,2,0,1,0],"name":"C","names":["C"],)"
             R"("pitches":["C3","E3","G3","C4","E4"],"score":)" +
                 std::to_string(score) + "}]}\n");
-  EXPECT_EQ(Chord({"--chord", "C", "--max", "1"}).out.toStdString(),
+  EXPECT_EQ(Tool({"--chord", "C", "--max", "1"}).out,
             "1: x 3 2 0 1 0  fingers x 3 2 0 1 0  C  C3 E3 G3 C4 E4\n");
-}
-
-TEST(FinderTool, ExactPitchesTuningsAndNames) {
-  const QJsonObject low = Object(
-      Chord({"--voicings", "C2", "C3", "E3", "--tuning", "C2 A2 D3 G3 B3 E4", "--json"}).out);
+  const QJsonObject low =
+      Object(Tool({"--voicings", "C2", "C3", "E3", "--tuning", "C2 A2 D3 G3 B3 E4", "--json"}).out);
   EXPECT_EQ(low["tuning"][0].toString(), "C2");
   EXPECT_FALSE(low["voicings"].toArray().isEmpty());
-  EXPECT_EQ(Chord({"--voicings", "C1", "E4"}).out, "No playable voicing.\n");
-  EXPECT_EQ(Chord({"--name", "C3", "E3", "G3", "A3"}).out, "C6\nAm7/C\n");
-  EXPECT_EQ(Chord({"--name", "A\u266D2", "C4", "E\u266D4", "--json"}).out,
+  EXPECT_EQ(Tool({"--voicings", "C1", "E4"}).out, "No playable voicing.\n");
+  EXPECT_EQ(Tool({"--name", "C3", "E3", "G3", "A3"}).out, "C6\nAm7/C\n");
+  EXPECT_EQ(Tool({"--name", "A\u266D2", "C4", "E\u266D4", "--json"}).out,
             R"({"names":["Ab"],"query":{"notes":["G#2","C4","D#4"]}})"
             "\n");
 }
 
 TEST(FinderTool, BatchAnswersEachLineAndGoesOnAfterABadOne) {
-  const ToolRun run = Chord({"--batch"},
-                            "--chord Am7 --max 2\n--chord Hm7\nC4 E4 G4 --max 1\n"
-                            "--name C4 E4 G4\n--voicings E2 B2 E3 --tuning drop-d --max 1\n");
+  const ToolRun run = Tool({"--batch"}, {.input = "--chord Am7 --max 2\n--chord Hm7\nC4 E4 G4 --max 1\n"
+                                                 "--name C4 E4 G4\n--voicings E2 B2 E3 --tuning drop-d --max 1\n"});
   ASSERT_EQ(run.status, 0);
-  const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 5) << run.out.toStdString();
+  const QList<QByteArray> lines = run.out.split('\n');
+  ASSERT_EQ(lines.size(), 6) << run.out.toStdString();
   EXPECT_EQ(Object(lines[0])["voicings"].toArray().size(), 2);
   EXPECT_EQ(lines[1],
             R"x({"error":"chord 'Hm7' is not a chord symbol (like C, F#m7, Bbmaj7 or Am7/G)"})x");
   EXPECT_EQ(Object(lines[2])["name"].toString(), "C");
-EXPECT_EQ(Object(lines[2])["candidates"].toArray().size(), 1);
-EXPECT_EQ(Object(lines[3])["names"].toArray(), QJsonArray{"C"});
-EXPECT_EQ(Object(lines[4])["tuning"][0].toString(), "D2");
+  EXPECT_EQ(Object(lines[2])["candidates"].toArray().size(), 1);
+  EXPECT_EQ(Object(lines[3])["names"].toArray(), QJsonArray{"C"});
+  EXPECT_EQ(Object(lines[4])["tuning"][0].toString(), "D2");
 }
 
 TEST(FinderTool, ABadInputIsOneLineNamingItAndStatusTwo) {
@@ -85,13 +65,12 @@ TEST(FinderTool, ABadInputIsOneLineNamingItAndStatusTwo) {
       {{"--chord", "C", "--max", "0"}, "'0'"},
   };
   for (const auto& [arguments, named] : rows) {
-    const ToolRun run = Chord(arguments);
+    const ToolRun run = Tool(arguments);
     SCOPED_TRACE(arguments.join(' ').toStdString() + " said " + run.err.toStdString());
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_EQ(run.err.count('\n'), 1);
+    EXPECT_EQ(std::tuple(run.status, run.out.size(), run.err.count('\n')), std::tuple(2, 0, 1));
     EXPECT_TRUE(run.err.startsWith("fretwise-chord: ") && run.err.contains(named));
   }
 }
 
 }  // namespace
+}  // namespace fretwise::test

@@ -1,70 +1,54 @@
 #include "support/app_rig.h"
 
+#include <QDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
 
-#include "app/commands.h"
-
 namespace fretwise::test {
 
-struct MessageCloser::Impl {
-  QTimer poll;
-};
-
-MessageCloser::MessageCloser() : impl_(std::make_unique<Impl>()) {
-  impl_->poll.setInterval(5);
-  QObject::connect(&impl_->poll, &QTimer::timeout, [this] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    if (whileOpen) {
-      auto action = std::move(whileOpen);
-      whileOpen = nullptr;
-      action();
-      return;
-    }
-    texts.push_back(box->text().toStdString());
-    box->done(QMessageBox::Ok);
+bool BoxAnswerer::eventFilter(QObject* watched, QEvent* event) {
+  auto* dialog = qobject_cast<QDialog*>(watched);
+  if (!dialog || !dialog->isModal() || event->spontaneous()) return false;
+  if (event->type() == QEvent::Hide) --open;
+  if (event->type() != QEvent::Show) return false;
+  mostOpen = std::max(mostOpen, ++open);
+  if (auto* box = qobject_cast<QMessageBox*>(dialog)) texts.push_back(box->text().toStdString());
+  QTimer::singleShot(0, dialog, [this, dialog] {
+    if (auto action = std::exchange(beforeAnswer, nullptr)) action();
+    dialog->done(QDialog::Accepted);
   });
-  impl_->poll.start();
+  return false;
 }
 
-MessageCloser::~MessageCloser() = default;
-
 void AppRig::SetUp() {
-  ASSERT_TRUE(settings_.isValid());
+  ASSERT_TRUE(folder_.isValid());
   // Settings go to the test's own folder, never the user's.
-  qputenv("XDG_CONFIG_HOME", settings_.path().toUtf8());
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+  qputenv("XDG_CONFIG_HOME", folder_.path().toUtf8());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+  boxes_ = std::make_unique<BoxAnswerer>();
 }
 
 void AppRig::TearDown() {
   app_.reset();
   Settle();
+  boxes_.reset();
 }
 
 bool AppRig::Start(const QStringList& arguments) {
-  app_ = std::make_unique<app::CFretwiseApp>(sound_, dialogs_);
+  app_ = std::make_unique<app::CFretwiseApp>(Sound(), dialogs_);
   if (!app_->InitInstance(arguments)) return false;
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame()));
+  for (QCheckBox* box : view().findChildren<QCheckBox*>()) {
+    for (int slot = 0; slot < kSlotCount; ++slot)
+      if (box->property("controlId").toInt() == kSlots[slot].controlId) boxBySlot_[slot] = box;
+  }
+  for (QPushButton* button : view().findChildren<QPushButton*>())
+    buttonByCommand_[button->property("controlId").toInt()] = button;
   Settle();
   return true;
-}
-
-QCheckBox* AppRig::Box(int slot) {
-  for (QCheckBox* box : view().findChildren<QCheckBox*>()) {
-    if (box->property("controlId").toInt() == kSlots[slot].controlId) return box;
-  }
-  return nullptr;
-}
-
-QPushButton* AppRig::Button(int command) {
-  for (QPushButton* button : view().findChildren<QPushButton*>()) {
-    if (button->property("controlId").toInt() == command) return button;
-  }
-  return nullptr;
 }
 
 void AppRig::Click(QAbstractButton* button) {
@@ -75,11 +59,20 @@ void AppRig::Tick(std::initializer_list<int> slots) {
   for (int slot : slots) Click(Box(slot));
 }
 
+void AppRig::Key(const char* keys) {
+  QTest::keySequence(&frame(), QKeySequence(keys));
+  Settle();
+}
+
 void AppRig::Settle() {
   for (int i = 0; i < 5; ++i) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     QTest::qWait(1);
   }
+}
+
+void AppRig::Flush() {
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
 QRgb AppRig::ScreenPixel(int x, int y) {

@@ -1,5 +1,6 @@
-// A whole Fretwise window, headless, with a recording sound layer and file dialogs the test
-// answers, and settings kept in a folder of the test's own.
+// A whole Fretwise window, headless, with file dialogs the test answers, every modal box answered
+// as soon as it opens, and settings kept in a folder of the test's own. It plays through a
+// recording sound layer unless a rig gives it another.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "app/fretwise_app.h"
@@ -26,18 +28,19 @@ class AnsweringDialogs final : public app::FileDialogs {
   int opens = 0, saves = 0;
 };
 
-// Closes every modal message box as soon as it opens, writing its text down, so a test can never
-// hang on one. An optional action runs once inside the first box's own loop before it closes.
-class MessageCloser {
+// Answers each modal box (message or dialog) from inside its own loop, noting the message boxes'
+// texts and how many boxes were open at once. An action set in beforeAnswer runs once, inside the
+// next box's loop, just before its answer.
+class BoxAnswerer final : public QObject {
  public:
-  MessageCloser();
-  ~MessageCloser();
+  BoxAnswerer() { qApp->installEventFilter(this); }
+  ~BoxAnswerer() override { qApp->removeEventFilter(this); }
   std::vector<std::string> texts;
-  std::function<void()> whileOpen;
+  int open = 0, mostOpen = 0;
+  std::function<void()> beforeAnswer;
 
- private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 class AppRig : public testing::Test {
@@ -46,24 +49,31 @@ class AppRig : public testing::Test {
   void TearDown() override;
   // Starts the program as the command line would; false when start-up fails.
   bool Start(const QStringList& arguments = {});
+  virtual SoundLayer& Sound() { return sound_; }
 
   app::CMainFrame& frame() { return *app_->m_pMainWnd; }
   app::CFretwiseView& view() { return *app_->view(); }
   const ViewState& state() { return view().core().state(); }
-  QCheckBox* Box(int slot);
-  QPushButton* Button(int command);
+  QCheckBox* Box(int slot) { return boxBySlot_[slot]; }
+  QPushButton* Button(int command) { return buttonByCommand_.at(command); }
   void Click(QAbstractButton* button);
   void Tick(std::initializer_list<int> slots);
-  // Lets queued events run: the view draws anew after a show, resize or expose.
+  void Key(const char* keys);
+  // Lets queued events run: the view draws anew after a show, resize or expose. Flush() is the
+  // quick one, for long walks.
   static void Settle();
+  static void Flush();
   // A pixel of the view as the screen shows it.
   QRgb ScreenPixel(int x, int y);
 
-  QTemporaryDir settings_;
+  QTemporaryDir folder_;
   CallLog soundLog_;
   FakeSound sound_{soundLog_};
   AnsweringDialogs dialogs_;
+  std::unique_ptr<BoxAnswerer> boxes_;
   std::unique_ptr<app::CFretwiseApp> app_;
+  std::array<QCheckBox*, kSlotCount> boxBySlot_{};
+  std::map<int, QPushButton*> buttonByCommand_;
 };
 
 }  // namespace fretwise::test

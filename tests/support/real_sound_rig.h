@@ -1,12 +1,7 @@
-// A whole Fretwise window on the real SDL sound layer, started in a temporary folder that holds a
-// copy of the built sound set (so that a test may break its files), with every modal box answered
-// as soon as it opens.
+// The window on the real SDL sound layer, started in a temporary folder that holds a copy of the
+// built sound set (so that a test may break its files).
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <map>
 #include <set>
 
 #include "playback/sdl_sound_layer.h"
@@ -40,46 +35,17 @@ class DeviceWatch final : public SoundLayer {
   SoundLayer& layer_;
 };
 
-// Answers each modal box (message or dialog) from inside its own loop, noting the message boxes'
-// texts and how many boxes were open at once. An optional action runs just before the answer.
-class BoxAnswerer final : public QObject {
- public:
-  BoxAnswerer() { qApp->installEventFilter(this); }
-  ~BoxAnswerer() override { qApp->removeEventFilter(this); }
-  std::vector<std::string> texts;
-  int open = 0, mostOpen = 0;
-  std::function<void()> beforeAnswer;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-};
-
-class RealSoundRig : public testing::Test {
+class RealSoundRig : public AppRig {
  protected:
   void SetUp() override;
   void TearDown() override;
-  void Start();
+  SoundLayer& Sound() override { return devices_; }
   // The file a sound-file path of the view names, in the copy of the sound set.
   QString SoundFile(const std::string& soundFilePath) const;
-  app::CMainFrame& frame() { return *app_->m_pMainWnd; }
-  app::CFretwiseView& view() { return *app_->view(); }
-  const ViewState& state() { return view().core().state(); }
-  QCheckBox* Box(int slot) { return boxBySlot_[slot]; }
-  QPushButton* Button(int command) { return buttonByCommand_.at(command); }
-  // Lets the queued events run: the view draws anew after a show, resize or expose.
-  static void Settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-  }
 
-  QTemporaryDir folder_;
   QString startedIn_;
   SdlSoundLayer layer_;
-  DeviceWatch sound_{layer_};
-  AnsweringDialogs dialogs_;
-  std::unique_ptr<BoxAnswerer> boxes_;
-  std::unique_ptr<app::CFretwiseApp> app_;
-  std::array<QCheckBox*, kSlotCount> boxBySlot_{};
-  std::map<int, QPushButton*> buttonByCommand_;
+  DeviceWatch devices_{layer_};
 };
 
 }  // namespace fretwise::test
