@@ -20,8 +20,6 @@ namespace {
 using Window = AppRig;
 using Texts = std::vector<std::string>;
 
-constexpr QRgb kBlackPixel = 0xFF000000, kWhitePixel = 0xFFFFFFFF, kRedPixel = 0xFFFF0000;
-
 // Probes of the C4 E4 G4 drawing: the head of C4, the dot under fret 5, and the mark of string 2
 // at fret 8 (first candidate) and of string 3 at fret 12 (second).
 constexpr QPoint kHeadOfC4(60, 194), kDotUnderFret5(329, 332);
@@ -65,41 +63,36 @@ TEST_F(Window, OpensAt800By480WithItsMenuButtonsAndABoxForEveryNote) {
 TEST_F(Window, ShowNotesNextCandidateClearPlayAndARepaintStartingAgain) {
   ASSERT_TRUE(Start());
   Tick({16, 22, 26});
-  EXPECT_EQ(ScreenPixel(kHeadOfC4.x(), kHeadOfC4.y()), kWhitePixel) << "ticking draws nothing";
+  EXPECT_EQ(Screen({kHeadOfC4}), "w") << "ticking draws nothing";
   Click(Button(app::kShowNotes));
-  EXPECT_EQ(ScreenPixel(kHeadOfC4.x(), kHeadOfC4.y()), kBlackPixel);
-  EXPECT_EQ(ScreenPixel(kDotUnderFret5.x(), kDotUnderFret5.y()), kRedPixel);
-  EXPECT_EQ(ScreenPixel(kMarkAtFret8.x(), kMarkAtFret8.y()), kBlackPixel);
+  EXPECT_EQ(Screen({kHeadOfC4, kDotUnderFret5, kMarkAtFret8, kMarkAtFret12}), "brbw");
   Click(Button(app::kNextCandidate));
-  EXPECT_EQ(ScreenPixel(kMarkAtFret8.x(), kMarkAtFret8.y()), kWhitePixel);
-  EXPECT_EQ(ScreenPixel(kMarkAtFret12.x(), kMarkAtFret12.y()), kBlackPixel);
+  EXPECT_EQ(Screen({kMarkAtFret8, kMarkAtFret12}), "wb");
 
   Click(Box(0));  // hover, focus and toggle paint the view, but only copy the canvas
   Click(Box(0));
   Settle();
-  EXPECT_EQ(ScreenPixel(kMarkAtFret12.x(), kMarkAtFret12.y()), kBlackPixel);
+  EXPECT_EQ(Screen({kMarkAtFret12}), "b");
   frame().resize(820, 500);
   Settle();
-  EXPECT_EQ(ScreenPixel(kMarkAtFret8.x(), kMarkAtFret8.y()), kBlackPixel);
-  EXPECT_EQ(ScreenPixel(12, 80), kBlackPixel) << "the legend's bar";
+  EXPECT_EQ(Screen({kMarkAtFret8, {12, 80}}), "bb") << "the first candidate, and the legend's bar";
   Click(Button(app::kNextCandidate));
   QExposeEvent restored(QRegion(frame().rect()));  // as a restore or an uncover sends
   QCoreApplication::sendEvent(frame().windowHandle(), &restored);
   Settle();
-  EXPECT_EQ(ScreenPixel(kMarkAtFret8.x(), kMarkAtFret8.y()), kBlackPixel);
+  EXPECT_EQ(Screen({kMarkAtFret8}), "b");
 
   Click(Button(app::kClear));
   for (QCheckBox* box : view().findChildren<QCheckBox*>()) EXPECT_FALSE(box->isChecked());
-  EXPECT_EQ(ScreenPixel(kHeadOfC4.x(), kHeadOfC4.y()), kBlackPixel) << "clear draws nothing";
+  EXPECT_EQ(Screen({kHeadOfC4}), "b") << "clear draws nothing";
   Click(Button(app::kPlay));
   EXPECT_EQ(sound_.Audible(), (Texts{".\\wav\\4\\C2.wav", ".\\wav\\3\\E2.wav", ".\\wav\\2\\G2.wav"}));
 
   frame().resize(4000, 3000);
   Settle();
-  EXPECT_LE(view().canvas().width(), 920) << "no canvas past what the view draws";
-  EXPECT_LE(view().canvas().height(), 600);
-  EXPECT_EQ(ScreenPixel(kHeadOfC4.x(), kHeadOfC4.y()), kWhitePixel);
-  EXPECT_EQ(ScreenPixel(3000, 2000), kWhitePixel) << "beyond the drawing";
+  EXPECT_TRUE(view().canvas().width() <= 920 && view().canvas().height() <= 600)
+      << "no canvas past what the view draws";
+  EXPECT_EQ(Screen({kHeadOfC4, {3000, 2000}}), "ww") << "a repaint, and beyond the drawing";
 }
 
 TEST_F(Window, TheMenuAndTheKeysReachTheCommandsTheyName) {
@@ -116,7 +109,6 @@ TEST_F(Window, TheMenuAndTheKeysReachTheCommandsTheyName) {
   Key("Ctrl+O");
   Key("Ctrl+S");
   EXPECT_EQ(std::pair(dialogs_.opens, dialogs_.saves), std::pair(1, 1));
-  EXPECT_TRUE(boxes_->texts.empty());
   for (int way = 0; way < 2; ++way) {  // the key, then the menu item
     ASSERT_TRUE(way == 0 || Start());
     if (way == 0) Key("Ctrl+Q");
@@ -125,6 +117,7 @@ TEST_F(Window, TheMenuAndTheKeysReachTheCommandsTheyName) {
     EXPECT_FALSE(frame().isVisible()) << way;
   }
   EXPECT_EQ(dialogs_.saves, 1) << "exit never asks to save";
+  EXPECT_TRUE(boxes_->texts.empty());
 }
 
 TEST_F(Window, SaveAsksForANameOnceAndAFailedSaveSaysWhyAndChangesNothing) {
@@ -194,7 +187,9 @@ TEST_F(Window, TheVersionDialogShowsTheWindowsIcon) {
     boxes_->beforeAnswer = [&] {
       auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       ASSERT_TRUE(dialog && dialog->findChild<QPushButton*>()->isDefault());
-      texts = dialog->windowTitle() + " / " + dialog->findChildren<QLabel*>()[1]->text();
+      const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+      texts = dialog->windowTitle() + " / " + labels[1]->text();
+      EXPECT_FALSE(labels[0]->pixmap().isNull()) << "the icon beside the name";
       shown = dialog->windowIcon();
     };
     frame().menuBar()->actions()[1]->menu()->actions()[0]->trigger();
@@ -205,8 +200,37 @@ TEST_F(Window, TheVersionDialogShowsTheWindowsIcon) {
   EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
   const QImage large = frame().windowIcon().pixmap(32, 32).toImage();
   EXPECT_EQ(std::tuple(large.pixel(0, 4), large.pixel(31, 4), large.pixel(16, 7), large.pixel(2, 7)),
-            std::tuple(kBlackPixel, kBlackPixel, kBlackPixel, kWhitePixel))
+            std::tuple(0xFF000000, 0xFF000000, 0xFF000000, 0xFFFFFFFF))
       << "a staff line across the full width and a note head at the centre";
+}
+
+// The exhaustion message against the repaints it causes: closing a box uncovers the window, and
+// every repaint runs the whole show-notes pass, but shows the message only for a new selection
+// and never under an open box.
+TEST_F(Window, RepaintsShowTheMessageOncePerSelectionAndNeverUnderAnOpenBox) {
+  ASSERT_TRUE(Start());
+  auto repaint = [this] {
+    frame().showMinimized(), Settle(), frame().showNormal();
+    frame().resize(frame().width() + 7, frame().height() + 5);
+    Settle();
+  };
+  Tick({48, 54, 58});  // the lowest row's ド ミ ソ: string 6 is taken by the tuned-down C
+  Click(Button(app::kShowNotes));
+  repaint();
+  EXPECT_EQ(std::pair(boxes_->texts.size(), state().m_noteCount), std::pair(std::size_t{1}, 3));
+  Tick({16, 63, 32, 35, 38, 39, 42});  // ten notes: no fingering, and play refuses them
+  Click(Button(app::kShowNotes));
+  boxes_->beforeAnswer = [&] { Click(Box(16)), repaint(); };
+  Click(Button(app::kPlay));
+  Settle();
+  const std::string exhausted = "これ以上候補はありません";
+  EXPECT_EQ(boxes_->texts, (Texts{exhausted, exhausted, "6個以上の音は鳴らせません"}));
+  EXPECT_EQ(std::pair(boxes_->mostOpen, state().m_noteCount), std::pair(1, 9));
+  repaint();
+  EXPECT_EQ(boxes_->texts.size(), 4u) << "the selection painted under the box, at its next paint";
+  app_->OnCommand(app::kFileNew);  // as Ctrl+N routes it: the paint after it shows it again
+  repaint();
+  EXPECT_EQ(boxes_->texts.size(), 5u);
 }
 
 }  // namespace

@@ -51,9 +51,7 @@ bool AppRig::Start(const QStringList& arguments) {
   return true;
 }
 
-void AppRig::Click(QAbstractButton* button) {
-  QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-}
+void AppRig::Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 void AppRig::Tick(std::initializer_list<int> slots) {
   for (int slot : slots) Click(Box(slot));
@@ -75,10 +73,15 @@ void AppRig::Flush() {
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
-QRgb AppRig::ScreenPixel(int x, int y) {
-  const QPoint at = view().mapTo(&frame(), QPoint(x, y));
-  const QImage shot = frame().screen()->grabWindow(frame().winId(), at.x(), at.y(), 1, 1).toImage();
-  return shot.isNull() ? 0 : shot.pixel(0, 0) | 0xFF000000;
+std::string AppRig::Screen(std::initializer_list<QPoint> points) {
+  std::string shown;
+  for (const QPoint point : points) {
+    const QPoint at = view().mapTo(&frame(), point);
+    const QImage shot = frame().screen()->grabWindow(frame().winId(), at.x(), at.y(), 1, 1).toImage();
+    const QRgb rgb = shot.isNull() ? 0 : shot.pixel(0, 0) & 0xFFFFFF;
+    shown += rgb == 0 ? 'b' : rgb == 0xFFFFFF ? 'w' : rgb == 0xFF0000 ? 'r' : '?';
+  }
+  return shown;
 }
 
 }  // namespace fretwise::test

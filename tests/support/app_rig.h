@@ -20,8 +20,7 @@
 
 namespace fretwise::test {
 
-class AnsweringDialogs final : public app::FileDialogs {
- public:
+struct AnsweringDialogs final : app::FileDialogs {
   QString OpenFileName(QWidget*) override { return ++opens, openAnswer; }
   QString SaveFileName(QWidget*) override { return ++saves, saveAnswer; }
   QString openAnswer, saveAnswer;
@@ -29,18 +28,13 @@ class AnsweringDialogs final : public app::FileDialogs {
 };
 
 // Answers each modal box (message or dialog) from inside its own loop, noting the message boxes'
-// texts and how many boxes were open at once. An action set in beforeAnswer runs once, inside the
-// next box's loop, just before its answer.
-class BoxAnswerer final : public QObject {
- public:
+// texts and how many boxes were open at once. beforeAnswer runs once, inside the next box's loop.
+struct BoxAnswerer final : QObject {
   BoxAnswerer() { qApp->installEventFilter(this); }
-  ~BoxAnswerer() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override;
   std::vector<std::string> texts;
   int open = 0, mostOpen = 0;
   std::function<void()> beforeAnswer;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 class AppRig : public testing::Test {
@@ -63,8 +57,8 @@ class AppRig : public testing::Test {
   // quick one, for long walks.
   static void Settle();
   static void Flush();
-  // A pixel of the view as the screen shows it.
-  QRgb ScreenPixel(int x, int y);
+  // Pixels of the view as the screen shows them: b(lack), w(hite), r(ed) or ? for any other.
+  std::string Screen(std::initializer_list<QPoint> points);
 
   QTemporaryDir folder_;
   CallLog soundLog_;

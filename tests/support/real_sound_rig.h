@@ -1,7 +1,9 @@
 // The window on the real SDL sound layer, started in a temporary folder that holds a copy of the
-// built sound set (so that a test may break its files).
+// built sound set (so that a test may break its files), with the devices left open in view.
 #pragma once
 
+#include <QDir>
+#include <filesystem>
 #include <set>
 
 #include "playback/sdl_sound_layer.h"
@@ -9,10 +11,8 @@
 
 namespace fretwise::test {
 
-// Passes every command on, and keeps the devices that are open.
 class DeviceWatch final : public SoundLayer {
  public:
-  explicit DeviceWatch(SoundLayer& layer) : layer_(layer) {}
   SoundResult Open(MciOpenRecord& record) override {
     const SoundResult result = layer_.Open(record);
     if (result == 0) open.insert(record.deviceId);
@@ -32,20 +32,29 @@ class DeviceWatch final : public SoundLayer {
   std::set<DeviceId> open;
 
  private:
-  SoundLayer& layer_;
+  SdlSoundLayer layer_;
 };
 
 class RealSoundRig : public AppRig {
  protected:
-  void SetUp() override;
-  void TearDown() override;
+  void SetUp() override {
+    AppRig::SetUp();
+    std::filesystem::copy(FRETWISE_SOUND_SET, folder_.filePath("wav").toStdString(),
+                          std::filesystem::copy_options::recursive);
+    QDir::setCurrent(folder_.path());  // the program reads .\wav\ under its working directory
+  }
+  void TearDown() override {
+    AppRig::TearDown();
+    QDir::setCurrent(startedIn_);
+  }
   SoundLayer& Sound() override { return devices_; }
   // The file a sound-file path of the view names, in the copy of the sound set.
-  QString SoundFile(const std::string& soundFilePath) const;
+  QString SoundFile(const std::string& path) const {
+    return folder_.filePath("wav/" + QString::fromStdString(path).replace('\\', '/'));
+  }
 
-  QString startedIn_;
-  SdlSoundLayer layer_;
-  DeviceWatch devices_{layer_};
+  const QString startedIn_ = QDir::currentPath();
+  DeviceWatch devices_;
 };
 
 }  // namespace fretwise::test
