@@ -70,6 +70,18 @@ TEST(ChordTool, AFailureIsOneLineNamingWhatFailedAndNothingOnStdout) {
       {{"--svg", "@", "C4"}, 1, {"Is a directory"}},
       {{"--png", "/dev/full", "--candidate", "9", "C4", "E4", "G4"}, 1, {"No space left"}, "これ以上"},
       {{"--png", "@/no/a.png", "--svg", "/dev/full", "C4"}, 1, {"@/no/a.png", "'/dev/full'"}},
+      {{"--chord", "Cmaj8"}, 2, {"'Cmaj8'"}},
+      {{"--chord", "C", "--tuning", "dadgad"}, 2, {"'dadgad'"}},
+      {{"--chord", "C", "--tuning", "E2 A2 D3 G3 B3"}, 2, {"'E2 A2 D3 G3 B3'"}},
+      {{"--chord", "C", "--tuning", "E2 A2 D3 G3 B3 X4"}, 2, {"'E2 A2 D3 G3 B3 X4'"}},
+      {{"--chord", "C", "--span", "7"}, 2, {"'7'"}},
+      {{"--voicings", "C3", "--span", "1"}, 2, {"'1'"}},
+      {{"--name", "--json"}, 2, {"--name"}},
+      {{"--chord", "C7", "C3"}, 2, {"'C3'"}},
+      {{"--chord", "C", "--name", "C3"}, 2, {"--name"}},
+      {{"--voicings", "C3", "C9"}, 2, {"'C9'"}},
+      {{"--span", "3", "C3"}, 2, {"--span"}},
+      {{"--chord", "C", "--max", "0"}, 2, {"'0'"}},
   };
   const QTemporaryDir dir;
   for (Failure row : rows) {

@@ -10,35 +10,29 @@ namespace fretwise {
 namespace {
 
 TEST(ExhaustionMessage, CommandsAlwaysShowItAPaintOncePerSelection) {
-  test::ViewRig rig({48, 54, 58});  // the lowest row's ド ミ ソ: no fingering at all
-  ViewCore& view = rig.view;
+  const TickSet chord{48, 54, 58};  // the lowest row's ド ミ ソ: no fingering at all
+  test::ViewRig rig(chord);
+  ViewCore& view = *rig.view;
+  const auto paint = [&] { view.OnPaintPass(false); };
   const struct {
     const char* step;
-    std::function<void()> run;
     int shownAfter;
+    std::function<void()> run;
   } steps[] = {
-      {"first paint", [&] { view.OnPaintPass(false); }, 1},
-      {"paint again", [&] { view.OnPaintPass(false); }, 1},
-      {"show notes", [&] { view.OnShowNotes(); }, 2},
-      {"paint after the command's message", [&] { view.OnPaintPass(false); }, 2},
-      {"next candidate", [&] { view.OnNextCandidate(); }, 3},
-      {"next candidate again", [&] { view.OnNextCandidate(); }, 4},
-      {"another selection, under an open box", [&] { rig.ticks.Tick(16), view.OnPaintPass(true); },
-       4},
-      {"that selection, box closed", [&] { view.OnPaintPass(false); }, 5},
-      {"back to the first selection", [&] { rig.ticks.Untick(16), view.OnPaintPass(false); }, 5},
-      {"New or Open", [&] { view.OnDocumentCommand(), view.OnPaintPass(false); }, 6},
-      {"clear, then ticked again",
-       [&] {
-         view.OnClear(), rig.ticks = {48, 54, 58};
-       },
-       6},
-      {"paint after clear", [&] { view.OnPaintPass(false); }, 7},
+      {"first paint", 1, paint}, {"paint again", 1, paint},
+      {"show notes", 2, [&] { view.OnShowNotes(); }}, {"paint after its message", 2, paint},
+      {"next candidate", 3, [&] { view.OnNextCandidate(); }},
+      {"next candidate again", 4, [&] { view.OnNextCandidate(); }},
+      {"another selection, box open", 4, [&] { rig.ticks.Tick(16), view.OnPaintPass(true); }},
+      {"that selection, box closed", 5, paint},
+      {"back to the first selection", 5, [&] { rig.ticks.Untick(16), paint(); }},
+      {"New or Open", 6, [&] { view.OnDocumentCommand(), paint(); }},
+      {"clear, tick again, paint", 7, [&] { view.OnClear(), rig.ticks = chord, paint(); }},
   };
   for (const auto& step : steps) {
     SCOPED_TRACE(step.step);
     step.run();
-    EXPECT_EQ(int(rig.messages.texts.size()), step.shownAfter);
+    EXPECT_EQ(int(rig.rec.texts.size()), step.shownAfter);
     EXPECT_EQ(rig.state().m_noteCount, rig.ticks.Count()) << "every pass ran in full";
   }
 }

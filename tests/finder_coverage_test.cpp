@@ -12,40 +12,33 @@
 namespace fretwise {
 namespace {
 
-using chords::ChordSymbol;
-using test::CollectionVoicing;
-using test::LoadCollection;
-
-// The collection writes an inversion without its slash: its C matches C/E.
-bool SameChord(const ChordSymbol& theirs, const ChordSymbol& mine) {
-  if (theirs.root != mine.root || theirs.quality != mine.quality) return false;
-  if (theirs.bass != chords::kNoBass) return mine.bass == theirs.bass;
-  return mine.bass == chords::kNoBass || (theirs.Tones() & chords::Bit(mine.bass));
-}
-
 int RankOf(const std::vector<voicings::Voicing>& list, const voicings::Frets& frets) {
-  const auto at = std::find_if(list.begin(), list.end(),
-                               [&](const voicings::Voicing& v) { return v.frets == frets; });
-  return at == list.end() ? -1 : int(at - list.begin()) + 1;
+  const auto at = std::ranges::find(list, frets, &voicings::Voicing::frets);
+  return at == list.end() ? 0 : int(at - list.begin()) + 1;
 }
 
 TEST(FinderCoverage, TheCollectionsVoicingsAndNames) {
-  const auto collection = LoadCollection();
+  const auto collection = test::LoadCollection();
   ASSERT_EQ(collection.size(), 1371u);
   int exact = 0, bySymbol = 0, named = 0, namedFirst = 0, topTen = 0;
   for (const auto& v : collection) {
     SCOPED_TRACE(v.symbol);
     ASSERT_EQ(voicings::Pitches(v.frets, voicings::kStandardTuning), v.midis);
     exact += RankOf(voicings::VoicingsOfPitches(v.midis, {}), v.frets) > 0;
-    const auto symbol = chords::ParseChordSymbol(v.symbol);
-    ASSERT_TRUE(symbol);
-    const int rank = RankOf(voicings::VoicingsOfChord(*symbol, {}), v.frets);
+    const auto theirs = chords::ParseChordSymbol(v.symbol);
+    ASSERT_TRUE(theirs);
+    const int rank = RankOf(voicings::VoicingsOfChord(*theirs, {}), v.frets);
     bySymbol += rank > 0;
     topTen += rank > 0 && rank <= 10;
+    // The collection writes an inversion without its slash: its C matches C/E.
+    const auto same = [&](const chords::ChordSymbol& mine) {
+      if (theirs->root != mine.root || theirs->quality != mine.quality) return false;
+      if (theirs->bass != chords::kNoBass) return mine.bass == theirs->bass;
+      return mine.bass == chords::kNoBass || (theirs->Tones() & chords::Bit(mine.bass));
+    };
     const auto names = chords::NameSymbols(v.midis);
-    const auto match = [&](const ChordSymbol& mine) { return SameChord(*symbol, mine); };
-    named += std::any_of(names.begin(), names.end(), match);
-    namedFirst += !names.empty() && match(names.front());
+    named += std::ranges::any_of(names, same);
+    namedFirst += !names.empty() && same(names.front());
   }
   const auto share = [n = double(collection.size())](int count) { return 100.0 * count / n; };
   std::printf("exact %.2f%%, symbol %.2f%%, named %.2f%%, named first %.2f%%, top ten %.2f%%\n",

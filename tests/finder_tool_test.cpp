@@ -48,28 +48,5 @@ TEST(FinderTool, BatchAnswersEachLineAndGoesOnAfterABadOne) {
   EXPECT_EQ(Object(lines[4])["tuning"][0].toString(), "D2");
 }
 
-TEST(FinderTool, ABadInputIsOneLineNamingItAndStatusTwo) {
-  const std::pair<QStringList, const char*> rows[] = {
-      {{"--chord", "Cmaj8"}, "'Cmaj8'"},
-      {{"--chord", "C", "--tuning", "dadgad"}, "'dadgad'"},
-      {{"--chord", "C", "--tuning", "E2 A2 D3 G3 B3"}, "'E2 A2 D3 G3 B3'"},
-      {{"--chord", "C", "--tuning", "E2 A2 D3 G3 B3 X4"}, "'E2 A2 D3 G3 B3 X4'"},
-      {{"--chord", "C", "--span", "7"}, "'7'"},
-      {{"--voicings", "C3", "--span", "1"}, "'1'"},
-      {{"--name", "--json"}, "--name"},
-      {{"--chord", "C7", "C3"}, "'C3'"},
-      {{"--chord", "C", "--name", "C3"}, "--name"},
-      {{"--voicings", "C3", "C9"}, "'C9'"},
-      {{"--span", "3", "C3"}, "--span"},
-      {{"--chord", "C", "--max", "0"}, "'0'"},
-  };
-  for (const auto& [arguments, named] : rows) {
-    const ToolRun run = Tool(arguments);
-    SCOPED_TRACE(arguments.join(' ').toStdString() + " said " + run.err.toStdString());
-    EXPECT_EQ(std::tuple(run.status, run.out.size(), run.err.count('\n')), std::tuple(2, 0, 1));
-    EXPECT_TRUE(run.err.startsWith("fretwise-chord: ") && run.err.contains(named));
-  }
-}
-
 }  // namespace
 }  // namespace fretwise::test

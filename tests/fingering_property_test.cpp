@@ -30,35 +30,27 @@ std::string Fault(const Candidate& c, const std::vector<int>& chord) {
   }
   std::sort(sounded.begin(), sounded.end());
   if (sounded != chord) return "the strings do not sound the chord";
-  for (std::size_t n = 0; n < chord.size(); ++n) {
+  for (std::size_t n = 0; n < chord.size(); ++n)
     if (c.soundFiles[n] != files[n] + TokenText(chord[n]) + ".wav")
       return "path " + c.soundFiles[n];
-  }
   return {};
 }
 
 TEST(FingeringProperty, EveryCandidateSoundsExactlyTheChord) {
-  std::vector<int> slots;
-  for (int slot : kScanOrder) {
-    if (slot != 48 && slot != 49 && slot != 51 && slot != 52) slots.push_back(slot);
-  }
+  std::vector<int> slots(kScanOrder.begin() + 4, kScanOrder.end());  // C4 to D4_SRP retune
   int chords = 0;
   std::vector<int> picked;
   std::function<void(std::size_t)> choose = [&](std::size_t from) {
     if (!picked.empty()) {
       TickSet ticks;
       std::vector<int> chord;
-      for (int slot : picked) {
-        ticks.Tick(slot);
-        chord.push_back(TokenCode(kSlots[slot].token));
-      }
+      for (int slot : picked) ticks.Tick(slot), chord.push_back(TokenCode(kSlots[slot].token));
       std::sort(chord.begin(), chord.end());
       ++chords;
       const CandidateList list = ListCandidates(ticks, 1000);
       ASSERT_TRUE(list.message.has_value()) << testing::PrintToString(picked);
       for (const Candidate& c : list.candidates) {
-        ASSERT_EQ(c.tuning, '\0');
-        const std::string fault = Fault(c, chord);
+        const std::string fault = c.tuning ? "retuned" : Fault(c, chord);
         ASSERT_TRUE(fault.empty()) << fault << " for slots " << testing::PrintToString(picked);
       }
     }

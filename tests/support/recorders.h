@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,57 +15,31 @@
 
 namespace fretwise::test {
 
-// One shared log, so the order across painters, messages and sounds can be checked.
 using CallLog = std::vector<std::string>;
 
-class LoggingStaff final : public StaffPainter {
- public:
-  explicit LoggingStaff(CallLog& log) : log_(log) {}
-  void PrepareStaff() override { log_.push_back("PrepareStaff"); }
-  void DrawSlot(int slot) override { log_.push_back("DrawSlot " + std::to_string(slot)); }
-  void EndStaff() override { log_.push_back("EndStaff"); }
-
- private:
-  CallLog& log_;
-};
-
-struct Shown {
-  StringCells cells;
-  int highestFret;
-};
-
-class LoggingDiagram final : public DiagramPainter {
- public:
-  explicit LoggingDiagram(CallLog& log) : log_(log) {}
-  void BeginFingeringPass() override { log_.push_back("BeginFingeringPass"); }
-  void ClearFretboardArea() override { log_.push_back("ClearFretboardArea"), ++clears; }
-  void DrawTuningLetter(char letter) override { log_.push_back(std::string("Tuning ") + letter); }
+// The staff painter, the diagram painter and the message box at once, on one shared log, so the
+// order across painters, messages and sounds can be checked.
+struct Recorder final : StaffPainter, DiagramPainter, MessageBox {
+  explicit Recorder(CallLog& log) : log(log) {}
+  void PrepareStaff() override { log.push_back("PrepareStaff"); }
+  void DrawSlot(int slot) override { log.push_back("DrawSlot " + std::to_string(slot)); }
+  void EndStaff() override { log.push_back("EndStaff"); }
+  void BeginFingeringPass() override { log.push_back("BeginFingeringPass"); }
+  void ClearFretboardArea() override { log.push_back("ClearFretboardArea"), ++clears; }
+  void DrawTuningLetter(char letter) override { log.push_back(std::string("Tuning ") + letter); }
   void DrawFretboardDiagram(const StringCells& cells, int highestFret) override {
-    log_.push_back("DrawFretboardDiagram"), shown.push_back({cells, highestFret});
+    log.push_back("DrawFretboardDiagram"), shown.emplace_back(cells, highestFret);
   }
-  void EndFingeringPass() override { log_.push_back("EndFingeringPass"); }
-
-  int clears = 0;
-  std::vector<Shown> shown;
-
- private:
-  CallLog& log_;
-};
-
-class LoggingMessages final : public MessageBox {
- public:
-  explicit LoggingMessages(CallLog& log) : log_(log) {}
+  void EndFingeringPass() override { log.push_back("EndFingeringPass"); }
   void Show(std::string_view text) override {
-    log_.push_back("Message " + std::string(text));
-    texts.emplace_back(text);
+    log.push_back("Message " + std::string(text)), texts.emplace_back(text);
     if (whileShown) whileShown();
   }
+  CallLog& log;
+  int clears = 0;
+  std::vector<std::pair<StringCells, int>> shown;  // each diagram's cells and highest fret
   std::vector<std::string> texts;
-  // Runs while a message is up, as the message box's own loop would run a paint.
-  std::function<void()> whileShown;
-
- private:
-  CallLog& log_;
+  std::function<void()> whileShown;  // runs while a message is up, as the box's loop may paint
 };
 
 // A sound layer that logs each command. Devices get IDs 1, 2, ... in the order they open; a
@@ -77,9 +52,7 @@ class FakeSound final : public SoundLayer {
     log_.push_back("Open " + record.elementName);
     if (record.deviceType != kWaveformAudioDevice) return kNotOpen;
     if (const auto f = failOpen.find(record.elementName); f != failOpen.end()) return f->second;
-    record.deviceId = nextDevice_++;
-    open[record.deviceId] = record.elementName;
-    return 0;
+    return open[record.deviceId = nextDevice_++] = record.elementName, 0;
   }
   SoundResult Play(DeviceId device) override {
     log_.push_back("Play " + std::to_string(device));
@@ -98,7 +71,6 @@ class FakeSound final : public SoundLayer {
   }
   void BeginChord() override { log_.push_back("BeginChord"); }
   void EndChord() override { log_.push_back("EndChord"); }
-
   // The files of the devices that are open and were started: what can still be heard.
   std::vector<std::string> Audible() const {
     std::vector<std::string> files;
@@ -119,22 +91,22 @@ class FakeSound final : public SoundLayer {
   DeviceId nextDevice_ = 1;
 };
 
-// A view with recording ports and a TickSet for its boxes.
+// A view with recording ports and a TickSet for its boxes; `view` may be destroyed and made again.
 struct ViewRig {
-  explicit ViewRig(TickSet initial = {}) : ticks(initial) {}
+  explicit ViewRig(TickSet initial = {}) : ticks(initial) { Make(); }
+  void Make() { view.emplace(ViewPorts{ticks, rec, rec, rec, sound}); }
+  const ViewState& state() const { return view->state(); }
   CallLog log;
   TickSet ticks;
-  LoggingStaff staff{log};
-  LoggingDiagram diagram{log};
-  LoggingMessages messages{log};
-  NullSound sound;
-  ViewCore view{{ticks, staff, diagram, messages, sound}};
-  const ViewState& state() const { return view.state(); }
+  Recorder rec{log};
+  FakeSound sound{log};
+  std::optional<ViewCore> view;
 };
 
-inline std::vector<std::string> Cells(const StringCells& cells) {
-  std::vector<std::string> out;
-  for (const StringCell& cell : cells) out.emplace_back(CellText(cell));
+// The cells as the diagram reads them, joined: "1 8|NN|NN|NN|NN|NN|".
+inline std::string Cells(const StringCells& cells) {
+  std::string out;
+  for (const StringCell& cell : cells) out += std::string(CellText(cell)) + "|";
   return out;
 }
 

@@ -11,30 +11,25 @@
 
 namespace fretwise::test {
 
-// One call that puts something on the surface. A line runs from (left, top) to (right, bottom),
-// end excluded; a text stands at (left, top).
+// One call that puts something on the surface: "FillRect", "RoundRect", "Line" from (left, top)
+// to (right, bottom), end excluded, or "Text" at (left, top). FillRect's brush is the one given.
 struct Drawn {
-  int surface;     // 0 for the first GetDC, 1 for the next...; -1 for the paint's surface
-  std::string op;  // "FillRect", "RoundRect", "Line" or "Text"
+  int surface;  // 0 for the first GetDC, 1 for the next...; -1 for the paint's surface
+  std::string op;
   int left, top, right, bottom;
   std::string text;
-  Colour pen, brush;  // FillRect: the brush it was given
+  Colour pen, brush;
 };
 
-class RecordingSource final : public SurfaceSource {
- public:
+struct RecordingSource final : SurfaceSource {
   Surface* GetDC() override;
   void ReleaseDC(Surface* surface) override;
-  // The surface a paint notification hands in: recorded like the others, but not acquired.
-  Surface& Paint();
+  Surface& Paint();  // the surface a paint hands in: recorded like the others, but not acquired
 
   std::vector<Drawn> drawn;
   std::vector<std::string> problems;
-  int outstanding = 0;
-  int acquired = 0;
-
- private:
-  std::vector<std::unique_ptr<Surface>> surfaces_;
+  int outstanding = 0, acquired = 0;
+  std::vector<std::unique_ptr<Surface>> surfaces;
 };
 
 }  // namespace fretwise::test
