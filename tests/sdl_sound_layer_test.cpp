@@ -55,6 +55,10 @@ TEST(SdlLayer, DevicesSoundTheirFilesAndSilenceOnlyTheirOwnSound) {
     ASSERT_EQ(layer.Play(open(".\\wav\\1\\E2.wav")), 0u);
     ASSERT_EQ(layer.Close(brief), 0u);
     EXPECT_EQ(Mix_Playing(-1), 1);
+    const auto decoded = std::filesystem::last_write_time(file);
+    std::filesystem::resize_file(file, 30);  // changed since it was decoded, in size alone
+    std::filesystem::last_write_time(file, decoded);
+    open(file, SdlSoundLayer::kNotASound);
     std::filesystem::remove(file);
     open(file, SdlSoundLayer::kFileMissing);
     EXPECT_EQ(text(SdlSoundLayer::kFileMissing), "サウンドファイル「" + file + "」がありません");
