@@ -1,6 +1,8 @@
 // The search: one walk over the strings, string 6 first, that keeps the fretted notes within the
 // span as it goes, so that each voicing is met once.
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 
 #include "voicings/ranking.h"
 #include "voicings/search_query.h"
@@ -27,6 +29,7 @@ inline constexpr int kNoLowest = kHighestFret + kMostSpan;
 inline constexpr int kNoHighest = -kMostSpan;
 // rangeReach_'s last run length, which stands for the whole neck.
 inline constexpr int kAnyFret = 2 * kMostSpan - 1;
+inline constexpr int kOctave = 12;  // frets
 
 // Bits set in each set of twelve: the walk counts missing notes at every step.
 inline constexpr auto kBitCount = [] {
@@ -39,20 +42,38 @@ inline constexpr auto kBitCount = [] {
 struct Found {
   Frets frets;
   std::int16_t score;
-  std::int32_t shape;  // index into the span's shape table
+  std::int32_t shape;    // index into the span's shape table
   std::int8_t position;  // lowest fretted fret, 0 when none
+  std::int8_t fingers;   // the fingering's count and barres: the table is read only for barres
+  std::int8_t barres;
 };
+
+// The frets as one number that orders voicings as the walk meets them: string 6's fret first,
+// muted (-1) before open before fretted. The sign bits flipped, signed bytes compare unsigned.
+// One load of the record's first eight bytes: the frets and the score.
+static_assert(offsetof(Found, frets) == 0 && sizeof(Found) >= 8);
+std::uint64_t WalkOrder(const Found& found) {
+  std::uint64_t bytes;
+  std::memcpy(&bytes, &found, sizeof bytes);
+  return __builtin_bswap64((bytes & 0xFFFFFFFFFFFFu) ^ 0x808080808080u);
+}
 
 class Walker {
  public:
   Walker(const Query& query, const SearchOptions& options)
-      : q_(query), span_(options.span), tuning_(options.tuning), shapes_(ShapesFor(options.span)) {
+      : q_(query),
+        span_(options.span),
+        tuning_(options.tuning),
+        table_(ShapesFor(options.span)),
+        shapes_(table_.shapes.data()),
+        top_(query.octaveRepeats ? std::min(kHighestFret, kOctave - 1 + span_) : kHighestFret) {
     for (int s = kStrings - 1; s >= 0; --s) PrepareString(s);
     PreparePoints();
   }
 
   std::vector<Voicing> Run() {
     found_.reserve(4096);
+    movedUp_.reserve(2048);
     const int from = From(kNoHighest), to = To(kNoLowest);
     if (Viable(0, 0, from, to)) Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, 0, 0);
     return Sorted();
@@ -69,7 +90,7 @@ class Walker {
     if (q_.bits[s][0]) {
       options_[s][n++] = {0, q_.bits[s][0], tuning_[s], kShapeOpen * weight, 0, kNoLowest, kNoHighest};
     }
-    for (int f = 1; f <= kHighestFret; ++f) {
+    for (int f = 1; f <= top_; ++f) {
       if (!q_.bits[s][f]) continue;
       options_[s][n++] = {std::int8_t(f), q_.bits[s][f], tuning_[s] + f,
                           (kShapeFretted + f) * weight, weight, f, f};
@@ -83,7 +104,7 @@ class Walker {
     for (int from = 1; from <= kHighestFret; ++from) {
       Bits own = q_.bits[s][0];
       for (int len = 0; len < kAnyFret; ++len) {
-        if (from + len <= kHighestFret) own |= q_.bits[s][from + len];
+        if (from + len <= top_) own |= q_.bits[s][from + len];
         rangeReach_[s][from][len] = own | rangeReach_[s + 1][from][len];
       }
       rangeReach_[s][from][kAnyFret] = any;
@@ -113,7 +134,7 @@ class Walker {
 
   // The frets the next strings may take with the hand's fretted notes at lowest..highest.
   int From(int highest) const { return std::max(1, highest - span_ + 1); }
-  int To(int lowest) const { return std::min(kHighestFret, lowest + span_ - 1); }
+  int To(int lowest) const { return std::min(top_, lowest + span_ - 1); }
 
   // Whether strings s and up can still sound every required note (one per string) with frets
   // from..to or open.
@@ -143,7 +164,8 @@ class Walker {
         const int low = std::min(lowest, option.low), high = std::max(highest, option.high);
         const int nextFrom = From(high), nextTo = To(low);
         const Bits next = have | option.bit;
-        if (!Viable(S + 1, next, nextFrom, nextTo)) continue;
+        // The leaf's table of accepted sets stands for the last check.
+        if (S + 1 < kStrings && !Viable(S + 1, next, nextFrom, nextTo)) continue;
         frets_[S] = option.fret;
         Walk<S + 1>(next, low, high, nextFrom, nextTo, std::min(bass, option.pitch),
                     digits + option.digit, fretted + option.fretted);
@@ -152,12 +174,21 @@ class Walker {
   }
 
   void Leaf(Bits have, int position, int bass, int index);
-  std::vector<Voicing> Sorted() const;
+  void AddOctaveUp(const Shape& shape, int position, int index, int shared);
+  int BassPoints(int bassClass) const { return bassClass != q_.root ? bassPoints_ : 0; }
+  static void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
+                  const Shape& shape);
+  std::vector<Voicing> Sorted();
 
   const Query& q_;
   const int span_;
   const Tuning tuning_;
-  std::span<const Shape> shapes_;
+  const ShapeTable& table_;
+  const Shape* shapes_;
+  // The highest fret the walk frets. When octaves repeat, every voicing with a fret above it is a
+  // voicing with frets 1 to 10, its fretted strings moved up an octave (it lies at fret 13 or
+  // higher, the top of the span being 11 + span).
+  const int top_;
   // Per string: muted first, then open and fretted notes, up the neck.
   std::array<std::array<Option, kHighestFret + 2>, kStrings> options_{};
   // The index of each string's first option at fret f or higher (f from 1 to kHighestFret + 1).
@@ -172,38 +203,88 @@ class Walker {
   int bassPoints_ = 0;
   Frets frets_{};
   std::vector<Found> found_;
+  std::vector<Found> movedUp_;  // the voicings above top_, in the walk's order too
 };
 
 void Walker::Leaf(Bits have, int position, int bass, int index) {
   const int omitted = q_.omitted[have];
-  const int bassClass = bass % 12;  // a leaf sounds two strings at least: bass is a pitch
-  if (omitted == kRejected || (q_.bass >= 0 && bassClass != q_.bass)) return;
+  if (omitted == kRejected) return;
   const Shape& shape = shapes_[index];
   if (!shape.playable) return;
-  const int score = shape.points[position + shape.highest >= kUpTheNeck] + positionPoints_[position] +
-                    omittedPoints_[omitted] + (bassClass != q_.root ? bassPoints_ : 0) +
-                    thinPoints_[kStrings - shape.silent] +
+  // The points an octave higher too, but for the position, the open strings and the bass.
+  const int shared = omittedPoints_[omitted] + thinPoints_[kStrings - shape.silent];
+  const int bassClass = bass % 12;  // a leaf sounds two strings at least: bass is a pitch
+  if (q_.bass < 0 || bassClass == q_.bass) {
+    const int score = shape.points[position + shape.highest >= kUpTheNeck] +
+                      positionPoints_[position] + shared + BassPoints(bassClass) +
+                      fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]];
+    Add(found_, frets_, score, index, position, shape);
+  }
+  const int up = position + shape.highest + kOctave;  // the highest fret an octave up
+  if (q_.octaveRepeats && position > 0 && up > top_ && up <= kHighestFret) {
+    AddOctaveUp(shape, position, index, shared);
+  }
+}
+
+// The fretted strings an octave higher; the open strings stay and may become the bass.
+void Walker::AddOctaveUp(const Shape& shape, int position, int index, int shared) {
+  Frets frets = frets_;
+  int bass = kSilence;
+  for (int s = 0; s < kStrings; ++s) {
+    frets[s] = std::int8_t(frets[s] + (frets[s] > 0 ? kOctave : 0));
+    bass = std::min(bass, frets[s] == kMuted ? kSilence : tuning_[s] + frets[s]);
+  }
+  const int bassClass = bass % 12;
+  if (q_.bass >= 0 && bassClass != q_.bass) return;
+  position += kOctave;
+  const int score = shape.points[1] + positionPoints_[position] + shared + BassPoints(bassClass) +
                     fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]];
-  found_.push_back({frets_, std::int16_t(score), index, std::int8_t(position)});
+  Add(movedUp_, frets, score, index, position, shape);
+}
+
+// Field by field into the list: a record built aside and copied in whole would wait for its
+// narrow stores.
+void Walker::Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
+                 const Shape& shape) {
+  Found& f = list.emplace_back();
+  f.frets = frets;
+  f.score = std::int16_t(score);
+  f.shape = index;
+  f.position = std::int8_t(position);
+  f.fingers = shape.fingers;
+  f.barres = shape.barres;
 }
 
 // A stable counting sort by score (scores are small, the lists long), written out as voicings.
-std::vector<Voicing> Walker::Sorted() const {
+// Both lists are read merged by their keys, so that equal scores keep the walk's order.
+std::vector<Voicing> Walker::Sorted() {
   int most = 0;
   for (const Found& f : found_) most = std::max<int>(most, f.score);
+  for (const Found& f : movedUp_) most = std::max<int>(most, f.score);
   std::vector<int> start(most + 2, 0);
   for (const Found& f : found_) ++start[f.score + 1];
+  for (const Found& f : movedUp_) ++start[f.score + 1];
   for (int i = 1; i <= most + 1; ++i) start[i] += start[i - 1];
-  std::vector<int> order(found_.size());
-  for (int i = 0; i < int(found_.size()); ++i) order[start[found_[i].score]++] = i;
-  std::vector<Voicing> voicings;
-  voicings.reserve(found_.size());
-  for (int i : order) {
-    const Found& f = found_[i];
-    Voicing& v = voicings.emplace_back();
+  std::vector<Voicing> voicings(found_.size() + movedUp_.size());
+  // Frets above every real one end each list; the choice is a select, not a branch, since the
+  // lists interleave at random.
+  constexpr std::int8_t kPastTheNeck = 127;
+  const Frets end = {kPastTheNeck, kPastTheNeck, kPastTheNeck, kPastTheNeck, kPastTheNeck,
+                     kPastTheNeck};
+  Add(found_, end, 0, 0, 0, Shape{});
+  Add(movedUp_, end, 0, 0, 0, Shape{});
+  const Found* walked = found_.data();
+  const Found* up = movedUp_.data();
+  for (std::size_t n = 0; n < voicings.size(); ++n) {
+    const bool fromWalk = WalkOrder(*walked) < WalkOrder(*up);
+    const Found& f = fromWalk ? *walked : *up;
+    walked += fromWalk, up += !fromWalk;
+    Voicing& v = voicings[start[f.score]++];
     v.frets = f.frets;
     v.score = f.score;
-    v.fingering = shapes_[f.shape].fingering;
+    v.fingering.count = f.fingers;
+    if (f.barres == 0) continue;
+    v.fingering = table_.fingerings[f.shape];
     // The table counts barre frets from 1 for the lowest fretted fret.
     for (int b = 0; b < v.fingering.barreCount; ++b) {
       v.fingering.barres[b].fret = std::int8_t(v.fingering.barres[b].fret + f.position - 1);
