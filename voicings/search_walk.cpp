@@ -15,6 +15,8 @@ struct Option {
   std::int8_t fret;
   Bits bit;
   int pitch;
+  int pitchUp;          // the pitch with a fretted string an octave higher
+  std::int8_t fretUp;   // the fret so
   // The string's share of the shape index before the lowest fret is taken off (see Walk).
   int digit;
   int fretted;  // the string's digit weight when fretted, else 0
@@ -75,7 +77,7 @@ class Walker {
     found_.reserve(4096);
     movedUp_.reserve(2048);
     const int from = From(kNoHighest), to = To(kNoLowest);
-    if (Viable(0, 0, from, to)) Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, 0, 0);
+    if (Viable(0, 0, from, to)) Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, kSilence, 0, 0);
     return Sorted();
   }
 
@@ -86,14 +88,16 @@ class Walker {
     int n = 0;
     int weight = 1;
     for (int t = s + 1; t < kStrings; ++t) weight *= span_ + kShapeFretted;
-    options_[s][n++] = {kMuted, 0, kSilence, kShapeMuted * weight, 0, kNoLowest, kNoHighest};
+    options_[s][n++] = {kMuted,     0,       kSilence, kSilence, kMuted,
+                        kShapeMuted * weight, 0, kNoLowest, kNoHighest};
     if (q_.bits[s][0]) {
-      options_[s][n++] = {0, q_.bits[s][0], tuning_[s], kShapeOpen * weight, 0, kNoLowest, kNoHighest};
+      options_[s][n++] = {0, q_.bits[s][0], tuning_[s], tuning_[s], 0,
+                          kShapeOpen * weight, 0, kNoLowest, kNoHighest};
     }
     for (int f = 1; f <= top_; ++f) {
       if (!q_.bits[s][f]) continue;
-      options_[s][n++] = {std::int8_t(f), q_.bits[s][f], tuning_[s] + f,
-                          (kShapeFretted + f) * weight, weight, f, f};
+      options_[s][n++] = {std::int8_t(f), q_.bits[s][f], tuning_[s] + f, tuning_[s] + f + kOctave,
+                          std::int8_t(f + kOctave), (kShapeFretted + f) * weight, weight, f, f};
     }
     for (int f = kHighestFret + 1, i = n; f >= 1; --f) {
       while (i > 0 && options_[s][i - 1].fret >= f) --i;
@@ -151,10 +155,11 @@ class Walker {
   // the digits with the frets as they are (`digits`) and the weights of the fretted strings
   // (`fretted`), and the leaf takes the lowest fret off each fretted string at once.
   template <int S>
-  void Walk(Bits have, int lowest, int highest, int from, int to, int bass, int digits, int fretted) {
+  void Walk(Bits have, int lowest, int highest, int from, int to, int bass, int bassUp, int digits,
+            int fretted) {
     if constexpr (S == kStrings) {
       const int position = lowest == kNoLowest ? 0 : lowest;
-      Leaf(have, position, bass, digits - position * fretted);
+      Leaf(have, position, bass, bassUp, digits - position * fretted);
     } else {
       // Muted and open, then the frets from..to.
       const int unfretted = firstFretted_[S][1];
@@ -167,14 +172,16 @@ class Walker {
         // The leaf's table of accepted sets stands for the last check.
         if (S + 1 < kStrings && !Viable(S + 1, next, nextFrom, nextTo)) continue;
         frets_[S] = option.fret;
+        fretsUp_[S] = option.fretUp;
         Walk<S + 1>(next, low, high, nextFrom, nextTo, std::min(bass, option.pitch),
-                    digits + option.digit, fretted + option.fretted);
+                    std::min(bassUp, option.pitchUp), digits + option.digit,
+                    fretted + option.fretted);
       }
     }
   }
 
-  void Leaf(Bits have, int position, int bass, int index);
-  void AddOctaveUp(const Shape& shape, int position, int index, int shared);
+  void Leaf(Bits have, int position, int bass, int bassUp, int index);
+  void AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared);
   int BassPoints(int bassClass) const { return bassClass != q_.root ? bassPoints_ : 0; }
   static void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
                   const Shape& shape);
@@ -202,11 +209,12 @@ class Walker {
   std::array<int, kStrings + 1> thinPoints_{};          // by the strings sounding
   int bassPoints_ = 0;
   Frets frets_{};
+  Frets fretsUp_{};  // the same with the fretted strings an octave higher
   std::vector<Found> found_;
   std::vector<Found> movedUp_;  // the voicings above top_, in the walk's order too
 };
 
-void Walker::Leaf(Bits have, int position, int bass, int index) {
+void Walker::Leaf(Bits have, int position, int bass, int bassUp, int index) {
   const int omitted = q_.omitted[have];
   if (omitted == kRejected) return;
   const Shape& shape = shapes_[index];
@@ -222,24 +230,18 @@ void Walker::Leaf(Bits have, int position, int bass, int index) {
   }
   const int up = position + shape.highest + kOctave;  // the highest fret an octave up
   if (q_.octaveRepeats && position > 0 && up > top_ && up <= kHighestFret) {
-    AddOctaveUp(shape, position, index, shared);
+    AddOctaveUp(shape, position, bassUp, index, shared);
   }
 }
 
 // The fretted strings an octave higher; the open strings stay and may become the bass.
-void Walker::AddOctaveUp(const Shape& shape, int position, int index, int shared) {
-  Frets frets = frets_;
-  int bass = kSilence;
-  for (int s = 0; s < kStrings; ++s) {
-    frets[s] = std::int8_t(frets[s] + (frets[s] > 0 ? kOctave : 0));
-    bass = std::min(bass, frets[s] == kMuted ? kSilence : tuning_[s] + frets[s]);
-  }
+void Walker::AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared) {
   const int bassClass = bass % 12;
   if (q_.bass >= 0 && bassClass != q_.bass) return;
   position += kOctave;
   const int score = shape.points[1] + positionPoints_[position] + shared + BassPoints(bassClass) +
                     fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]];
-  Add(movedUp_, frets, score, index, position, shape);
+  Add(movedUp_, fretsUp_, score, index, position, shape);
 }
 
 // Field by field into the list: a record built aside and copied in whole would wait for its
