@@ -62,20 +62,23 @@ std::uint64_t WalkOrder(const Found& found) {
 
 class Walker {
  public:
-  Walker(const Query& query, const SearchOptions& options)
+  Walker(const Query& query, const SearchOptions& options, std::vector<Found>& found,
+         std::vector<Found>& movedUp)
       : q_(query),
         span_(options.span),
         tuning_(options.tuning),
         table_(ShapesFor(options.span)),
         shapes_(table_.shapes.data()),
-        top_(query.octaveRepeats ? std::min(kHighestFret, kOctave - 1 + span_) : kHighestFret) {
+        top_(query.octaveRepeats ? std::min(kHighestFret, kOctave - 1 + span_) : kHighestFret),
+        found_(found),
+        movedUp_(movedUp) {
     for (int s = kStrings - 1; s >= 0; --s) PrepareString(s);
     PreparePoints();
   }
 
   std::vector<Voicing> Run() {
-    found_.reserve(4096);
-    movedUp_.reserve(2048);
+    found_.clear();
+    movedUp_.clear();
     const int from = From(kNoHighest), to = To(kNoLowest);
     if (Viable(0, 0, from, to)) Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, kSilence, 0, 0);
     return Sorted();
@@ -125,6 +128,12 @@ class Walker {
       thinPoints_[n] = Score({.thin = std::max(0, q_.fullSound - n)});
     }
     bassPoints_ = q_.root >= 0 ? Score({.bassNotRoot = true}) : 0;
+    // Every trait at its worst bounds the scores, which the leaves count for the sort.
+    const int worst = Score({.fingers = kMostFingers, .barres = kStrings / 2, .stretch = kMostSpan,
+                             .position = kHighestFret, .innerMutes = kStrings, .silent = kStrings,
+                             .open = kStrings, .highest = kHighestFret, .bassNotRoot = true,
+                             .omitted = 12, .fillable = kStrings, .thin = kStrings});
+    start_.assign(worst + 2, 0);
     // Whether string s sounds something asked with the hand at each position.
     for (int window = 0; window <= kHighestFret; ++window) {
       const int top = window == 0 ? 0 : std::min(kHighestFret, window + span_ - 1);
@@ -183,8 +192,8 @@ class Walker {
   void Leaf(Bits have, int position, int bass, int bassUp, int index);
   void AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared);
   int BassPoints(int bassClass) const { return bassClass != q_.root ? bassPoints_ : 0; }
-  static void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
-                  const Shape& shape);
+  void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
+           const Shape& shape);
   std::vector<Voicing> Sorted();
 
   const Query& q_;
@@ -208,10 +217,11 @@ class Walker {
   std::array<int, kStrings + 1> fillablePoints_{};
   std::array<int, kStrings + 1> thinPoints_{};          // by the strings sounding
   int bassPoints_ = 0;
+  std::vector<int> start_;  // by score + 1: how many voicings score that, then where they start
   Frets frets_{};
   Frets fretsUp_{};  // the same with the fretted strings an octave higher
-  std::vector<Found> found_;
-  std::vector<Found> movedUp_;  // the voicings above top_, in the walk's order too
+  std::vector<Found>& found_;
+  std::vector<Found>& movedUp_;  // the voicings above top_, in the walk's order too
 };
 
 void Walker::Leaf(Bits have, int position, int bass, int bassUp, int index) {
@@ -248,6 +258,7 @@ void Walker::AddOctaveUp(const Shape& shape, int position, int bass, int index, 
 // narrow stores.
 void Walker::Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
                  const Shape& shape) {
+  ++start_[score + 1];
   Found& f = list.emplace_back();
   f.frets = frets;
   f.score = std::int16_t(score);
@@ -260,21 +271,16 @@ void Walker::Add(std::vector<Found>& list, const Frets& frets, int score, int in
 // A stable counting sort by score (scores are small, the lists long), written out as voicings.
 // Both lists are read merged by their keys, so that equal scores keep the walk's order.
 std::vector<Voicing> Walker::Sorted() {
-  int most = 0;
-  for (const Found& f : found_) most = std::max<int>(most, f.score);
-  for (const Found& f : movedUp_) most = std::max<int>(most, f.score);
-  std::vector<int> start(most + 2, 0);
-  for (const Found& f : found_) ++start[f.score + 1];
-  for (const Found& f : movedUp_) ++start[f.score + 1];
-  for (int i = 1; i <= most + 1; ++i) start[i] += start[i - 1];
+  std::vector<int>& start = start_;
+  for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
   std::vector<Voicing> voicings(found_.size() + movedUp_.size());
   // Frets above every real one end each list; the choice is a select, not a branch, since the
   // lists interleave at random.
   constexpr std::int8_t kPastTheNeck = 127;
   const Frets end = {kPastTheNeck, kPastTheNeck, kPastTheNeck, kPastTheNeck, kPastTheNeck,
                      kPastTheNeck};
-  Add(found_, end, 0, 0, 0, Shape{});
-  Add(movedUp_, end, 0, 0, 0, Shape{});
+  found_.emplace_back().frets = end;
+  movedUp_.emplace_back().frets = end;
   const Found* walked = found_.data();
   const Found* up = movedUp_.data();
   for (std::size_t n = 0; n < voicings.size(); ++n) {
@@ -299,7 +305,10 @@ std::vector<Voicing> Walker::Sorted() {
 
 std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
   if (options.span < kFewestSpan || options.span > kMostSpan) return {};
-  return Walker(query, options).Run();
+  // The lists are kept for the thread's next search: their memory, freed and taken again at each
+  // search, would be handed back to the system and fetched anew page by page.
+  thread_local std::vector<Found> found, movedUp;
+  return Walker(query, options, found, movedUp).Run();
 }
 
 }  // namespace fretwise::voicings
