@@ -128,12 +128,6 @@ class Walker {
       thinPoints_[n] = Score({.thin = std::max(0, q_.fullSound - n)});
     }
     bassPoints_ = q_.root >= 0 ? Score({.bassNotRoot = true}) : 0;
-    // Every trait at its worst bounds the scores, which the leaves count for the sort.
-    const int worst = Score({.fingers = kMostFingers, .barres = kStrings / 2, .stretch = kMostSpan,
-                             .position = kHighestFret, .innerMutes = kStrings, .silent = kStrings,
-                             .open = kStrings, .highest = kHighestFret, .bassNotRoot = true,
-                             .omitted = 12, .fillable = kStrings, .thin = kStrings});
-    start_.assign(worst + 2, 0);
     // Whether string s sounds something asked with the hand at each position.
     for (int window = 0; window <= kHighestFret; ++window) {
       const int top = window == 0 ? 0 : std::min(kHighestFret, window + span_ - 1);
@@ -217,7 +211,8 @@ class Walker {
   std::array<int, kStrings + 1> fillablePoints_{};
   std::array<int, kStrings + 1> thinPoints_{};          // by the strings sounding
   int bassPoints_ = 0;
-  std::vector<int> start_;  // by score + 1: how many voicings score that, then where they start
+  // By score + 1: how many voicings score that (the leaves count them), then where they start.
+  std::array<int, kWorstScore + 2> start_{};
   Frets frets_{};
   Frets fretsUp_{};  // the same with the fretted strings an octave higher
   std::vector<Found>& found_;
@@ -271,7 +266,7 @@ void Walker::Add(std::vector<Found>& list, const Frets& frets, int score, int in
 // A stable counting sort by score (scores are small, the lists long), written out as voicings.
 // Both lists are read merged by their keys, so that equal scores keep the walk's order.
 std::vector<Voicing> Walker::Sorted() {
-  std::vector<int>& start = start_;
+  auto& start = start_;
   for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
   std::vector<Voicing> voicings(found_.size() + movedUp_.size());
   // Frets above every real one end each list; the choice is a select, not a branch, since the
