@@ -264,11 +264,12 @@ void Walker::Add(std::vector<Found>& list, const Frets& frets, int score, int in
 }
 
 // A stable counting sort by score (scores are small, the lists long), written out as voicings.
-// Both lists are read merged by their keys, so that equal scores keep the walk's order.
+// Both lists are read merged by their frets, so that equal scores keep the walk's order. The merge
+// is a chain of dependent loads; two chains, one from each half of the merged order, run side by
+// side.
 std::vector<Voicing> Walker::Sorted() {
-  auto& start = start_;
-  for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
-  std::vector<Voicing> voicings(found_.size() + movedUp_.size());
+  const std::size_t walkedCount = found_.size(), upCount = movedUp_.size();
+  const std::size_t total = walkedCount + upCount, half = total / 2;
   // Frets above every real one end each list; the choice is a select, not a branch, since the
   // lists interleave at random.
   constexpr std::int8_t kPastTheNeck = 127;
@@ -276,22 +277,53 @@ std::vector<Voicing> Walker::Sorted() {
                      kPastTheNeck};
   found_.emplace_back().frets = end;
   movedUp_.emplace_back().frets = end;
-  const Found* walked = found_.data();
-  const Found* up = movedUp_.data();
-  for (std::size_t n = 0; n < voicings.size(); ++n) {
-    const bool fromWalk = WalkOrder(*walked) < WalkOrder(*up);
-    const Found& f = fromWalk ? *walked : *up;
-    walked += fromWalk, up += !fromWalk;
-    Voicing& v = voicings[start[f.score]++];
+  // The first half of the merged order: the first `split` walked records and half - split moved.
+  std::size_t low = half > upCount ? half - upCount : 0, high = std::min(half, walkedCount);
+  while (low < high) {
+    const std::size_t split = (low + high) / 2;
+    if (WalkOrder(found_[split]) < WalkOrder(movedUp_[half - split - 1])) {
+      low = split + 1;
+    } else {
+      high = split;
+    }
+  }
+  // Where each score's voicings start, for each half.
+  auto& start = start_;
+  for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
+  std::array<int, kWorstScore + 2> secondStart = start;
+  for (std::size_t i = 0; i < low; ++i) ++secondStart[found_[i].score];
+  for (std::size_t i = 0; i < half - low; ++i) ++secondStart[movedUp_[i].score];
+
+  std::vector<Voicing> voicings(total);
+  const auto place = [&](const Found& f, int& at) {
+    Voicing& v = voicings[at++];
     v.frets = f.frets;
     v.score = f.score;
     v.fingering.count = f.fingers;
-    if (f.barres == 0) continue;
+    if (f.barres == 0) return;
     v.fingering = table_.fingerings[f.shape];
     // The table counts barre frets from 1 for the lowest fretted fret.
     for (int b = 0; b < v.fingering.barreCount; ++b) {
       v.fingering.barres[b].fret = std::int8_t(v.fingering.barres[b].fret + f.position - 1);
     }
+  };
+  const Found* walked[2] = {found_.data(), found_.data() + low};
+  const Found* up[2] = {movedUp_.data(), movedUp_.data() + (half - low)};
+  const auto next = [&](int chain) -> const Found& {
+    const bool fromWalk = WalkOrder(*walked[chain]) < WalkOrder(*up[chain]);
+    const Found& f = fromWalk ? *walked[chain] : *up[chain];
+    walked[chain] += fromWalk, up[chain] += !fromWalk;
+    return f;
+  };
+  for (std::size_t n = 0; n < half; ++n) {
+    const Found& first = next(0);
+    const Found& second = next(1);
+    place(first, start[first.score]);
+    place(second, secondStart[second.score]);
+  }
+  if (total % 2) {
+    const Found& last = next(1);
+    place(last, secondStart[last.score]);
   }
   return voicings;
 }
