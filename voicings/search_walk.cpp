@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "chords/pitch.h"
 #include "voicings/ranking.h"
 #include "voicings/search_query.h"
 #include "voicings/shape_table.h"
@@ -14,8 +15,8 @@ namespace {
 struct Option {
   std::int8_t fret;
   Bits bit;
-  int pitch;
-  int pitchUp;          // the pitch with a fretted string an octave higher
+  int pitch;            // as Sounding
+  int pitchUp;          // the same with a fretted string an octave higher
   std::int8_t fretUp;   // the fret so
   // The string's share of the shape index before the lowest fret is taken off (see Walk).
   int digit;
@@ -25,6 +26,10 @@ struct Option {
 };
 
 inline constexpr int kSilence = 1 << 30;  // above every pitch: a muted string is never the bass
+// A pitch with its pitch class in the low bits, which the lowest of several keeps: the walk takes
+// the bass's class without a division.
+constexpr int Sounding(int midi) { return midi << 4 | chords::PitchClass(midi); }
+constexpr int ClassOf(int sounding) { return sounding & 15; }
 // The walk's lowest and highest fretted frets before any string is fretted: out of reach, so that
 // min and max need no test and the next strings may take any fret.
 inline constexpr int kNoLowest = kHighestFret + kMostSpan;
@@ -94,12 +99,13 @@ class Walker {
     options_[s][n++] = {kMuted,     0,       kSilence, kSilence, kMuted,
                         kShapeMuted * weight, 0, kNoLowest, kNoHighest};
     if (q_.bits[s][0]) {
-      options_[s][n++] = {0, q_.bits[s][0], tuning_[s], tuning_[s], 0,
+      options_[s][n++] = {0, q_.bits[s][0], Sounding(tuning_[s]), Sounding(tuning_[s]), 0,
                           kShapeOpen * weight, 0, kNoLowest, kNoHighest};
     }
     for (int f = 1; f <= top_; ++f) {
       if (!q_.bits[s][f]) continue;
-      options_[s][n++] = {std::int8_t(f), q_.bits[s][f], tuning_[s] + f, tuning_[s] + f + kOctave,
+      options_[s][n++] = {std::int8_t(f), q_.bits[s][f], Sounding(tuning_[s] + f),
+                          Sounding(tuning_[s] + f + kOctave),
                           std::int8_t(f + kOctave), (kShapeFretted + f) * weight, weight, f, f};
     }
     for (int f = kHighestFret + 1, i = n; f >= 1; --f) {
@@ -226,7 +232,7 @@ void Walker::Leaf(Bits have, int position, int bass, int bassUp, int index) {
   if (!shape.playable) return;
   // The points an octave higher too, but for the position, the open strings and the bass.
   const int shared = omittedPoints_[omitted] + thinPoints_[kStrings - shape.silent];
-  const int bassClass = bass % 12;  // a leaf sounds two strings at least: bass is a pitch
+  const int bassClass = ClassOf(bass);  // a leaf sounds two strings at least: bass is a pitch
   if (q_.bass < 0 || bassClass == q_.bass) {
     const int score = shape.points[position + shape.highest >= kUpTheNeck] +
                       positionPoints_[position] + shared + BassPoints(bassClass) +
@@ -241,7 +247,7 @@ void Walker::Leaf(Bits have, int position, int bass, int bassUp, int index) {
 
 // The fretted strings an octave higher; the open strings stay and may become the bass.
 void Walker::AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared) {
-  const int bassClass = bass % 12;
+  const int bassClass = ClassOf(bass);
   if (q_.bass >= 0 && bassClass != q_.bass) return;
   position += kOctave;
   const int score = shape.points[1] + positionPoints_[position] + shared + BassPoints(bassClass) +
