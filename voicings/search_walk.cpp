@@ -194,6 +194,8 @@ class Walker {
   int BassPoints(int bassClass) const { return bassClass != q_.root ? bassPoints_ : 0; }
   void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
            const Shape& shape);
+  std::size_t WalkedBefore(std::size_t at) const;
+  void Place(const Found& f, Voicing& v) const;
   std::vector<Voicing> Sorted();
 
   const Query& q_;
@@ -269,13 +271,40 @@ void Walker::Add(std::vector<Found>& list, const Frets& frets, int score, int in
   f.barres = shape.barres;
 }
 
+// The merged order's first `at` records: how many of them the walk found (the rest were moved up).
+// Both lists end with their mark past the neck.
+std::size_t Walker::WalkedBefore(std::size_t at) const {
+  const std::size_t upCount = movedUp_.size() - 1;
+  std::size_t low = at > upCount ? at - upCount : 0, high = std::min(at, found_.size() - 1);
+  while (low < high) {
+    const std::size_t split = (low + high) / 2;
+    if (WalkOrder(found_[split]) < WalkOrder(movedUp_[at - split - 1])) {
+      low = split + 1;
+    } else {
+      high = split;
+    }
+  }
+  return low;
+}
+
+void Walker::Place(const Found& f, Voicing& v) const {
+  v.frets = f.frets;
+  v.score = f.score;
+  v.fingering.count = f.fingers;
+  if (f.barres == 0) return;
+  v.fingering = table_.fingerings[f.shape];
+  // The table counts barre frets from 1 for the lowest fretted fret.
+  for (int b = 0; b < v.fingering.barreCount; ++b) {
+    v.fingering.barres[b].fret = std::int8_t(v.fingering.barres[b].fret + f.position - 1);
+  }
+}
+
 // A stable counting sort by score (scores are small, the lists long), written out as voicings.
 // Both lists are read merged by their frets, so that equal scores keep the walk's order. The merge
 // is a chain of dependent loads; two chains, one from each half of the merged order, run side by
-// side.
+// side, each with its own start for every score.
 std::vector<Voicing> Walker::Sorted() {
-  const std::size_t walkedCount = found_.size(), upCount = movedUp_.size();
-  const std::size_t total = walkedCount + upCount, half = total / 2;
+  const std::size_t total = found_.size() + movedUp_.size(), half = total / 2;
   // Frets above every real one end each list; the choice is a select, not a branch, since the
   // lists interleave at random.
   constexpr std::int8_t kPastTheNeck = 127;
@@ -283,38 +312,16 @@ std::vector<Voicing> Walker::Sorted() {
                      kPastTheNeck};
   found_.emplace_back().frets = end;
   movedUp_.emplace_back().frets = end;
-  // The first half of the merged order: the first `split` walked records and half - split moved.
-  std::size_t low = half > upCount ? half - upCount : 0, high = std::min(half, walkedCount);
-  while (low < high) {
-    const std::size_t split = (low + high) / 2;
-    if (WalkOrder(found_[split]) < WalkOrder(movedUp_[half - split - 1])) {
-      low = split + 1;
-    } else {
-      high = split;
-    }
-  }
-  // Where each score's voicings start, for each half.
+  const std::size_t split = WalkedBefore(half);
+  const Found* walked[2] = {found_.data(), found_.data() + split};
+  const Found* up[2] = {movedUp_.data(), movedUp_.data() + (half - split)};
   auto& start = start_;
   for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
   std::array<int, kWorstScore + 2> secondStart = start;
-  for (std::size_t i = 0; i < low; ++i) ++secondStart[found_[i].score];
-  for (std::size_t i = 0; i < half - low; ++i) ++secondStart[movedUp_[i].score];
+  for (const Found* f = walked[0]; f < walked[1]; ++f) ++secondStart[f->score];
+  for (const Found* f = up[0]; f < up[1]; ++f) ++secondStart[f->score];
 
   std::vector<Voicing> voicings(total);
-  const auto place = [&](const Found& f, int& at) {
-    Voicing& v = voicings[at++];
-    v.frets = f.frets;
-    v.score = f.score;
-    v.fingering.count = f.fingers;
-    if (f.barres == 0) return;
-    v.fingering = table_.fingerings[f.shape];
-    // The table counts barre frets from 1 for the lowest fretted fret.
-    for (int b = 0; b < v.fingering.barreCount; ++b) {
-      v.fingering.barres[b].fret = std::int8_t(v.fingering.barres[b].fret + f.position - 1);
-    }
-  };
-  const Found* walked[2] = {found_.data(), found_.data() + low};
-  const Found* up[2] = {movedUp_.data(), movedUp_.data() + (half - low)};
   const auto next = [&](int chain) -> const Found& {
     const bool fromWalk = WalkOrder(*walked[chain]) < WalkOrder(*up[chain]);
     const Found& f = fromWalk ? *walked[chain] : *up[chain];
@@ -324,12 +331,12 @@ std::vector<Voicing> Walker::Sorted() {
   for (std::size_t n = 0; n < half; ++n) {
     const Found& first = next(0);
     const Found& second = next(1);
-    place(first, start[first.score]);
-    place(second, secondStart[second.score]);
+    Place(first, voicings[start[first.score]++]);
+    Place(second, voicings[secondStart[second.score]++]);
   }
   if (total % 2) {
     const Found& last = next(1);
-    place(last, secondStart[last.score]);
+    Place(last, voicings[secondStart[last.score]++]);
   }
   return voicings;
 }
