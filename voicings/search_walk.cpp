@@ -17,7 +17,7 @@ struct Option {
   Bits bit;
   int pitch;            // as Sounding
   int pitchUp;          // the same with a fretted string an octave higher
-  std::int8_t fretUp;   // the fret so
+  std::int8_t fretUp;   // the fret an octave higher when fretted (muted and open stay)
   // The string's share of the shape index before the lowest fret is taken off (see Walk).
   int digit;
   int fretted;  // the string's digit weight when fretted, else 0
