@@ -114,7 +114,7 @@ class Walker {
     }
     Bits any = rangeReach_[s + 1][1][kAnyFret];
     for (int o = 0; o < n; ++o) any |= options_[s][o].bit;
-    for (int from = 1; from <= kHighestFret; ++from) {
+    for (int from = 1; from <= top_; ++from) {  // the walk never starts a run higher
       Bits own = q_.bits[s][0];
       for (int len = 0; len < kAnyFret; ++len) {
         if (from + len <= top_) own |= q_.bits[s][from + len];
