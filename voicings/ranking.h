@@ -1,6 +1,8 @@
 // How hard a voicing is: the order the finder lists them in.
 #pragma once
 
+#include <algorithm>
+
 #include "voicings/playability.h"
 
 namespace fretwise::voicings {
@@ -21,6 +23,25 @@ struct Traits {
   int thin = 0;         // strings short of a full sound: four, or one more than a power chord's two
 };
 
+namespace points {
+
+// Points, fitted so that the voicings players write down rank near the top.
+constexpr int kPerFinger = 3;
+constexpr int kPerBarre = 7;
+constexpr int kPerFretOfStretch = 4;
+constexpr int kPerFretOfPosition = 1;
+constexpr int kPerFretAbove11 = 10;  // the same shapes sound an octave lower below fret 12
+constexpr int kPerInnerMute = 18;
+constexpr int kPerSilentString = 2;
+constexpr int kPerFillableString = 7;
+constexpr int kPerThinString = 21;
+constexpr int kPerOpenString = 3;
+constexpr int kPerOpenStringUpTheNeck = 9;  // an open string beside frets 5 and up
+constexpr int kBassNotRoot = 27;
+constexpr int kPerOmittedTone = 3;
+
+}  // namespace points
+
 // From this highest fret up, an open string costs more: the hand has left it behind.
 inline constexpr int kUpTheNeck = 5;
 
@@ -33,6 +54,21 @@ Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tu
 // each chord tone left out. See the README for the weights. The score is a sum of points per
 // trait, and the open strings' points depend on the highest fret: the search adds up the shape's
 // points and those of each other trait apart.
-int Score(const Traits& traits);
+constexpr int Score(const Traits& t) {
+  using namespace points;
+  return kPerFinger * t.fingers + kPerBarre * t.barres + kPerFretOfStretch * t.stretch +
+         kPerFretOfPosition * t.position + kPerFretAbove11 * std::max(0, t.position - 11) +
+         kPerInnerMute * t.innerMutes + kPerSilentString * t.silent +
+         kPerFillableString * t.fillable + kPerThinString * t.thin +
+         kPerOpenString * t.open + (t.highest >= kUpTheNeck ? kPerOpenStringUpTheNeck * t.open : 0) +
+         (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedTone * t.omitted;
+}
+
+// Above every score: each trait at its worst.
+inline constexpr int kWorstScore =
+    Score({.fingers = kMostFingers, .barres = kStrings / 2, .stretch = kMostSpan,
+           .position = kHighestFret, .innerMutes = kStrings, .silent = kStrings, .open = kStrings,
+           .highest = kHighestFret, .bassNotRoot = true, .omitted = 12, .fillable = kStrings,
+           .thin = kStrings});
 
 }  // namespace fretwise::voicings

@@ -23,6 +23,10 @@ struct Query {
   int bass = -1;  // the pitch class that must sound lowest, or -1
   int root = -1;  // the pitch class the ranking prefers lowest, or -1
   int fullSound = 4;  // strings a voicing sounds before it stops sounding thin
+  // Whether a voicing's fretted strings sound the same bits twelve frets higher (pitch classes do,
+  // exact pitches do not): the walk then frets only the neck's lower part and moves up the shapes
+  // that reach past it.
+  bool octaveRepeats = false;
 };
 
 // Every playable voicing that sounds an accepted set of bits, easiest first.

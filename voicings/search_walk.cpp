@@ -1,7 +1,10 @@
 // The search: one walk over the strings, string 6 first, that keeps the fretted notes within the
 // span as it goes, so that each voicing is met once.
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 
+#include "chords/pitch.h"
 #include "voicings/ranking.h"
 #include "voicings/search_query.h"
 #include "voicings/shape_table.h"
@@ -12,7 +15,9 @@ namespace {
 struct Option {
   std::int8_t fret;
   Bits bit;
-  int pitch;
+  int pitch;            // as Sounding
+  int pitchUp;          // the same with a fretted string an octave higher
+  std::int8_t fretUp;   // the fret an octave higher when fretted (muted and open stay)
   // The string's share of the shape index before the lowest fret is taken off (see Walk).
   int digit;
   int fretted;  // the string's digit weight when fretted, else 0
@@ -21,12 +26,17 @@ struct Option {
 };
 
 inline constexpr int kSilence = 1 << 30;  // above every pitch: a muted string is never the bass
+// A pitch with its pitch class in the low bits, which the lowest of several keeps: the walk takes
+// the bass's class without a division.
+constexpr int Sounding(int midi) { return midi << 4 | chords::PitchClass(midi); }
+constexpr int ClassOf(int sounding) { return sounding & 15; }
 // The walk's lowest and highest fretted frets before any string is fretted: out of reach, so that
 // min and max need no test and the next strings may take any fret.
 inline constexpr int kNoLowest = kHighestFret + kMostSpan;
 inline constexpr int kNoHighest = -kMostSpan;
 // rangeReach_'s last run length, which stands for the whole neck.
 inline constexpr int kAnyFret = 2 * kMostSpan - 1;
+inline constexpr int kOctave = 12;  // frets
 
 // Bits set in each set of twelve: the walk counts missing notes at every step.
 inline constexpr auto kBitCount = [] {
@@ -39,22 +49,43 @@ inline constexpr auto kBitCount = [] {
 struct Found {
   Frets frets;
   std::int16_t score;
-  std::int32_t shape;  // index into the span's shape table
+  std::int32_t shape;    // index into the span's shape table
   std::int8_t position;  // lowest fretted fret, 0 when none
+  std::int8_t fingers;   // the fingering's count and barres: the table is read only for barres
+  std::int8_t barres;
 };
+
+// The frets as one number that orders voicings as the walk meets them: string 6's fret first,
+// muted (-1) before open before fretted. The sign bits flipped, signed bytes compare unsigned.
+// One load of the record's first eight bytes: the frets and the score.
+static_assert(offsetof(Found, frets) == 0 && sizeof(Found) >= 8);
+std::uint64_t WalkOrder(const Found& found) {
+  std::uint64_t bytes;
+  std::memcpy(&bytes, &found, sizeof bytes);
+  return __builtin_bswap64((bytes & 0xFFFFFFFFFFFFu) ^ 0x808080808080u);
+}
 
 class Walker {
  public:
-  Walker(const Query& query, const SearchOptions& options)
-      : q_(query), span_(options.span), tuning_(options.tuning), shapes_(ShapesFor(options.span)) {
+  Walker(const Query& query, const SearchOptions& options, std::vector<Found>& found,
+         std::vector<Found>& movedUp)
+      : q_(query),
+        span_(options.span),
+        tuning_(options.tuning),
+        table_(ShapesFor(options.span)),
+        shapes_(table_.shapes.data()),
+        top_(query.octaveRepeats ? std::min(kHighestFret, kOctave - 1 + span_) : kHighestFret),
+        found_(found),
+        movedUp_(movedUp) {
     for (int s = kStrings - 1; s >= 0; --s) PrepareString(s);
     PreparePoints();
   }
 
   std::vector<Voicing> Run() {
-    found_.reserve(4096);
+    found_.clear();
+    movedUp_.clear();
     const int from = From(kNoHighest), to = To(kNoLowest);
-    if (Viable(0, 0, from, to)) Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, 0, 0);
+    if (Viable(0, 0, from, to)) Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, kSilence, 0, 0);
     return Sorted();
   }
 
@@ -65,14 +96,17 @@ class Walker {
     int n = 0;
     int weight = 1;
     for (int t = s + 1; t < kStrings; ++t) weight *= span_ + kShapeFretted;
-    options_[s][n++] = {kMuted, 0, kSilence, kShapeMuted * weight, 0, kNoLowest, kNoHighest};
+    options_[s][n++] = {kMuted,     0,       kSilence, kSilence, kMuted,
+                        kShapeMuted * weight, 0, kNoLowest, kNoHighest};
     if (q_.bits[s][0]) {
-      options_[s][n++] = {0, q_.bits[s][0], tuning_[s], kShapeOpen * weight, 0, kNoLowest, kNoHighest};
+      options_[s][n++] = {0, q_.bits[s][0], Sounding(tuning_[s]), Sounding(tuning_[s]), 0,
+                          kShapeOpen * weight, 0, kNoLowest, kNoHighest};
     }
-    for (int f = 1; f <= kHighestFret; ++f) {
+    for (int f = 1; f <= top_; ++f) {
       if (!q_.bits[s][f]) continue;
-      options_[s][n++] = {std::int8_t(f), q_.bits[s][f], tuning_[s] + f,
-                          (kShapeFretted + f) * weight, weight, f, f};
+      options_[s][n++] = {std::int8_t(f), q_.bits[s][f], Sounding(tuning_[s] + f),
+                          Sounding(tuning_[s] + f + kOctave),
+                          std::int8_t(f + kOctave), (kShapeFretted + f) * weight, weight, f, f};
     }
     for (int f = kHighestFret + 1, i = n; f >= 1; --f) {
       while (i > 0 && options_[s][i - 1].fret >= f) --i;
@@ -80,10 +114,10 @@ class Walker {
     }
     Bits any = rangeReach_[s + 1][1][kAnyFret];
     for (int o = 0; o < n; ++o) any |= options_[s][o].bit;
-    for (int from = 1; from <= kHighestFret; ++from) {
+    for (int from = 1; from <= top_; ++from) {  // the walk never starts a run higher
       Bits own = q_.bits[s][0];
       for (int len = 0; len < kAnyFret; ++len) {
-        if (from + len <= kHighestFret) own |= q_.bits[s][from + len];
+        if (from + len <= top_) own |= q_.bits[s][from + len];
         rangeReach_[s][from][len] = own | rangeReach_[s + 1][from][len];
       }
       rangeReach_[s][from][kAnyFret] = any;
@@ -113,7 +147,7 @@ class Walker {
 
   // The frets the next strings may take with the hand's fretted notes at lowest..highest.
   int From(int highest) const { return std::max(1, highest - span_ + 1); }
-  int To(int lowest) const { return std::min(kHighestFret, lowest + span_ - 1); }
+  int To(int lowest) const { return std::min(top_, lowest + span_ - 1); }
 
   // Whether strings s and up can still sound every required note (one per string) with frets
   // from..to or open.
@@ -130,10 +164,11 @@ class Walker {
   // the digits with the frets as they are (`digits`) and the weights of the fretted strings
   // (`fretted`), and the leaf takes the lowest fret off each fretted string at once.
   template <int S>
-  void Walk(Bits have, int lowest, int highest, int from, int to, int bass, int digits, int fretted) {
+  void Walk(Bits have, int lowest, int highest, int from, int to, int bass, int bassUp, int digits,
+            int fretted) {
     if constexpr (S == kStrings) {
       const int position = lowest == kNoLowest ? 0 : lowest;
-      Leaf(have, position, bass, digits - position * fretted);
+      Leaf(have, position, bass, bassUp, digits - position * fretted);
     } else {
       // Muted and open, then the frets from..to.
       const int unfretted = firstFretted_[S][1];
@@ -143,21 +178,35 @@ class Walker {
         const int low = std::min(lowest, option.low), high = std::max(highest, option.high);
         const int nextFrom = From(high), nextTo = To(low);
         const Bits next = have | option.bit;
-        if (!Viable(S + 1, next, nextFrom, nextTo)) continue;
+        // The leaf's table of accepted sets stands for the last check.
+        if (S + 1 < kStrings && !Viable(S + 1, next, nextFrom, nextTo)) continue;
         frets_[S] = option.fret;
+        fretsUp_[S] = option.fretUp;
         Walk<S + 1>(next, low, high, nextFrom, nextTo, std::min(bass, option.pitch),
-                    digits + option.digit, fretted + option.fretted);
+                    std::min(bassUp, option.pitchUp), digits + option.digit,
+                    fretted + option.fretted);
       }
     }
   }
 
-  void Leaf(Bits have, int position, int bass, int index);
-  std::vector<Voicing> Sorted() const;
+  void Leaf(Bits have, int position, int bass, int bassUp, int index);
+  void AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared);
+  int BassPoints(int bassClass) const { return bassClass != q_.root ? bassPoints_ : 0; }
+  void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
+           const Shape& shape);
+  std::size_t WalkedBefore(std::size_t at) const;
+  void Place(const Found& f, Voicing& v) const;
+  std::vector<Voicing> Sorted();
 
   const Query& q_;
   const int span_;
   const Tuning tuning_;
-  std::span<const Shape> shapes_;
+  const ShapeTable& table_;
+  const Shape* shapes_;
+  // The highest fret the walk frets. When octaves repeat, every voicing with a fret above it is a
+  // voicing with frets 1 to 10, its fretted strings moved up an octave (it lies at fret 13 or
+  // higher, the top of the span being 11 + span).
+  const int top_;
   // Per string: muted first, then open and fretted notes, up the neck.
   std::array<std::array<Option, kHighestFret + 2>, kStrings> options_{};
   // The index of each string's first option at fret f or higher (f from 1 to kHighestFret + 1).
@@ -170,44 +219,124 @@ class Walker {
   std::array<int, kStrings + 1> fillablePoints_{};
   std::array<int, kStrings + 1> thinPoints_{};          // by the strings sounding
   int bassPoints_ = 0;
+  // By score + 1: how many voicings score that (the leaves count them), then where they start.
+  std::array<int, kWorstScore + 2> start_{};
   Frets frets_{};
-  std::vector<Found> found_;
+  Frets fretsUp_{};  // the same with the fretted strings an octave higher
+  std::vector<Found>& found_;
+  std::vector<Found>& movedUp_;  // the voicings above top_, in the walk's order too
 };
 
-void Walker::Leaf(Bits have, int position, int bass, int index) {
+void Walker::Leaf(Bits have, int position, int bass, int bassUp, int index) {
   const int omitted = q_.omitted[have];
-  const int bassClass = bass % 12;  // a leaf sounds two strings at least: bass is a pitch
-  if (omitted == kRejected || (q_.bass >= 0 && bassClass != q_.bass)) return;
+  if (omitted == kRejected) return;
   const Shape& shape = shapes_[index];
   if (!shape.playable) return;
-  const int score = shape.points[position + shape.highest >= kUpTheNeck] + positionPoints_[position] +
-                    omittedPoints_[omitted] + (bassClass != q_.root ? bassPoints_ : 0) +
-                    thinPoints_[kStrings - shape.silent] +
+  // The points an octave higher too, but for the position, the open strings and the bass.
+  const int shared = omittedPoints_[omitted] + thinPoints_[kStrings - shape.silent];
+  const int bassClass = ClassOf(bass);  // a leaf sounds two strings at least: bass is a pitch
+  if (q_.bass < 0 || bassClass == q_.bass) {
+    const int score = shape.points[position + shape.highest >= kUpTheNeck] +
+                      positionPoints_[position] + shared + BassPoints(bassClass) +
+                      fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]];
+    Add(found_, frets_, score, index, position, shape);
+  }
+  const int up = position + shape.highest + kOctave;  // the highest fret an octave up
+  if (q_.octaveRepeats && position > 0 && up > top_ && up <= kHighestFret) {
+    AddOctaveUp(shape, position, bassUp, index, shared);
+  }
+}
+
+// The fretted strings an octave higher; the open strings stay and may become the bass.
+void Walker::AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared) {
+  const int bassClass = ClassOf(bass);
+  if (q_.bass >= 0 && bassClass != q_.bass) return;
+  position += kOctave;
+  const int score = shape.points[1] + positionPoints_[position] + shared + BassPoints(bassClass) +
                     fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]];
-  found_.push_back({frets_, std::int16_t(score), index, std::int8_t(position)});
+  Add(movedUp_, fretsUp_, score, index, position, shape);
+}
+
+// Field by field into the list: a record built aside and copied in whole would wait for its
+// narrow stores.
+void Walker::Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
+                 const Shape& shape) {
+  ++start_[score + 1];
+  Found& f = list.emplace_back();
+  f.frets = frets;
+  f.score = std::int16_t(score);
+  f.shape = index;
+  f.position = std::int8_t(position);
+  f.fingers = shape.fingers;
+  f.barres = shape.barres;
+}
+
+// The merged order's first `at` records: how many of them the walk found (the rest were moved up).
+// Both lists end with their mark past the neck.
+std::size_t Walker::WalkedBefore(std::size_t at) const {
+  const std::size_t upCount = movedUp_.size() - 1;
+  std::size_t low = at > upCount ? at - upCount : 0, high = std::min(at, found_.size() - 1);
+  while (low < high) {
+    const std::size_t split = (low + high) / 2;
+    if (WalkOrder(found_[split]) < WalkOrder(movedUp_[at - split - 1])) {
+      low = split + 1;
+    } else {
+      high = split;
+    }
+  }
+  return low;
+}
+
+void Walker::Place(const Found& f, Voicing& v) const {
+  v.frets = f.frets;
+  v.score = f.score;
+  v.fingering.count = f.fingers;
+  if (f.barres == 0) return;
+  v.fingering = table_.fingerings[f.shape];
+  // The table counts barre frets from 1 for the lowest fretted fret.
+  for (int b = 0; b < v.fingering.barreCount; ++b) {
+    v.fingering.barres[b].fret = std::int8_t(v.fingering.barres[b].fret + f.position - 1);
+  }
 }
 
 // A stable counting sort by score (scores are small, the lists long), written out as voicings.
-std::vector<Voicing> Walker::Sorted() const {
-  int most = 0;
-  for (const Found& f : found_) most = std::max<int>(most, f.score);
-  std::vector<int> start(most + 2, 0);
-  for (const Found& f : found_) ++start[f.score + 1];
-  for (int i = 1; i <= most + 1; ++i) start[i] += start[i - 1];
-  std::vector<int> order(found_.size());
-  for (int i = 0; i < int(found_.size()); ++i) order[start[found_[i].score]++] = i;
-  std::vector<Voicing> voicings;
-  voicings.reserve(found_.size());
-  for (int i : order) {
-    const Found& f = found_[i];
-    Voicing& v = voicings.emplace_back();
-    v.frets = f.frets;
-    v.score = f.score;
-    v.fingering = shapes_[f.shape].fingering;
-    // The table counts barre frets from 1 for the lowest fretted fret.
-    for (int b = 0; b < v.fingering.barreCount; ++b) {
-      v.fingering.barres[b].fret = std::int8_t(v.fingering.barres[b].fret + f.position - 1);
-    }
+// Both lists are read merged by their frets, so that equal scores keep the walk's order. The merge
+// is a chain of dependent loads; two chains, one from each half of the merged order, run side by
+// side, each with its own start for every score.
+std::vector<Voicing> Walker::Sorted() {
+  const std::size_t total = found_.size() + movedUp_.size(), half = total / 2;
+  // Frets above every real one end each list; the choice is a select, not a branch, since the
+  // lists interleave at random.
+  constexpr std::int8_t kPastTheNeck = 127;
+  const Frets end = {kPastTheNeck, kPastTheNeck, kPastTheNeck, kPastTheNeck, kPastTheNeck,
+                     kPastTheNeck};
+  found_.emplace_back().frets = end;
+  movedUp_.emplace_back().frets = end;
+  const std::size_t split = WalkedBefore(half);
+  const Found* walked[2] = {found_.data(), found_.data() + split};
+  const Found* up[2] = {movedUp_.data(), movedUp_.data() + (half - split)};
+  auto& start = start_;
+  for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
+  std::array<int, kWorstScore + 2> secondStart = start;
+  for (const Found* f = walked[0]; f < walked[1]; ++f) ++secondStart[f->score];
+  for (const Found* f = up[0]; f < up[1]; ++f) ++secondStart[f->score];
+
+  std::vector<Voicing> voicings(total);
+  const auto next = [&](int chain) -> const Found& {
+    const bool fromWalk = WalkOrder(*walked[chain]) < WalkOrder(*up[chain]);
+    const Found& f = fromWalk ? *walked[chain] : *up[chain];
+    walked[chain] += fromWalk, up[chain] += !fromWalk;
+    return f;
+  };
+  for (std::size_t n = 0; n < half; ++n) {
+    const Found& first = next(0);
+    const Found& second = next(1);
+    Place(first, voicings[start[first.score]++]);
+    Place(second, voicings[secondStart[second.score]++]);
+  }
+  if (total % 2) {
+    const Found& last = next(1);
+    Place(last, voicings[secondStart[last.score]++]);
   }
   return voicings;
 }
@@ -216,7 +345,10 @@ std::vector<Voicing> Walker::Sorted() const {
 
 std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
   if (options.span < kFewestSpan || options.span > kMostSpan) return {};
-  return Walker(query, options).Run();
+  // The lists are kept for the thread's next search: their memory, freed and taken again at each
+  // search, would be handed back to the system and fetched anew page by page.
+  thread_local std::vector<Found> found, movedUp;
+  return Walker(query, options, found, movedUp).Run();
 }
 
 }  // namespace fretwise::voicings

@@ -7,15 +7,14 @@
 namespace fretwise::voicings {
 namespace {
 
-Shape ShapeOf(const Frets& frets, int span) {
+Shape ShapeOf(const Frets& frets, int span, Fingering& fingering) {
   Shape shape;
-  shape.playable = FingerInto(frets, span, shape.fingering);
+  shape.playable = FingerInto(frets, span, fingering);
   if (!shape.playable) return shape;
-  Traits traits = TraitsOf(frets, shape.fingering, kStandardTuning, -1);
-  shape.stretch = std::int8_t(traits.stretch);
-  shape.innerMutes = std::int8_t(traits.innerMutes);
+  Traits traits = TraitsOf(frets, fingering, kStandardTuning, -1);
   shape.silent = std::int8_t(traits.silent);
-  shape.open = std::int8_t(traits.open);
+  shape.fingers = fingering.count;
+  shape.barres = fingering.barreCount;
   shape.highest = std::int8_t(traits.highest - 1);
   traits.position = 0;
   traits.highest = 0;
@@ -30,11 +29,11 @@ Shape ShapeOf(const Frets& frets, int span) {
   return shape;
 }
 
-std::vector<Shape> Build(int span) {
+ShapeTable Build(int span) {
   const int base = span + kShapeFretted;
   int count = 1;
   for (int s = 0; s < kStrings; ++s) count *= base;
-  std::vector<Shape> shapes(count);
+  ShapeTable table{std::vector<Shape>(count), std::vector<Fingering>(count)};
   for (int index = 0; index < count; ++index) {
     Frets frets{};
     for (int s = kStrings - 1, rest = index; s >= 0; --s, rest /= base) {
@@ -42,20 +41,20 @@ std::vector<Shape> Build(int span) {
       // The window starts at fret 1 here; the search moves the barres up.
       frets[s] = std::int8_t(code == kShapeMuted ? kMuted : code == kShapeOpen ? 0 : code - 1);
     }
-    shapes[index] = ShapeOf(frets, span);
+    table.shapes[index] = ShapeOf(frets, span, table.fingerings[index]);
   }
-  return shapes;
+  return table;
 }
 
 template <int Span>
-std::span<const Shape> Table() {
-  static const std::vector<Shape> shapes = Build(Span);
-  return shapes;
+const ShapeTable& Table() {
+  static const ShapeTable table = Build(Span);
+  return table;
 }
 
 }  // namespace
 
-std::span<const Shape> ShapesFor(int span) {
+const ShapeTable& ShapesFor(int span) {
   static_assert(kFewestSpan == 2 && kMostSpan == 6);
   switch (span) {
     case 2: return Table<2>();

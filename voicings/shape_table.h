@@ -2,7 +2,7 @@
 // instead of fingering it anew.
 #pragma once
 
-#include <span>
+#include <vector>
 
 #include "voicings/playability.h"
 
@@ -15,22 +15,27 @@ inline constexpr int kShapeMuted = 0;
 inline constexpr int kShapeOpen = 1;
 inline constexpr int kShapeFretted = 2;
 
+// What the walk reads at each voicing, kept small so that the table stays in the cache.
 struct Shape {
-  // Barre frets counted from 1 for the window's lowest fret.
-  Fingering fingering;
-  bool playable = false;
-  std::int8_t stretch = 0;
-  std::int8_t innerMutes = 0;
-  std::int8_t silent = 0;
-  std::int8_t open = 0;
-  std::int8_t highest = -1;       // k of the highest fretted string, -1 when none is fretted
-  std::uint8_t mutedAboveBass = 0;  // bit s (0 for string 6): muted, and above a sounding string
   // Its share of the score (fingers, barres, stretch, muted and open strings), with the highest
   // fret below 5 and at 5 or above.
   std::array<std::int16_t, 2> points{};
+  std::int8_t highest = -1;         // k of the highest fretted string, -1 when none is fretted
+  std::int8_t silent = 0;           // muted strings
+  std::uint8_t mutedAboveBass = 0;  // bit s (0 for string 6): muted, and above a sounding string
+  bool playable = false;
+  std::int8_t fingers = 0;  // the fingering's count and barre count
+  std::int8_t barres = 0;
+};
+
+struct ShapeTable {
+  std::vector<Shape> shapes;
+  // The hand on each shape, read only for the voicings listed; barre frets counted from 1 for the
+  // window's lowest fret.
+  std::vector<Fingering> fingerings;
 };
 
 // Every shape for a span (kFewestSpan to kMostSpan), built once on first use.
-std::span<const Shape> ShapesFor(int span);
+const ShapeTable& ShapesFor(int span);
 
 }  // namespace fretwise::voicings

@@ -77,6 +77,7 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
   query.bass = slash ? chord.bass : -1;
   // The slash bass, else the root, is the bass a player looks for.
   query.root = slash ? chord.bass : chord.root;
+  query.octaveRepeats = true;
   return Search(query, options);
 }
 
