@@ -48,7 +48,8 @@ TEST_P(SoundFault, OneBoxSaysWhatIsWrongAndNothingIsLost) {
     if (play == 0) std::filesystem::remove_all(file), std::filesystem::rename(file + ".good", file);
   }
   ASSERT_EQ(boxes_->texts.size(), 1u);
-  EXPECT_TRUE(boxes_->texts[0].starts_with("サウンドファイル「.\\wav\\" + path + "」" + GetParam().says))
+  EXPECT_TRUE(
+      boxes_->texts[0].starts_with("サウンドファイル「.\\wav\\" + path + "」" + GetParam().says))
       << boxes_->texts[0];
   EXPECT_EQ(std::tie(state().m_soundFiles, state().m_noteCount, state().m_windowIndex),
             std::tie(before.m_soundFiles, before.m_noteCount, before.m_windowIndex));

@@ -86,7 +86,8 @@ TEST_F(Window, ShowNotesNextCandidateClearPlayAndARepaintStartingAgain) {
   for (QCheckBox* box : view().findChildren<QCheckBox*>()) EXPECT_FALSE(box->isChecked());
   EXPECT_EQ(Screen({kHeadOfC4}), "b") << "clear draws nothing";
   Click(Button(app::kPlay));
-  EXPECT_EQ(sound_.Audible(), (Texts{".\\wav\\4\\C2.wav", ".\\wav\\3\\E2.wav", ".\\wav\\2\\G2.wav"}));
+  EXPECT_EQ(sound_.Audible(),
+            (Texts{".\\wav\\4\\C2.wav", ".\\wav\\3\\E2.wav", ".\\wav\\2\\G2.wav"}));
 
   frame().resize(4000, 3000);
   Settle();
@@ -125,7 +126,8 @@ TEST_F(Window, SaveAsksForANameOnceAndAFailedSaveSaysWhyAndChangesNothing) {
   dialogs_.saveAnswer = folder_.filePath("no such folder/chord.fretw");
   Key("Ctrl+S");
   ASSERT_EQ(boxes_->texts.size(), 1u);
-  const std::string start = "ファイル \"" + dialogs_.saveAnswer.toStdString() + "\" に保存できません: ";
+  const std::string start =
+      "ファイル \"" + dialogs_.saveAnswer.toStdString() + "\" に保存できません: ";
   EXPECT_TRUE(boxes_->texts[0].starts_with(start)) << boxes_->texts[0];
   EXPECT_GT(boxes_->texts[0].size(), start.size()) << "a reason follows";
   EXPECT_TRUE(app_->document().GetPathName().isEmpty());
@@ -152,7 +154,8 @@ TEST_F(Window, OpenNamesTheDocumentAndTheRecentListKeepsFourNewestFirst) {
   QSettings settings;
   settings.beginGroup("Recent File List");
   QStringList recent;
-  for (const QString& key : settings.childKeys()) recent << key + "=" + settings.value(key).toString();
+  for (const QString& key : settings.childKeys())
+    recent << key + "=" + settings.value(key).toString();
   EXPECT_EQ(recent, (QStringList{"File1=" + paths[3], "File2=" + paths[5], "File3=" + paths[4],
                                  "File4=" + paths[2]}));
   EXPECT_EQ(frame().windowTitle().toStdString(), "Fretwise by Arkelos");
@@ -199,8 +202,9 @@ TEST_F(Window, TheVersionDialogShowsTheWindowsIcon) {
   const QList<QSize> sizes = frame().windowIcon().availableSizes();
   EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
   const QImage large = frame().windowIcon().pixmap(32, 32).toImage();
-  EXPECT_EQ(std::tuple(large.pixel(0, 4), large.pixel(31, 4), large.pixel(16, 7), large.pixel(2, 7)),
-            std::tuple(0xFF000000, 0xFF000000, 0xFF000000, 0xFFFFFFFF))
+  EXPECT_EQ(
+      std::tuple(large.pixel(0, 4), large.pixel(31, 4), large.pixel(16, 7), large.pixel(2, 7)),
+      std::tuple(0xFF000000, 0xFF000000, 0xFF000000, 0xFFFFFFFF))
       << "a staff line across the full width and a note head at the centre";
 }
 

@@ -30,7 +30,8 @@ TEST(ChordTool, JsonAndTextReportTheNotesAndEveryCandidate) {
   EXPECT_EQ(json["message"].toString() + json["candidates"][0]["tuning"].toString("-"),
             "これ以上候補はありません-");
   // Flats, the sharp sign, lower case and a repeated note name the same chord as its slots.
-  EXPECT_EQ(Tool({"--json", "c2", "Fb2", "G2", "G2"}).out, Tool({"--json", "--slots", "48,54,58"}).out);
+  EXPECT_EQ(Tool({"--json", "c2", "Fb2", "G2", "G2"}).out,
+            Tool({"--json", "--slots", "48,54,58"}).out);
 
   EXPECT_EQ(Tool({"C4", "E4", "G4", "--max", "2"}).out.toStdString(),
             "Chord: C\n"
@@ -68,7 +69,10 @@ TEST(ChordTool, AFailureIsOneLineNamingWhatFailedAndNothingOnStdout) {
       {{"\x1b[2JC\n4\x7f\u0085"}, 2, {"'\\x1B[2JC\\n4\\x7F\\u0085'"}, "\x1b"},
       {{"--json", "--png", "@/a.png", "C4"}, 2, {"--json"}},
       {{"--svg", "@", "C4"}, 1, {"Is a directory"}},
-      {{"--png", "/dev/full", "--candidate", "9", "C4", "E4", "G4"}, 1, {"No space left"}, "これ以上"},
+      {{"--png", "/dev/full", "--candidate", "9", "C4", "E4", "G4"},
+       1,
+       {"No space left"},
+       "これ以上"},
       {{"--png", "@/no/a.png", "--svg", "/dev/full", "C4"}, 1, {"@/no/a.png", "'/dev/full'"}},
       {{"--chord", "Cmaj8"}, 2, {"'Cmaj8'"}},
       {{"--chord", "C", "--tuning", "dadgad"}, 2, {"'dadgad'"}},
@@ -109,17 +113,20 @@ TEST(ChordTool, PlaySoundsTheFirstCandidateToItsEndWithOnlyItsOwnLine) {
       {"dummy", FRETWISE_BUILD_DIR, 0, ""},
       {"disk", FRETWISE_BUILD_DIR, 0, ""},
       {"alsa", FRETWISE_BUILD_DIR, 1, "fretwise-chord: オーディオデバイスを開けません: "},
-      {"dummy", dir.path(), 1, "fretwise-chord: サウンドファイル「.\\wav\\4\\C2.wav」がありません\n"},
+      {"dummy", dir.path(), 1,
+       "fretwise-chord: サウンドファイル「.\\wav\\4\\C2.wav」がありません\n"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.driver.toStdString() + " in " + row.folder.toStdString());
     QElapsedTimer timer;
     timer.start();
     const ToolRun run = Tool({"--play", "--max", "1", "C4", "E4", "G4"},
-                            {{"SDL_AUDIODRIVER=" + row.driver, "SDL_DISKAUDIODELAY=0",
-                              "SDL_DISKAUDIOFILE=" + dir.filePath("out.raw"),
-                              "ALSA_CONFIG_PATH=" + dir.filePath("none")},
-                             {}, FRETWISE_CHORD, row.folder});
+                             {{"SDL_AUDIODRIVER=" + row.driver, "SDL_DISKAUDIODELAY=0",
+                               "SDL_DISKAUDIOFILE=" + dir.filePath("out.raw"),
+                               "ALSA_CONFIG_PATH=" + dir.filePath("none")},
+                              {},
+                              FRETWISE_CHORD,
+                              row.folder});
     EXPECT_EQ(run.status, row.status);
     EXPECT_EQ(run.err.count('\n'), row.status) << run.err.toStdString();
     EXPECT_EQ(run.err.left(row.err.size()), row.err) << run.err.toStdString();
@@ -143,20 +150,24 @@ TEST(ChordTool, ImagesShowTheWindowsDrawingOnWhite) {
   EXPECT_TRUE(received.startsWith("\x89PNG")) << received.size();
   EXPECT_EQ(Tool({"--svg", "/dev/null", "C4"}).status, 0);
   struct stat status {};
-  EXPECT_TRUE(::stat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+  EXPECT_TRUE(::stat(QFile::encodeName(fifo).constData(), &status) == 0 &&
+              S_ISFIFO(status.st_mode));
   EXPECT_TRUE(::stat("/dev/null", &status) == 0 && S_ISCHR(status.st_mode));
 
   const QImage image = QImage::fromData(Tool({"--png", "-", "C4", "E4", "G4"}).out);
-  const QImage two = QImage::fromData(Tool({"--png", "-", "--candidate", "2", "C4", "E4", "G4"}).out);
+  const QImage two =
+      QImage::fromData(Tool({"--png", "-", "--candidate", "2", "C4", "E4", "G4"}).out);
   const ToolRun past = Tool({"--png", "-", "--candidate", "9", "C4", "E4", "G4"});
-  EXPECT_EQ(std::pair(past.status, past.err.toStdString()), std::pair(0, std::string("これ以上候補はありません\n")));
+  EXPECT_EQ(std::pair(past.status, past.err.toStdString()),
+            std::pair(0, std::string("これ以上候補はありません\n")));
   ASSERT_EQ(image.size(), QSize(800, 480));
   for (int x = 0; x < 800; ++x) ASSERT_EQ(image.pixel(x, 0), qRgb(255, 255, 255)) << x;
   EXPECT_EQ(image.pixel(799, 479), qRgb(255, 255, 255));
   // The head of C4, the dot under fret 5, string 2's mark at fret 8 and string 3's at fret 12.
   EXPECT_EQ(std::tuple(image.pixel(60, 194), image.pixel(329, 332), image.pixel(418, 215)),
             std::tuple(qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 0)));
-  EXPECT_EQ(std::pair(two.pixel(538, 240), two.pixel(418, 215)), std::pair(qRgb(0, 0, 0), qRgb(255, 255, 255)));
+  EXPECT_EQ(std::pair(two.pixel(538, 240), two.pixel(418, 215)),
+            std::pair(qRgb(0, 0, 0), qRgb(255, 255, 255)));
   const QImage blank = QImage::fromData(past.out);
   EXPECT_EQ(blank.pixel(60, 194), qRgb(0, 0, 0)) << "the staff stays";
   for (int y = 160; y < 480; y += 7)
@@ -175,7 +186,8 @@ TEST(ChordTool, TextRunsAloneAndAMissingModuleIsOneLine) {
   const QString lone = dir.filePath("fretwise-chord");
   ASSERT_TRUE(QFile::copy(FRETWISE_CHORD, lone));
   EXPECT_EQ(Tool({"C4", "E4", "G4"}, {.program = lone}).status, 0);
-  for (const QStringList& arguments : {QStringList{"--png", "-", "C4"}, QStringList{"--play", "C4"}}) {
+  for (const QStringList& arguments :
+       {QStringList{"--png", "-", "C4"}, QStringList{"--play", "C4"}}) {
     const ToolRun run = Tool(arguments, {.program = lone});
     EXPECT_TRUE(run.status == 1 && run.err.count('\n') == 1 && run.err.contains("module"))
         << run.err.toStdString();

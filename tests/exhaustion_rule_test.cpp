@@ -19,8 +19,10 @@ TEST(ExhaustionMessage, CommandsAlwaysShowItAPaintOncePerSelection) {
     int shownAfter;
     std::function<void()> run;
   } steps[] = {
-      {"first paint", 1, paint}, {"paint again", 1, paint},
-      {"show notes", 2, [&] { view.OnShowNotes(); }}, {"paint after its message", 2, paint},
+      {"first paint", 1, paint},
+      {"paint again", 1, paint},
+      {"show notes", 2, [&] { view.OnShowNotes(); }},
+      {"paint after its message", 2, paint},
       {"next candidate", 3, [&] { view.OnNextCandidate(); }},
       {"next candidate again", 4, [&] { view.OnNextCandidate(); }},
       {"another selection, box open", 4, [&] { rig.ticks.Tick(16), view.OnPaintPass(true); }},

@@ -34,8 +34,9 @@ TEST(FinderTool, VoicingsNamesAndTunings) {
 }
 
 TEST(FinderTool, BatchAnswersEachLineAndGoesOnAfterABadOne) {
-  const ToolRun run = Tool({"--batch"}, {.input = "--chord Am7 --max 2\n--chord Hm7\nC4 E4 G4 --max 1\n"
-                                                 "--name C4 E4 G4\n--voicings E2 B2 E3 --tuning drop-d --max 1\n"});
+  const ToolRun run = Tool(
+      {"--batch"}, {.input = "--chord Am7 --max 2\n--chord Hm7\nC4 E4 G4 --max 1\n"
+                             "--name C4 E4 G4\n--voicings E2 B2 E3 --tuning drop-d --max 1\n"});
   ASSERT_EQ(run.status, 0);
   const QList<QByteArray> lines = run.out.split('\n');
   ASSERT_EQ(lines.size(), 6) << run.out.toStdString();

@@ -36,9 +36,9 @@ TEST(SlotTable, EveryBoxSoundsOnSomeStringThePitchItsCaptionNames) {
     ids.insert(s.controlId);
     const bool sharp = s.token.ends_with("_SRP");
     const std::string name(kSolfege[kLetters.find(s.token[0])]), file(s.soundFile.substr(1));
-    EXPECT_EQ(std::tuple(s.kind == SlotKind::kSharp, s.caption, s.token[1] - '0', file),
-              std::tuple(sharp, name + (sharp ? "♯" : ""), s.row,
-                         "\\" + std::string(s.token) + ".wav"));
+    EXPECT_EQ(
+        std::tuple(s.kind == SlotKind::kSharp, s.caption, s.token[1] - '0', file),
+        std::tuple(sharp, name + (sharp ? "♯" : ""), s.row, "\\" + std::string(s.token) + ".wav"));
     const int string = s.soundFile[0] - '1';
     ASSERT_TRUE(string >= 0 && string < kStringCount);
     EXPECT_NE(std::ranges::find(kFretNotes[string], s.token), kFretNotes[string].end());
@@ -95,7 +95,7 @@ TEST(Clear, KeepsTheCandidatesUntilShowNotesStartsThemAgain) {
   ViewRig rig({16, 22, 26});
   rig.view->OnShowNotes(), rig.view->OnNextCandidate();
   const ViewState before = rig.state();
-  const auto calls = rig.log.size();  // clear draws nothing
+  const auto calls = rig.log.size();        // clear draws nothing
   rig.ticks.Tick(63), rig.view->OnClear();  // the last box too
   EXPECT_EQ(std::tie(rig.state().m_noteTokens, rig.state().m_soundFiles, rig.state().m_windowIndex),
             std::tie(before.m_noteTokens, before.m_soundFiles, before.m_windowIndex));

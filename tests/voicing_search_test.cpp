@@ -22,12 +22,15 @@ std::string Fingers(const Frets& frets, int span = kDefaultSpan) {
 
 TEST(Playability, FingersAndBarres) {
   const std::pair<Frets, const char*> rows[] = {
-      {{1, 3, 3, 2, 1, 1}, "1 3 4 2 1 1 /1"}, {{3, 0, 3, 3, 3, 3}, "1 0 2 2 2 2 /1"},
+      {{1, 3, 3, 2, 1, 1}, "1 3 4 2 1 1 /1"},
+      {{3, 0, 3, 3, 3, 3}, "1 0 2 2 2 2 /1"},
       {{7, 7, 5, 5, 8, 8}, "2 2 1 1 3 4 /2"},   // two barres bring six strings to four fingers
       {{8, -1, 8, 8, 8, 8}, "1 x 1 1 1 1 /1"},  // the hand damps string 5 under the barre
-      {{2, 1, 2, 0, 2, 1}, "none"},  // the open string and lower frets break barres
-      {{8, 10, 8, 7, 8, 10}, "none"}, {{-1, 3, 2, 0, 1, 4}, "x 3 2 0 1 4 /0"},
-      {{0, 0, 0, 0, 0, 0}, "0 0 0 0 0 0 /0"}, {{-1, 1, 2, 3, 4, 5}, "none"},  // stretch of five
+      {{2, 1, 2, 0, 2, 1}, "none"},             // the open string and lower frets break barres
+      {{8, 10, 8, 7, 8, 10}, "none"},
+      {{-1, 3, 2, 0, 1, 4}, "x 3 2 0 1 4 /0"},
+      {{0, 0, 0, 0, 0, 0}, "0 0 0 0 0 0 /0"},
+      {{-1, 1, 2, 3, 4, 5}, "none"},       // stretch of five
       {{-1, -1, -1, -1, -1, 3}, "none"}};  // one string sounds
   for (const auto& [frets, fingers] : rows) EXPECT_EQ(Fingers(frets), fingers);
   EXPECT_EQ(Fingers({-1, 1, 2, 3, 5, 0}, 5) + Fingers({-1, 1, 2, 3, 5, 0}, 4) +
@@ -85,9 +88,11 @@ void ExpectTheSame(const std::vector<Voicing>& listed, const std::set<Frets>& ex
 }
 
 TEST(VoicingSearch, ChordSymbolListsExactlyThePlayableVoicings) {
-  const std::tuple<const char*, Tuning, int> rows[] = {
-      {"Am7/G", kStandardTuning, 4}, {"D7", kDropDTuning, 4}, {"Bbmaj7", kStandardTuning, 3},
-      {"C/F", kStandardTuning, 5}, {"F#m7b5", {36, 45, 50, 55, 59, 64}, 4}};
+  const std::tuple<const char*, Tuning, int> rows[] = {{"Am7/G", kStandardTuning, 4},
+                                                       {"D7", kDropDTuning, 4},
+                                                       {"Bbmaj7", kStandardTuning, 3},
+                                                       {"C/F", kStandardTuning, 5},
+                                                       {"F#m7b5", {36, 45, 50, 55, 59, 64}, 4}};
   for (const auto& [text, tuning, span] : rows) {
     SCOPED_TRACE(text);
     const auto chord = chords::ParseChordSymbol(text);
@@ -113,9 +118,11 @@ TEST(VoicingSearch, ChordSymbolListsExactlyThePlayableVoicings) {
 TEST(VoicingSearch, ExactPitchesListExactlyThePlayableVoicings) {
   // The pitches, the tuning, and how many voicings sound them at least.
   const std::tuple<std::vector<int>, Tuning, std::size_t> rows[] = {
-      {{48, 52, 55, 60, 64}, kStandardTuning, 2}, {{38, 45, 50, 57}, kDropDTuning, 1},
+      {{48, 52, 55, 60, 64}, kStandardTuning, 2},
+      {{38, 45, 50, 57}, kDropDTuning, 1},
       {{36, 48, 52}, {36, 45, 50, 55, 59, 64}, 1},
-      {{30, 48}, kStandardTuning, 0}, {{88, 60}, kStandardTuning, 0}};  // out of reach
+      {{30, 48}, kStandardTuning, 0},
+      {{88, 60}, kStandardTuning, 0}};  // out of reach
   for (const auto& [midis, tuning, atLeast] : rows) {
     SCOPED_TRACE(testing::PrintToString(midis));
     chords::PitchClassSet allowed = 0;

@@ -77,7 +77,8 @@ std::string AppRig::Screen(std::initializer_list<QPoint> points) {
   std::string shown;
   for (const QPoint point : points) {
     const QPoint at = view().mapTo(&frame(), point);
-    const QImage shot = frame().screen()->grabWindow(frame().winId(), at.x(), at.y(), 1, 1).toImage();
+    const QImage shot =
+        frame().screen()->grabWindow(frame().winId(), at.x(), at.y(), 1, 1).toImage();
     const QRgb rgb = shot.isNull() ? 0 : shot.pixel(0, 0) & 0xFFFFFF;
     shown += rgb == 0 ? 'b' : rgb == 0xFFFFFF ? 'w' : rgb == 0xFF0000 ? 'r' : '?';
   }
