@@ -5,6 +5,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 
 #include "tools/wav_writer.h"
@@ -55,10 +56,15 @@ TEST(SdlLayer, DevicesSoundTheirFilesAndSilenceOnlyTheirOwnSound) {
     ASSERT_EQ(layer.Play(open(".\\wav\\1\\E2.wav")), 0u);
     ASSERT_EQ(layer.Close(brief), 0u);
     EXPECT_EQ(Mix_Playing(-1), 1);
-    const auto decoded = std::filesystem::last_write_time(file);
-    std::filesystem::resize_file(file, 30);  // changed since it was decoded, in size alone
-    std::filesystem::last_write_time(file, decoded);
-    open(file, SdlSoundLayer::kNotASound);
+    for (const bool resized : {true, false}) {  // changed since decoded, in size or time alone
+      WriteMonoWav(file, 44100, std::vector<std::int16_t>(882));
+      open(file);
+      const auto decoded = std::filesystem::last_write_time(file);
+      if (resized) std::filesystem::resize_file(file, 30);
+      if (!resized) std::fstream(file, std::ios::in | std::ios::out | std::ios::binary) << "JUNK";
+      std::filesystem::last_write_time(file, decoded + std::chrono::seconds(resized ? 0 : 1));
+      open(file, SdlSoundLayer::kNotASound);
+    }
     std::filesystem::remove(file);
     open(file, SdlSoundLayer::kFileMissing);
     EXPECT_EQ(text(SdlSoundLayer::kFileMissing), "サウンドファイル「" + file + "」がありません");
