@@ -8,8 +8,7 @@
 
 namespace fretwise::cli {
 
-// The view's drawing as the window shows it after a paint and candidate - 1 next-candidate
-// presses: white, the legend, the staff with the notes and the diagram, no controls.
+// The view's drawing (see DrawView), as files of this size.
 inline constexpr int kImageWidth = 800;
 inline constexpr int kImageHeight = 480;
 

@@ -8,19 +8,14 @@
 #include <random>
 
 #include "app/commands.h"
-#include "draw/canvas_surface.h"
+#include "draw/view_image.h"
 #include "fingering/candidate_list.h"
 #include "fingering/fretboard_drawing.h"
-#include "staff/staff_drawing.h"
 #include "staff/staff_table.h"
 #include "support/real_sound_rig.h"
 
 namespace fretwise::test {
 namespace {
-
-struct Quiet final : MessageBox {
-  void Show(std::string_view) override {}
-};
 
 using Soak = RealSoundRig;
 
@@ -89,7 +84,7 @@ TEST_F(Soak, ARandomWalkOfUserActionsKeepsEveryVisibleInvariant) {
       closedNext.insert(s.m_mciOpen[j].deviceId);
     EXPECT_EQ(devices_.open, closedNext);
     if (!painted) continue;
-    TickSet ticks = ticked();
+    const TickSet ticks = ticked();
     const CandidateList engine = ListCandidates(ticks, 1);
     EXPECT_EQ(s.m_noteCount, ticks.Count());
     EXPECT_TRUE(engine.candidates.empty() ||
@@ -98,16 +93,7 @@ TEST_F(Soak, ARandomWalkOfUserActionsKeepsEveryVisibleInvariant) {
     // The staff and diagram areas as the screen shows them, against a fresh paint of the engine.
     // A pass clears the diagram area only up to x 800, so numbers of high frets may stay beyond.
     QImage expected(view().canvas().size(), QImage::Format_RGB32);
-    expected.fill(Qt::white);
-    CanvasSource source(expected);
-    StaffDrawing staff(source);
-    FretboardDrawing diagram(source);
-    Quiet messages;
-    NullSound sound;
-    ViewCore fresh({ticks, staff, diagram, messages, sound});
-    Surface* paint = source.GetDC();
-    fresh.OnDraw(*paint);
-    source.ReleaseDC(paint);
+    DrawView(expected, ticks, 1);
     const QPoint origin = view().mapTo(&frame(), QPoint());
     for (QRect area : {QRect(kStaffArea.left, kStaffArea.top, kStaffArea.right - kStaffArea.left,
                              kStaffArea.bottom - kStaffArea.top),
