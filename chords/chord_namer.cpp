@@ -21,7 +21,10 @@ constexpr int kMissingToneCost = 45;  // the first; each further one adds
 constexpr int kFurtherMissingToneCost = 5;
 
 void AddNames(PitchClassSet set, int bass, bool foreignBass, std::vector<Candidate>& out) {
-  for (int root = 0; root < 12; ++root) {
+  // Roots from the bass down, so that of two names that cost the same the one whose bass is the
+  // lower chord tone comes first (C7b5/E, the third in the bass, before Gb7b5/E), in every key.
+  for (int below = 0; below < 12; ++below) {
+    const int root = PitchClass(bass - below);
     if (!(set & Bit(root))) continue;
     const PitchClassSet intervals = Transpose(set, root);
     for (std::size_t q = 0; q < kQualities.size(); ++q) {

@@ -39,6 +39,17 @@ TEST(FinderCoverage, TheCollectionsVoicingsAndNames) {
     const auto names = chords::NameSymbols(v.midis);
     named += std::ranges::any_of(names, same);
     namedFirst += !names.empty() && same(names.front());
+    // The same voicing in the other eleven keys gets the same name, moved.
+    for (int up = 1; up < 12; ++up) {
+      std::vector<int> moved = v.midis;
+      for (int& midi : moved) midi += up;
+      const auto movedNames = chords::NameSymbols(moved);
+      ASSERT_EQ(movedNames.size(), names.size());
+      if (names.empty()) continue;
+      const chords::ChordSymbol& first = movedNames.front();
+      EXPECT_EQ(first.quality, names.front().quality);
+      EXPECT_EQ(first.root, chords::PitchClass(names.front().root + up));
+    }
   }
   const auto share = [n = double(collection.size())](int count) { return 100.0 * count / n; };
   std::printf("exact %.2f%%, symbol %.2f%%, named %.2f%%, named first %.2f%%, top ten %.2f%%\n",
