@@ -12,8 +12,9 @@ namespace fretwise::chords {
 // Every symbol whose chord the pitches (MIDI numbers, any order) sound, best first: a root in the
 // bass before an inversion, fewer left-out tones, the plainer quality, and a bass outside the chord
 // (C/F) last; of names that rank the same, the lower chord tone in the bass first, so that the
-// order is the same in every key. The lowest pitch, when it is not the root, becomes the slash bass. Roots are spelled
-// as players write the key (Bb, not A#; C#m, not Dbm). Empty when nothing fits.
+// order is the same in every key. The lowest pitch, when it is not the root, becomes the slash
+// bass. Roots are spelled as players write the key (Bb, not A#; C#m, not Dbm). Empty when nothing
+// fits.
 std::vector<ChordSymbol> NameSymbols(std::span<const int> midis);
 
 std::vector<std::string> NameChord(std::span<const int> midis);
