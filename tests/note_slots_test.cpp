@@ -1,6 +1,7 @@
 // The note panel's slots and tokens, and the show-notes pass that collects the ticked notes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "fingering/fret_table.h"
@@ -8,20 +9,10 @@
 #include "support/recorders.h"
 
 namespace fretwise {
-namespace {
-
-using test::ViewRig;
-using Strings = std::vector<std::string>;
-
-Strings Tokens(const ViewState& state) {
-  Strings tokens;
-  for (const TokenCell& cell : state.m_noteTokens) tokens.emplace_back(cell.data());
-  return tokens;
-}
 
 // What a player reads on each box is the note it collects, and its sound file is that note on a
 // string that has it. The boxes stand side by side in rows from x 30, one row every 30 pixels.
-TEST(SlotTable, EveryBoxSoundsOnSomeStringThePitchItsCaptionNames) {
+TEST(SlotTable, EveryBoxSoundsOnSomeStringThePitchItsCaptionNamesAndItsTokenReads) {
   constexpr std::string_view kSolfege[] = {"ド", "レ", "ミ", "ファ", "ソ", "ラ", "シ"};  // C to B
   std::set<int> ids;
   int right = 0;
@@ -29,33 +20,26 @@ TEST(SlotTable, EveryBoxSoundsOnSomeStringThePitchItsCaptionNames) {
     const SlotInfo& s = kSlots[slot];
     SCOPED_TRACE(slot);
     EXPECT_EQ(std::pair(s.row, s.position), std::pair(slot / 16 + 1, slot % 16));
-    if (!HasCheckBox(slot)) {
-      EXPECT_TRUE(s.token.empty() && s.caption.empty() && s.controlId == 0);
-      continue;
-    }
+    EXPECT_EQ(HasCheckBox(slot), !s.token.empty() && !s.caption.empty() && s.controlId != 0);
+    if (!HasCheckBox(slot)) continue;
     ids.insert(s.controlId);
+    const int code = TokenCode(s.token);  // the pitches rise along the scan order
+    EXPECT_TRUE(code >= 0 && kScanOrder[code] == slot && SlotOfCode(code) == slot &&
+                TokenText(code) == s.token);
     const bool sharp = s.token.ends_with("_SRP");
     const std::string name(kSolfege[kLetters.find(s.token[0])]), file(s.soundFile.substr(1));
     EXPECT_EQ(
         std::tuple(s.kind == SlotKind::kSharp, s.caption, s.token[1] - '0', file),
         std::tuple(sharp, name + (sharp ? "♯" : ""), s.row, "\\" + std::string(s.token) + ".wav"));
     const int string = s.soundFile[0] - '1';
-    ASSERT_TRUE(string >= 0 && string < kStringCount);
-    EXPECT_NE(std::ranges::find(kFretNotes[string], s.token), kFretNotes[string].end());
-    EXPECT_EQ(std::tuple(s.rect.left, s.rect.top, s.rect.bottom),
-              std::tuple(s.position == 0 ? 30 : right, 30 * s.row, 30 * s.row + 20));
-    EXPECT_GT(s.rect.right, s.rect.left + 30);
+    EXPECT_TRUE(string >= 0 && string < kStringCount &&
+                std::ranges::find(kFretNotes[string], s.token) != kFretNotes[string].end());
+    EXPECT_EQ(std::tuple(s.rect.left, s.rect.top, s.rect.bottom, s.rect.right > s.rect.left + 30),
+              std::tuple(s.position == 0 ? 30 : right, 30 * s.row, 30 * s.row + 20, true));
     right = s.rect.right;
   }
   EXPECT_EQ(ids.size(), 48u);
-}
-
-TEST(NoteTokens, PitchesRiseAlongTheScanOrderAndReadFromScientificPitch) {
-  for (int code = 0; code < kTokenCount; ++code) {
-    const int slot = kScanOrder[code];
-    EXPECT_EQ(std::tuple(TokenCode(kSlots[slot].token), SlotOfCode(code), TokenText(code)),
-              std::tuple(code, slot, std::string(kSlots[slot].token)));
-  }
+  // The tokens read from and to scientific pitch.
   for (std::string_view text : {"", "NULL", "c1", "C5", "C0", "E1_SRP", "B2_SRP", "C1_srp", "C1 "})
     EXPECT_EQ(TokenCode(text), kNoToken) << '"' << text << '"';
   EXPECT_EQ(ScientificName(TokenCode("E4")) + ScientificName(TokenCode("F2_SRP")), "E2F#4");
@@ -64,48 +48,44 @@ TEST(NoteTokens, PitchesRiseAlongTheScanOrderAndReadFromScientificPitch) {
       {"Db3", "C3_SRP"}, {"D♭3", "C3_SRP"}, {"Cb3", "B4"}, {"E#3", "F3"},     {"bb4", "A2_SRP"},
       {"Cb2", ""},       {"B#5", ""},       {"C6", ""},    {"H3", ""},        {"C", ""},
       {"C##3", ""},      {"C3x", ""},       {"", ""},      {"C-1", ""},       {"C+3", ""}};
-  for (const auto& [text, token] : rows) {
-    const auto code = ParseScientificPitch(text);
-    EXPECT_EQ(code ? TokenText(*code) : "", token) << '"' << text << '"';
-  }
+  for (const auto& [text, token] : rows)
+    EXPECT_EQ(ParseScientificPitch(text) ? TokenText(*ParseScientificPitch(text)) : "", token)
+        << '"' << text << '"';
 }
 
-// The notes go lowest first, each drawn on the staff before the fingering; past six each is
-// counted and keeps its path, so that playback can refuse it, but has no token.
+// Notes go lowest first, drawn on the staff before the fingering; past six, counted with a path but
+// no token. Clear unticks every box, draws nothing, keeps the list and cursor till show notes.
 TEST(ShowNotes, CollectsLowestFirstAndDrawsEachOnTheStaffBeforeTheFingering) {
-  ViewRig rig({36, 20, 35});
+  const auto Tokens = [](const ViewState& state) {  // "C4|E4|||||"
+    std::string tokens;
+    for (const TokenCell& cell : state.m_noteTokens) tokens += std::string(cell.data()) + "|";
+    return tokens;
+  };
+  test::ViewRig rig({36, 20, 35});
   rig.view->OnShowNotes();
-  EXPECT_EQ(Tokens(rig.state()), (Strings{"D3", "D3_SRP", "D2_SRP", "", "", ""}));
-  EXPECT_EQ(Strings(rig.log.begin(), rig.log.begin() + 6),
-            (Strings{"PrepareStaff", "DrawSlot 35", "DrawSlot 36", "DrawSlot 20", "EndStaff",
-                     "BeginFingeringPass"}));
-  for (int slot = 0; slot < kSlotCount; ++slot) rig.ticks.Tick(slot);
-  EXPECT_EQ(rig.ticks.Count(), 48) << "natural slots cannot be ticked";
+  EXPECT_EQ(Tokens(rig.state()), "D3|D3_SRP|D2_SRP||||");
+  EXPECT_EQ(std::vector(rig.log.begin(), rig.log.begin() + 6),
+            (test::CallLog{"PrepareStaff", "DrawSlot 35", "DrawSlot 36", "DrawSlot 20", "EndStaff",
+                           "BeginFingeringPass"}));
+  for (int slot = 0; slot < kSlotCount; ++slot) rig.ticks.Tick(slot);  // naturals stay unticked
   rig.view->OnShowNotes();
-  EXPECT_EQ(std::pair(rig.state().m_noteCount, rig.state().m_soundFiles[47]),
-            std::pair(48, std::string("1\\B1.wav")));
-  EXPECT_EQ(Tokens(rig.state()), (Strings{"C4", "C4_SRP", "D4", "D4_SRP", "E4", "F4"}));
+  EXPECT_EQ(std::tuple(rig.ticks.Count(), rig.state().m_noteCount, rig.state().m_soundFiles[47],
+                       Tokens(rig.state())),
+            std::tuple(48, 48, "1\\B1.wav", "C4|C4_SRP|D4|D4_SRP|E4|F4|"));
   rig.ticks = TickSet{42}, rig.view->OnShowNotes();
-  EXPECT_EQ(Tokens(rig.state()), (Strings{"G3", "", "", "", "", ""})) << "no stale token";
-}
-
-// Clear unticks every box, draws nothing and keeps the list and cursor; show notes starts them
-// again.
-TEST(Clear, KeepsTheCandidatesUntilShowNotesStartsThemAgain) {
-  ViewRig rig({16, 22, 26});
-  rig.view->OnShowNotes(), rig.view->OnNextCandidate();
+  EXPECT_EQ(Tokens(rig.state()), "G3||||||") << "no stale token";
+  rig.ticks = {16, 22, 26}, rig.view->OnShowNotes(), rig.view->OnNextCandidate();
   const ViewState before = rig.state();
-  const auto calls = rig.log.size();        // clear draws nothing
+  const auto calls = rig.log.size(), shown = rig.rec.shown.size();
   rig.ticks.Tick(63), rig.view->OnClear();  // the last box too
-  EXPECT_EQ(std::tie(rig.state().m_noteTokens, rig.state().m_soundFiles, rig.state().m_windowIndex),
-            std::tie(before.m_noteTokens, before.m_soundFiles, before.m_windowIndex));
-  EXPECT_EQ(std::pair(rig.ticks.Count(), rig.log.size()), std::pair(0, calls));
-  rig.view->OnNextCandidate();
-  EXPECT_EQ(rig.rec.shown.size(), 3u) << "on the list of the last show-notes pass";
+  EXPECT_EQ(std::tuple(rig.state().m_noteTokens, rig.state().m_soundFiles,
+                       rig.state().m_windowIndex, rig.ticks.Count(), rig.log.size()),
+            std::tuple(before.m_noteTokens, before.m_soundFiles, before.m_windowIndex, 0, calls));
+  rig.view->OnNextCandidate();  // on the list of the last show-notes pass
   rig.ticks = {16, 22, 26}, rig.view->OnShowNotes();
-  EXPECT_EQ(std::pair(rig.state().m_windowIndex, rig.state().m_stepIndex), std::pair(3, 1));
-  EXPECT_EQ(test::Cells(rig.rec.shown.back().first), test::Cells(rig.rec.shown.front().first));
+  EXPECT_EQ(std::tuple(rig.rec.shown.size() - shown, rig.state().m_windowIndex,
+                       rig.state().m_stepIndex, rig.rec.shown.back().first),
+            std::tuple(2u, 3, 1, rig.rec.shown[shown - 2].first));
 }
 
-}  // namespace
 }  // namespace fretwise

@@ -1,26 +1,20 @@
-// The play command against a sound layer that logs what it is asked: which files open, in what
-// order, what is shown when a command fails and what can still be heard afterwards.
+// The play command against a sound layer that logs what it is asked and what can still be heard.
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 #include <unistd.h>
-
-#include <cstring>
-#include <functional>
 
 #include "playback/error_text.h"
 #include "support/recorders.h"
 
 namespace fretwise {
-namespace {
 
-// Panel slots of chords whose first fingering is known.
 const TickSet kCMajor{16, 22, 26};             // C4 E4 G4 on strings 4, 3, 2
 const TickSet kOpenC{32, 38, 42, 16, 22};      // C3 E3 G3 C4 E4 on strings 5 to 1
 const TickSet kOpenE{54, 63, 38, 43, 47, 22};  // E2 B2 E3 G#3 B3 E4 on all six strings
-const TickSet kSeven{54, 63, 38, 43, 47, 22, 23};
+const TickSet kSeven{54, 63, 38, 43, 47, 22, 23}, kNone;
 
 // The items joined by "; ", with the folder and the extension dropped from the sound files.
-std::string Joined(const std::vector<std::string>& items) {
+static std::string Joined(const std::vector<std::string>& items) {
   std::string out;
   for (const std::string& item : items) out += (out.empty() ? "" : "; ") + item;
   for (const std::string_view cut : {".\\wav\\", ".wav"})
@@ -37,67 +31,38 @@ struct PlayRig : test::ViewRig {
 
 class Play : public testing::Test, public PlayRig {};
 
-constexpr const char* kCMajorFiles = "4\\C2; 3\\E2; 2\\G2";
-
-TEST_F(Play, NotesOpenAndStartTogetherAsOneChordAndAgainCutOffTheFirst) {
-  Show(kCMajor);
-  EXPECT_EQ(PlayCalls(),
-            "BeginChord; Open 4\\C2; Play 1; Open 3\\E2; Play 2; Open 2\\G2; Play 3; EndChord");
-  EXPECT_EQ(sound.Audible()[0], ".\\wav\\4\\C2.wav");
-  EXPECT_EQ(PlayCalls(),
-            "Close 1; Close 2; Close 3; BeginChord; Open 4\\C2; Play 4; Open 3\\E2; "
-            "Play 5; Open 2\\G2; Play 6; EndChord");
-  EXPECT_EQ(Audible(), kCMajorFiles);
-  Show(kOpenE), PlayCalls();
-  EXPECT_EQ(Audible(), "6\\E4; 5\\B4; 4\\E3; 3\\G3_SRP; 2\\B3; 1\\E2");
-  Show({}), PlayCalls();
-  EXPECT_EQ(std::tuple(sound.open.size(), state().m_devicesOpen, rec.texts.size()),
-            std::tuple(0u, 0, 0u));
-}
-
-// What each kind of failure shows, what sounds on afterwards, and what the next play closes.
-TEST(PlayFailure, ShowsItsTextAndWhatOpenedSoundsOn) {
+// The notes open and start together as one chord, each failure shows its text; what sounds on
+// afterwards, and what the next play closes and how it starts again.
+TEST(PlayPress, OpensTheChordOrShowsWhyNot) {
   const struct {
     const char* name;
     TickSet before, chord;  // the chord played first, if any, and the one that meets the failure
-    std::function<void(test::FakeSound&)> fail;
+    const char *missing, *badCloses;  // a file that fails to open (7), devices failing to close (9)
+    DeviceId badStart;                // a device that fails to start (8)
     std::string calls, audible, next;  // that play's calls and messages; what sounds after it;
     int devicesOpen;                   // how the next play, with no failure, starts
   } rows[] = {
-      {"a seventh note, while the chord before sounds on", kCMajor, kSeven, [](auto&) {},
-       "Message 6個以上の音は鳴らせません", kCMajorFiles, "Message", 1},
-      {"the third of five files missing",
-       {},
-       kOpenC,
-       [](auto& s) { s.failOpen[".\\wav\\3\\G3.wav"] = 7; },
+      {"a seventh note, while the six before sound on", kOpenE, kSeven, "", "", 0,
+       "Message 6個以上の音は鳴らせません", "6\\E4; 5\\B4; 4\\E3; 3\\G3_SRP; 2\\B3; 1\\E2",
+       "Message", 1},
+      {"the third of five files missing", kNone, kOpenC, ".\\wav\\3\\G3.wav", "", 0,
        "BeginChord; Open 5\\C3; Play 1; Open 4\\E3; Play 2; Open 3\\G3; EndChord; Message 無い",
-       "5\\C3; 4\\E3",
-       "Close 1; Close 2; BeginChord",
-       1},
-      {"a start that fails",
-       {},
-       kCMajor,
-       [](auto& s) { s.failPlay[2] = 8; },
+       "5\\C3; 4\\E3", "Close 1; Close 2; BeginChord; Open 5\\C3; Play 3", 1},
+      {"a start that fails", kNone, kCMajor, "", "", 2,
        "BeginChord; Open 4\\C2; Play 1; Open 3\\E2; Play 2; EndChord; Message 鳴らない; "
        "BeginChord; Open 2\\G2; Play 3; EndChord",
-       "4\\C2; 2\\G2",
-       "Close 1; Close 2; Close 3; BeginChord",
-       1},
-      {"two closes that fail",
-       kCMajor,
-       {},
-       [](auto& s) { s.failClose[1] = s.failClose[3] = 9; },
+       "4\\C2; 2\\G2", "Close 1; Close 2; Close 3; BeginChord", 1},
+      {"two closes that fail", kCMajor, kNone, "", "13", 0,
        "Close 1; Message 閉じない; Close 2; Close 3; Message 閉じない; BeginChord; EndChord",
-       "4\\C2; 2\\G2",
-       "BeginChord",
-       0},
+       "4\\C2; 2\\G2", "BeginChord", 0},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     PlayRig rig;
     if (row.before.Count() > 0) rig.Show(row.before), rig.PlayCalls();
     rig.sound.texts = {{7, "無い"}, {8, "鳴らない"}, {9, "閉じない"}};
-    row.fail(rig.sound);
+    rig.sound.failOpen[row.missing] = 7, rig.sound.failPlay[row.badStart] = 8;
+    for (const char* d = row.badCloses; *d; ++d) rig.sound.failClose[*d - '0'] = 9;
     rig.Show(row.chord);
     EXPECT_EQ((std::tuple{rig.PlayCalls(), rig.Audible(), rig.state().m_devicesOpen}),
               std::tuple(row.calls, row.audible, row.devicesOpen));
@@ -106,37 +71,25 @@ TEST(PlayFailure, ShowsItsTextAndWhatOpenedSoundsOn) {
   }
 }
 
-// A message box's loop may paint the view, and a paint rebuilds the list from the boxes ticked
-// at that moment; the play goes on with the notes it took.
-TEST_F(Play, APaintWhileAMessageIsUpDoesNotChangeWhatThePlayOpens) {
-  sound.failPlay[1] = 8;
-  rec.whileShown = [this] { ticks = kOpenE, view->OnShowNotes(); };
-  Show(kCMajor), PlayCalls();
-  EXPECT_EQ(Audible(), "3\\E2; 2\\G2");
-  EXPECT_EQ(state().m_noteCount, 6);  // the paint did rebuild the list
-}
-
-TEST_F(Play, DestroyingTheViewClosesTheDevicesOfTheLastPlayAndNoOthers) {
-  Show(kCMajor), PlayCalls(), view.reset();
-  EXPECT_EQ(Joined(log), "Close 1; Close 2; Close 3");
-  for (const TickSet& before : {TickSet{}, kSeven}) {  // no play, a refused play
-    Make(), Show(before), PlayCalls(), view.reset();
-    EXPECT_EQ(std::ranges::count_if(log, [](auto& c) { return c.starts_with("Close"); }), 0);
-  }
-}
-
-// The error text is kept in 200 bytes: a longer one is cut with its terminator, never inside a
-// character, whatever the sound layer wrote.
-TEST_F(Play, ALongErrorTextIsCutToFitOnACharacterBoundary) {
+// An error text is kept in 200 bytes, cut with its terminator, never inside a character. A paint
+// in a message box's loop rebuilds the list; the play goes on with the notes it took. Destroying
+// the view closes the devices of the last play, and no others.
+TEST_F(Play, ErrorTextsCutOnACharacterPaintsUnderAMessageAndTheViewsEnd) {
   std::string japanese;
   for (int i = 0; i < 100; ++i) japanese += "音";  // 300 bytes, 3 per character
-  sound.failOpen[".\\wav\\4\\C2.wav"] = 7;
-  for (const auto& [text, kept] : {std::pair{"x" + japanese.substr(0, 297) + "yz",
-                                             "x" + japanese.substr(0, 198)},  // cut at 199
-                                   {japanese, japanese.substr(0, 198)}}) {    // byte 199 inside
-    sound.texts[7] = text, Show(kCMajor), PlayCalls();
-    EXPECT_EQ(rec.texts.back(), kept);
-  }
+  sound.failOpen[".\\wav\\4\\C2.wav"] = 7, sound.texts[7] = "x" + japanese.substr(0, 297) + "yz";
+  Show(kCMajor), PlayCalls();              // cut at 199
+  sound.texts[7] = japanese, PlayCalls();  // byte 199 inside
+  EXPECT_EQ(rec.texts, (std::vector{"x" + japanese.substr(0, 198), japanese.substr(0, 198)}));
+  sound.failOpen.clear(), sound.failPlay[1] = 8;
+  rec.whileShown = [this] { ticks = kOpenE, view->OnShowNotes(); };
+  PlayCalls();
+  EXPECT_EQ(std::pair(Audible(), state().m_noteCount), std::pair(std::string("3\\E2; 2\\G2"), 6));
+  view.reset(), rec.whileShown = nullptr;  // closes the last play's devices, the unstarted too
+  std::string closes = Joined(log);
+  for (const TickSet& before : {kNone, kSeven})  // no play, a refused play
+    Make(), Show(before), PlayCalls(), view.reset(), closes += "; " + Joined(log);
+  EXPECT_EQ(closes, "Close 1; Close 2; Close 3; ; ");
 }
 
 // Stray continuation bytes at the very start of a text: the cut looks no further back than the
@@ -145,13 +98,12 @@ TEST(ErrorText, AStrayStartIsKeptWithoutReadingBeforeIt) {
   const long page = sysconf(_SC_PAGESIZE);
   auto* pages = static_cast<char*>(
       mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
-  ASSERT_NE(pages, MAP_FAILED);
-  ASSERT_EQ(mprotect(pages, page, PROT_NONE), 0);
-  char* text = static_cast<char*>(std::memcpy(pages + page, "\x80\xBF", 2));
+  ASSERT_TRUE(pages != MAP_FAILED && mprotect(pages, page, PROT_NONE) == 0);
+  char* text = pages + page;
+  text[0] = '\x80', text[1] = '\xBF';
   EXPECT_EQ(CompleteUtf8Prefix({text, 2}), std::string_view(text, 2));
   EXPECT_EQ(CompleteUtf8Prefix("a\xE9\x9F"), "a");
   munmap(pages, 2 * page);
 }
 
-}  // namespace
 }  // namespace fretwise

@@ -19,26 +19,26 @@ namespace {
 TEST(SdlLayer, DevicesSoundTheirFilesAndSilenceOnlyTheirOwnSound) {
   {
     SdlSoundLayer layer;
-    const auto open = [&](const std::string& name, SoundResult wanted = 0) {
-      MciOpenRecord record{0, kWaveformAudioDevice, name};
+    const auto open = [&](const std::string& name, SoundResult wanted = 0,
+                          std::uint32_t type = kWaveformAudioDevice) {
+      MciOpenRecord record{0, type, name};
       EXPECT_EQ(layer.Open(record), wanted) << name;
       return record.deviceId;
     };
     const auto text = [&](SoundResult code) {
-      std::array<char, 200> text{};
-      layer.GetErrorText(code, text.data(), text.size());
-      return std::string(text.data());
+      char text[200] = {};
+      layer.GetErrorText(code, text, sizeof text);
+      return std::string(text);
     };
     std::set<DeviceId> devices;
     for (const char* token : {"C2", "D2", "E2", "F2", "G2", "A2", "B2", "C1", "D1", "C2"}) {
       const DeviceId device = open(std::string(".\\wav\\1\\") + token + ".wav");
-      EXPECT_TRUE(device != 0 && devices.insert(device).second) << "0 is never a device";
-      ASSERT_EQ(layer.Play(device), 0u) << token;
+      ASSERT_TRUE(device != 0 && devices.insert(device).second && layer.Play(device) == 0) << token;
     }
-    EXPECT_EQ(Mix_Playing(-1), 10);
     const DeviceId gone = *devices.begin();
+    const int playing = Mix_Playing(-1);
     ASSERT_EQ(layer.Close(gone), 0u);
-    EXPECT_EQ(Mix_Playing(-1), 9) << "only its own sound stops";
+    EXPECT_EQ(std::pair(playing, Mix_Playing(-1)), std::pair(10, 9)) << "only its own sound stops";
     const SoundResult none = SdlSoundLayer::kNoSuchDevice;
     EXPECT_EQ(std::pair(layer.Play(gone), layer.Close(gone)), std::pair(none, none));
     EXPECT_EQ(text(none), "サウンドデバイス " + std::to_string(gone) + " は開いていません");
@@ -68,15 +68,10 @@ TEST(SdlLayer, DevicesSoundTheirFilesAndSilenceOnlyTheirOwnSound) {
     std::filesystem::remove(file);
     open(file, SdlSoundLayer::kFileMissing);
     EXPECT_EQ(text(SdlSoundLayer::kFileMissing), "サウンドファイル「" + file + "」がありません");
-    MciOpenRecord midi{0, 521, ".\\wav\\4\\C2.wav"};
-    EXPECT_EQ(layer.Open(midi), SdlSoundLayer::kWrongDeviceType);
+    open(".\\wav\\4\\C2.wav", SdlSoundLayer::kWrongDeviceType, 521);
 
-    for (const auto& entry : std::filesystem::recursive_directory_iterator("wav")) {
-      MciOpenRecord note{0, kWaveformAudioDevice, entry.path().string()};
-      if (entry.path().extension() != ".wav") continue;
-      ASSERT_EQ(layer.Open(note), 0u) << note.elementName;
-      layer.Close(note.deviceId);
-    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator("wav"))
+      if (entry.path().extension() == ".wav") layer.Close(open(entry.path().string()));
     EXPECT_EQ(layer.KeptSoundCount(), SdlSoundLayer::kKeptSounds);
   }
   EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0) << "the mixer is closed";

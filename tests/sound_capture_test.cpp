@@ -19,24 +19,23 @@ TEST(SoundCapture, AChordsNotesStartInTheSameBuffer) {
   const char* files[] = {"wav/4/C2.wav", "wav/3/E2.wav", "wav/2/G2.wav"};
   {
     SdlSoundLayer sound;
-    MciOpenRecord other{0, kWaveformAudioDevice, ".\\wav\\1\\C1.wav"};
-    ASSERT_EQ(sound.Open(other), 0u);  // which starts the output
+    MciOpenRecord note{0, kWaveformAudioDevice, ".\\wav\\1\\C1.wav"};
+    ASSERT_EQ(sound.Open(note), 0u);  // which starts the output
     const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (std::filesystem::file_size(capture) < 65536 && std::chrono::steady_clock::now() < limit)
       std::this_thread::yield();
     sound.BeginChord();
     for (const char* file : files) {
-      MciOpenRecord note{0, kWaveformAudioDevice, file};
-      ASSERT_EQ(sound.Open(note), 0u);
-      ASSERT_EQ(sound.Play(note.deviceId), 0u);
+      note.elementName = file;
+      ASSERT_TRUE(sound.Open(note) == 0 && sound.Play(note.deviceId) == 0) << file;
     }
     sound.EndChord();
     sound.WaitUntilSilent(std::chrono::seconds(10));
   }
   const std::vector<std::int16_t> left = test::Samples(capture, 0, 2);  // of 16-bit stereo
-  const auto first = std::find_if(left.begin(), left.end(), [](int s) { return s != 0; });
-  ASSERT_NE(first, left.end()) << "nothing was heard";
-  const std::size_t start = std::size_t(first - left.begin()) / 512 * 512;  // its buffer's start
+  const std::size_t first = std::ranges::find_if(left, [](int s) { return s != 0; }) - left.begin();
+  ASSERT_LT(first, left.size()) << "nothing was heard";
+  const std::size_t start = first / 512 * 512;  // its buffer's start
   std::vector<int> sum(left.size() - start);
   for (const char* file : files) {
     const std::vector<std::int16_t> note = test::Samples(file, 44, 1);

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <iterator>
 #include <numeric>
 
 #include "notes/note_token.h"
@@ -19,28 +18,26 @@ TEST(SoundSet, HoldsANoteOfItsTokensPitchForEveryStringAndPanelTokenAndNoOther) 
   // The string folders, their notes and the build's stamp, so nothing but the notes checked here.
   EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(set), {}),
             6 * (1 + kScanOrder.size()) + 1);
-  for (int string = 1; string <= 6; ++string) {
+  for (int string = 1; string <= 6; ++string)
     for (int slot : kScanOrder) {
       const std::string_view token = kSlots[slot].token;
-      const std::string name = std::to_string(string) + "/" + std::string(token) + ".wav";
-      SCOPED_TRACE(name);
-      const std::vector<std::int16_t> samples = test::Samples(set / name, 44, 1);
+      SCOPED_TRACE(std::to_string(string) + "/" + std::string(token));
+      const std::vector<std::int16_t> samples =
+          test::Samples(set / std::to_string(string) / (std::string(token) + ".wav"), 44, 1);
       ASSERT_NEAR(double(samples.size()) / 44100, 2.0, 0.1);
       // After the pluck, 4096 samples correlate best with those a period later, not a semitone
       // either side of it nor half of it: a note a semitone or an octave off fails.
-      const double period =
-          44100 / (440 * std::pow(2.0, (kLowestMidi + TokenCode(token) - 69) / 12.0));
+      const double period = 44100 / (440 * std::exp2((kLowestMidi + TokenCode(token) - 69) / 12.0));
       const auto repeats = [&](double lag) {
         const std::int16_t *x = samples.data() + 4410, *y = x + std::lround(lag);
         const auto dot = [](auto* a, auto* b) { return std::inner_product(a, a + 4096, b, 0.0); };
         return dot(x, y) / std::sqrt(dot(x, x) * dot(y, y));
       };
-      const double at = repeats(period), semitone = std::pow(2.0, 1 / 12.0);
+      const double at = repeats(period), semitone = std::exp2(1 / 12.0);
       EXPECT_TRUE(at > 0.9 && at > repeats(period * semitone) && at > repeats(period / semitone) &&
                   repeats(period / 2) < 0.7)
           << at;
     }
-  }
 }
 
 }  // namespace

@@ -7,20 +7,20 @@
 #include <set>
 
 namespace fretwise::voicings {
-namespace {
 
-// Fingers as the tool prints them ("x 3 2 0 1 0"), then the number of barres.
-std::string Fingers(const Frets& frets, int span = kDefaultSpan) {
-  const auto fingering = Finger(frets, span);
-  if (!fingering) return "none";
-  const Frets fingers = FingerNumbers(frets, *fingering);
-  std::string row;
-  for (int s = 0; s < kStrings; ++s)
-    row += (frets[s] == kMuted ? std::string("x") : std::to_string(fingers[s])) + " ";
-  return row + "/" + std::to_string(fingering->barreCount);
-}
+using namespace chords;
 
 TEST(Playability, FingersAndBarres) {
+  // Fingers as the tool prints them ("x 3 2 0 1 0"), then the number of barres.
+  const auto Fingers = [](const Frets& frets, int span = kDefaultSpan) -> std::string {
+    const auto fingering = Finger(frets, span);
+    if (!fingering) return "none";
+    const Frets fingers = FingerNumbers(frets, *fingering);
+    std::string row;
+    for (int s = 0; s < kStrings; ++s)
+      row += (frets[s] == kMuted ? std::string("x") : std::to_string(fingers[s])) + " ";
+    return row + "/" + std::to_string(fingering->barreCount);
+  };
   const std::pair<Frets, const char*> rows[] = {
       {{1, 3, 3, 2, 1, 1}, "1 3 4 2 1 1 /1"},
       {{3, 0, 3, 3, 3, 3}, "1 0 2 2 2 2 /1"},
@@ -38,104 +38,71 @@ TEST(Playability, FingersAndBarres) {
             "x 1 2 3 4 0 /0nonenone");
 }
 
-// Every combination of frets that sounds only the allowed pitch classes, checked one by one.
-template <class Matches>
-std::set<Frets> BruteForce(const SearchOptions& options, chords::PitchClassSet allowed,
-                           Matches matches) {
-  std::set<Frets> found;
-  Frets frets{};
-  auto walk = [&](auto&& self, int s) -> void {
-    if (s == kStrings) {
-      if (matches(frets) && Finger(frets, options.span)) found.insert(frets);
-      return;
-    }
-    for (int f = kMuted; f <= kHighestFret; ++f) {
-      if (f == kMuted || (allowed & chords::Bit(chords::PitchClass(options.tuning[s] + f))))
-        frets[s] = f, self(self, s + 1);
-    }
-  };
-  walk(walk, 0);
-  return found;
-}
-
-// The voicings listed are the expected ones, once each, best first, and each is playable as
-// fingered, checked as a player would: the span, two strings sounding, at most four fingers, and
-// each finger on one fret with nothing open or lower under it.
-void ExpectTheSame(const std::vector<Voicing>& listed, const std::set<Frets>& expected, int span) {
-  std::set<Frets> got;
-  for (const auto& [frets, fingering, score] : listed) {
-    got.insert(frets);
-    const Frets fingers = FingerNumbers(frets, fingering);
-    int lowest = kHighestFret + 1, highest = 0, sounding = 0, most = 0;
-    for (int s = 0; s < kStrings; ++s) {
-      sounding += frets[s] != kMuted;
-      if (frets[s] > 0)
-        lowest = std::min<int>(lowest, frets[s]), highest = std::max<int>(highest, frets[s]);
-      ASSERT_EQ(fingers[s] > 0, frets[s] > 0);
-      most = std::max<int>(most, fingers[s]);
-      for (int t = s + 1; t < kStrings && frets[s] > 0; ++t) {
-        if (fingers[t] != fingers[s]) continue;
-        ASSERT_EQ(frets[t], frets[s]);
-        for (int u = s + 1; u < t; ++u) ASSERT_TRUE(frets[u] == kMuted || frets[u] >= frets[s]);
-      }
-    }
-    EXPECT_TRUE(sounding >= 2 && most <= 4 && (highest == 0 || highest - lowest < span)) << span;
-  }
-  EXPECT_EQ(got.size(), listed.size()) << "a voicing listed twice";
-  EXPECT_TRUE(got == expected) << got.size() << " listed, " << expected.size() << " expected";
-  EXPECT_TRUE(std::is_sorted(listed.begin(), listed.end(),
-                             [](const Voicing& a, const Voicing& b) { return a.score < b.score; }));
-}
-
-TEST(VoicingSearch, ChordSymbolListsExactlyThePlayableVoicings) {
-  const std::tuple<const char*, Tuning, int> rows[] = {{"Am7/G", kStandardTuning, 4},
-                                                       {"D7", kDropDTuning, 4},
-                                                       {"Bbmaj7", kStandardTuning, 3},
-                                                       {"C/F", kStandardTuning, 5},
-                                                       {"F#m7b5", {36, 45, 50, 55, 59, 64}, 4}};
-  for (const auto& [text, tuning, span] : rows) {
-    SCOPED_TRACE(text);
-    const auto chord = chords::ParseChordSymbol(text);
+// Voicings of a chord symbol (or exact pitches) against every fret combination that sounds them:
+// the same ones, once each, best first, each playable as fingered, checked as a player would: the
+// span, two strings, four fingers, each on one fret with nothing open or lower under it.
+TEST(VoicingSearch, ListsExactlyThePlayableVoicings) {
+  const std::tuple<const char*, std::vector<int>, Tuning, int, std::size_t> rows[] = {
+      {"Am7/G", {}, kStandardTuning, 4, 11},
+      {"D7", {}, kDropDTuning, 4, 11},
+      {"Bbmaj7", {}, kStandardTuning, 3, 11},
+      {"C/F", {}, kStandardTuning, 5, 11},
+      {"F#m7b5", {}, {36, 45, 50, 55, 59, 64}, 4, 11},
+      {"", {48, 52, 55, 60, 64}, kStandardTuning, kDefaultSpan, 2},
+      {"", {38, 45, 50, 57}, kDropDTuning, kDefaultSpan, 1},
+      {"", {36, 48, 52}, {36, 45, 50, 55, 59, 64}, kDefaultSpan, 1},
+      {"", {30, 48}, kStandardTuning, kDefaultSpan, 0},
+      {"", {88, 60}, kStandardTuning, kDefaultSpan, 0}};  // out of reach
+  for (const auto& [text, midis, tuning, span, atLeast] : rows) {
+    SCOPED_TRACE(text + testing::PrintToString(midis));
+    const auto chord = ParseChordSymbol(*text ? text : "C");
     ASSERT_TRUE(chord);
-    const chords::ChordQuality& q = chords::kQualities[chord->quality];
-    const chords::PitchClassSet bass = chord->bass < 0 ? 0 : chords::Bit(chord->bass),
-                                tones = chord->Tones();
-    const auto expected = BruteForce({tuning, span}, tones | bass, [&](const Frets& frets) {
-      const std::vector<int> pitches = Pitches(frets, tuning);
-      chords::PitchClassSet sounding = 0;
-      for (int p : pitches) sounding |= chords::Bit(chords::PitchClass(p));
-      const int lowest = pitches.empty() ? 0 : *std::min_element(pitches.begin(), pitches.end());
-      if (bass && chords::Bit(chords::PitchClass(lowest)) != bass) return false;
-      const chords::PitchClassSet added = bass & ~tones;  // a slash bass outside the chord
-      return (sounding & ~(tones | bass)) == 0 &&
-             chords::Sounds(q, chords::Transpose(sounding & ~added, chord->root));
-    });
-    EXPECT_GT(expected.size(), 10u);
-    ExpectTheSame(VoicingsOfChord(*chord, {tuning, span}), expected, span);
-  }
-}
-
-TEST(VoicingSearch, ExactPitchesListExactlyThePlayableVoicings) {
-  // The pitches, the tuning, and how many voicings sound them at least.
-  const std::tuple<std::vector<int>, Tuning, std::size_t> rows[] = {
-      {{48, 52, 55, 60, 64}, kStandardTuning, 2},
-      {{38, 45, 50, 57}, kDropDTuning, 1},
-      {{36, 48, 52}, {36, 45, 50, 55, 59, 64}, 1},
-      {{30, 48}, kStandardTuning, 0},
-      {{88, 60}, kStandardTuning, 0}};  // out of reach
-  for (const auto& [midis, tuning, atLeast] : rows) {
-    SCOPED_TRACE(testing::PrintToString(midis));
-    chords::PitchClassSet allowed = 0;
-    for (int m : midis) allowed |= chords::Bit(chords::PitchClass(m));
+    const PitchClassSet bass = chord->bass < 0 ? 0 : Bit(chord->bass), tones = chord->Tones();
+    PitchClassSet allowed = midis.empty() ? tones | bass : 0;
+    for (int m : midis) allowed |= Bit(PitchClass(m));
     const std::set<int> asked(midis.begin(), midis.end());
-    const auto expected = BruteForce({tuning, kDefaultSpan}, allowed, [&](const Frets& frets) {
+    const auto matches = [&](const Frets& frets) {
       const std::vector<int> pitches = Pitches(frets, tuning);
-      return std::set<int>(pitches.begin(), pitches.end()) == asked;
-    });
+      if (!midis.empty()) return std::set<int>(pitches.begin(), pitches.end()) == asked;
+      PitchClassSet sounding = 0;
+      for (int p : pitches) sounding |= Bit(PitchClass(p));
+      const int lowest = pitches.empty() ? 0 : *std::min_element(pitches.begin(), pitches.end());
+      if (bass && Bit(PitchClass(lowest)) != bass) return false;
+      const PitchClassSet added = bass & ~tones;  // a slash bass outside the chord
+      return (sounding & ~(tones | bass)) == 0 &&
+             Sounds(kQualities[chord->quality], Transpose(sounding & ~added, chord->root));
+    };
+    std::set<Frets> expected, got;
+    Frets frets{};
+    auto walk = [&](auto&& self, int s) -> void {
+      if (s == kStrings && matches(frets) && Finger(frets, span)) expected.insert(frets);
+      for (int f = kMuted; s < kStrings && f <= kHighestFret; ++f)
+        if (f == kMuted || (allowed & Bit(PitchClass(tuning[s] + f))))
+          frets[s] = f, self(self, s + 1);
+    };
+    walk(walk, 0);
     EXPECT_GE(expected.size(), atLeast);
-    ExpectTheSame(VoicingsOfPitches(midis, {tuning, kDefaultSpan}), expected, kDefaultSpan);
+    const std::vector<Voicing> listed = midis.empty() ? VoicingsOfChord(*chord, {tuning, span})
+                                                      : VoicingsOfPitches(midis, {tuning, span});
+    for (const auto& [frets, fingering, score] : listed) {
+      got.insert(frets);
+      const Frets fingers = FingerNumbers(frets, fingering);
+      int lowest = kHighestFret + 1, highest = 0;
+      for (int s = 0; s < kStrings; ++s) {
+        if (frets[s] > 0)
+          lowest = std::min<int>(lowest, frets[s]), highest = std::max<int>(highest, frets[s]);
+        ASSERT_EQ(fingers[s] > 0, frets[s] > 0);
+        for (int t = s + 1; t < kStrings && frets[s] > 0; ++t)  // t shares the finger of s
+          for (int u = s + 1; u <= t && fingers[t] == fingers[s]; ++u)
+            ASSERT_TRUE(u == t ? frets[t] == frets[s] : frets[u] == kMuted || frets[u] >= frets[s]);
+      }
+      EXPECT_TRUE(std::ranges::count(frets, kMuted) <= 4 && std::ranges::max(fingers) <= 4 &&
+                  (highest == 0 || highest - lowest < span));
+    }
+    EXPECT_EQ(got.size(), listed.size()) << "a voicing listed twice";
+    EXPECT_TRUE(got == expected) << got.size() << " listed, " << expected.size() << " expected";
+    EXPECT_TRUE(std::ranges::is_sorted(listed, {}, &Voicing::score));
   }
 }
 
-}  // namespace
 }  // namespace fretwise::voicings

@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <map>
 #include <memory>
@@ -20,54 +22,57 @@
 
 namespace fretwise::test {
 
-struct AnsweringDialogs final : app::FileDialogs {
-  QString OpenFileName(QWidget*) override { return ++opens, openAnswer; }
-  QString SaveFileName(QWidget*) override { return ++saves, saveAnswer; }
-  QString openAnswer, saveAnswer;
-  int opens = 0, saves = 0;
-};
-
-// Answers each modal box (message or dialog) from inside its own loop, noting the message boxes'
-// texts and how many boxes were open at once. beforeAnswer runs once, inside the next box's loop.
-struct BoxAnswerer final : QObject {
-  BoxAnswerer() { qApp->installEventFilter(this); }
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  std::vector<std::string> texts;
-  int open = 0, mostOpen = 0;
-  std::function<void()> beforeAnswer;
-};
-
-class AppRig : public testing::Test {
+class AppRig : public testing::Test, public QObject, public app::FileDialogs {
  protected:
-  void SetUp() override;
-  void TearDown() override;
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid());  // the settings go there, never to the user's
+    qputenv("XDG_CONFIG_HOME", folder_.path().toUtf8());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+    qApp->installEventFilter(this);
+  }
+  void TearDown() override { app_.reset(), Settle(); }
   // Starts the program as the command line would; false when start-up fails.
   bool Start(const QStringList& arguments = {});
   virtual SoundLayer& Sound() { return sound_; }
+  QString OpenFileName(QWidget*) override { return ++opens_, openAnswer_; }
+  QString SaveFileName(QWidget*) override { return ++saves_, saveAnswer_; }
+  // Answers each modal box (message or dialog) at once, from inside its own loop.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   app::CMainFrame& frame() { return *app_->m_pMainWnd; }
   app::CFretwiseView& view() { return *app_->view(); }
   const ViewState& state() { return view().core().state(); }
-  QCheckBox* Box(int slot) { return boxBySlot_[slot]; }
-  QPushButton* Button(int command) { return buttonByCommand_.at(command); }
-  void Click(QAbstractButton* button);
-  void Tick(std::initializer_list<int> slots);
-  void Key(const char* keys);
-  // Lets queued events run: the view draws anew after a show, resize or expose. Flush() is the
-  // quick one, for long walks.
-  static void Settle();
-  static void Flush();
-  // Pixels of the view as the screen shows them: b(lack), w(hite), r(ed) or ? for any other.
-  std::string Screen(std::initializer_list<QPoint> points);
+  QCheckBox* Box(int slot) { return qobject_cast<QCheckBox*>(controls_[kSlots[slot].controlId]); }
+  QPushButton* Button(int command) { return qobject_cast<QPushButton*>(controls_.at(command)); }
+  static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  void Key(const char* keys) { QTest::keySequence(&frame(), QKeySequence(keys)), Settle(); }
+  QImage Shown(const QRect& area) {  // the view's pixels in that area, as the screen shows them
+    const QRect at = area.translated(view().mapTo(&frame(), QPoint()));
+    const QPixmap shot =
+        frame().screen()->grabWindow(frame().winId(), at.x(), at.y(), at.width(), at.height());
+    return shot.toImage().convertToFormat(QImage::Format_RGB32);
+  }
+  // Lets queued events run: the view draws anew after a show, resize or expose.
+  static void Settle() {
+    for (int i = 0; i < 5; ++i)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20), QTest::qWait(1);
+  }
+  QString Write(const QString& name, const QByteArray& bytes = {}) {  // returns the file's path
+    QFile file(folder_.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return file.fileName();
+  }
 
   QTemporaryDir folder_;
   CallLog soundLog_;
   FakeSound sound_{soundLog_};
-  AnsweringDialogs dialogs_;
-  std::unique_ptr<BoxAnswerer> boxes_;
+  QString openAnswer_, saveAnswer_;
+  int opens_ = 0, saves_ = 0;
+  std::vector<std::string> texts_;      // of the message boxes, in order
+  int openBoxes_ = 0, mostBoxes_ = 0;   // open now, and the most open at once
+  std::function<void()> beforeAnswer_;  // runs once, inside the next box's loop
   std::unique_ptr<app::CFretwiseApp> app_;
-  std::array<QCheckBox*, kSlotCount> boxBySlot_{};
-  std::map<int, QPushButton*> buttonByCommand_;
+  std::map<int, QAbstractButton*> controls_;  // the view's buttons by their control ID
 };
 
 }  // namespace fretwise::test

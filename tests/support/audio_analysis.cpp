@@ -3,9 +3,8 @@
 #include <fstream>
 #include <iterator>
 
-namespace fretwise::test {
-
-std::vector<std::int16_t> Samples(const std::string& file, std::size_t from, std::size_t step) {
+std::vector<std::int16_t> fretwise::test::Samples(const std::string& file, std::size_t from,
+                                                  std::size_t step) {
   std::ifstream in(file, std::ios::binary);
   const std::string bytes{std::istreambuf_iterator<char>(in), {}};
   std::vector<std::int16_t> samples;
@@ -13,5 +12,3 @@ std::vector<std::int16_t> Samples(const std::string& file, std::size_t from, std
     samples.push_back(std::int16_t(std::uint8_t(bytes[i]) | std::uint8_t(bytes[i + 1]) << 8));
   return samples;
 }
-
-}  // namespace fretwise::test

@@ -6,8 +6,6 @@
 #include <vector>
 
 namespace fretwise::test {
-
 // The 16-bit little-endian samples of a file from byte `from` on, one in every `step`.
 std::vector<std::int16_t> Samples(const std::string& file, std::size_t from, std::size_t step);
-
 }  // namespace fretwise::test

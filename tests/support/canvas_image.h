@@ -4,29 +4,25 @@
 #include <QImage>
 #include <algorithm>
 #include <string>
-#include <utility>
 
 #include "draw/canvas_surface.h"
+#include "draw/drawing_pass.h"
 
 namespace fretwise::test {
 
-inline constexpr Colour kGreen = 0x00FF00;
-inline constexpr QRgb kGrey = 0x808080;  // neither white, black nor any colour the tests draw with
-
-// Draws on a fresh surface over a grey image. Gives the smallest box holding every pixel no longer
-// grey, and it as lines of text: '.' grey, 'k' black, 'w' white, 'r' red, 'g' green, '?' other.
+// Draws on a fresh surface over a grey image (grey: no test draws with it). Gives the smallest box
+// holding every pixel no longer grey, and it as lines of text: '.' grey, 'k' black, 'w' white,
+// 'r' red, 'g' green, '?' other.
 inline std::pair<QRect, std::string> Changes(const std::function<void(Surface&)>& draw) {
+  const QRgb colours[] = {0x808080, 0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00};  // then any other
   QImage image(400, 400, QImage::Format_RGB32);
-  image.fill(kGrey);
+  image.fill(colours[0]);
   CanvasSource source(image);
-  Surface* dc = source.GetDC();
-  draw(*dc);
-  source.ReleaseDC(dc);
+  draw(DrawingPass(source).dc());
   QRect box;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
-      if ((image.pixel(x, y) & 0xFFFFFF) != kGrey) box |= QRect(x, y, 1, 1);
-  const QRgb colours[] = {kGrey, 0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00};  // then any other
+      if ((image.pixel(x, y) & 0xFFFFFF) != colours[0]) box |= QRect(x, y, 1, 1);
   std::string picture;
   for (int y = box.top(); y <= box.bottom(); ++y, picture += '\n')
     for (int x = box.left(); x <= box.right(); ++x)

@@ -7,19 +7,14 @@
 
 namespace {
 
-class WidgetsEnvironment final : public testing::Environment {
- public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[8] = "tests";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
+struct WidgetsEnvironment final : testing::Environment {
+  void SetUp() override { app = std::make_unique<QApplication>(argc, argv); }
+  void TearDown() override { app.reset(); }
+  int argc = 1;
+  char name[8] = "tests", *argv[2] = {name, nullptr};
+  std::unique_ptr<QApplication> app;
 };
 
-[[maybe_unused]] testing::Environment* const kWidgets =
-    testing::AddGlobalTestEnvironment(new WidgetsEnvironment);
+[[maybe_unused]] auto* const kWidgets = testing::AddGlobalTestEnvironment(new WidgetsEnvironment);
 
 }  // namespace

@@ -11,31 +11,7 @@
 
 namespace fretwise::test {
 
-class DeviceWatch final : public SoundLayer {
- public:
-  SoundResult Open(MciOpenRecord& record) override {
-    const SoundResult result = layer_.Open(record);
-    if (result == 0) open.insert(record.deviceId);
-    return result;
-  }
-  SoundResult Play(DeviceId device) override { return layer_.Play(device); }
-  SoundResult Close(DeviceId device) override {
-    const SoundResult result = layer_.Close(device);
-    if (result == 0) open.erase(device);
-    return result;
-  }
-  void GetErrorText(SoundResult code, char* buffer, std::size_t capacity) override {
-    layer_.GetErrorText(code, buffer, capacity);
-  }
-  void BeginChord() override { layer_.BeginChord(); }
-  void EndChord() override { layer_.EndChord(); }
-  std::set<DeviceId> open;
-
- private:
-  SdlSoundLayer layer_;
-};
-
-class RealSoundRig : public AppRig {
+class RealSoundRig : public AppRig, public SoundLayer {
  protected:
   void SetUp() override {
     AppRig::SetUp();
@@ -43,18 +19,28 @@ class RealSoundRig : public AppRig {
                           std::filesystem::copy_options::recursive);
     QDir::setCurrent(folder_.path());  // the program reads .\wav\ under its working directory
   }
-  void TearDown() override {
-    AppRig::TearDown();
-    QDir::setCurrent(startedIn_);
+  void TearDown() override { AppRig::TearDown(), QDir::setCurrent(startedIn_); }
+  SoundLayer& Sound() override { return *this; }
+  SoundResult Open(MciOpenRecord& record) override {
+    const SoundResult result = layer_.Open(record);
+    if (result == 0) openDevices_.insert(record.deviceId);
+    return result;
   }
-  SoundLayer& Sound() override { return devices_; }
-  // The file a sound-file path of the view names, in the copy of the sound set.
-  QString SoundFile(const std::string& path) const {
-    return folder_.filePath("wav/" + QString::fromStdString(path).replace('\\', '/'));
+  SoundResult Play(DeviceId device) override { return layer_.Play(device); }
+  SoundResult Close(DeviceId device) override {
+    const SoundResult result = layer_.Close(device);
+    if (result == 0) openDevices_.erase(device);
+    return result;
   }
+  void GetErrorText(SoundResult code, char* text, std::size_t size) override {
+    layer_.GetErrorText(code, text, size);
+  }
+  void BeginChord() override { layer_.BeginChord(); }
+  void EndChord() override { layer_.EndChord(); }
 
   const QString startedIn_ = QDir::currentPath();
-  DeviceWatch devices_;
+  SdlSoundLayer layer_;
+  std::set<DeviceId> openDevices_;
 };
 
 }  // namespace fretwise::test

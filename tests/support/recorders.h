@@ -1,52 +1,40 @@
 // Recording stand-ins for the ports a view draws, asks and speaks through.
 #pragma once
 
-#include <algorithm>
-#include <cstring>
 #include <functional>
 #include <map>
 #include <optional>
-#include <string>
 #include <vector>
 
-#include "notes/message_box.h"
-#include "notes/null_ports.h"
 #include "notes/view_core.h"
 
 namespace fretwise::test {
 
 using CallLog = std::vector<std::string>;
 
-// The staff painter, the diagram painter and the message box at once, on one shared log, so the
-// order across painters, messages and sounds can be checked.
+// The staff and diagram painters and the message box on one log, for the order across them.
 struct Recorder final : StaffPainter, DiagramPainter, MessageBox {
   explicit Recorder(CallLog& log) : log(log) {}
   void PrepareStaff() override { log.push_back("PrepareStaff"); }
   void DrawSlot(int slot) override { log.push_back("DrawSlot " + std::to_string(slot)); }
   void EndStaff() override { log.push_back("EndStaff"); }
   void BeginFingeringPass() override { log.push_back("BeginFingeringPass"); }
-  void ClearFretboardArea() override { log.push_back("ClearFretboardArea"), ++clears; }
+  void ClearFretboardArea() override { log.push_back("ClearFretboardArea"); }
   void DrawTuningLetter(char letter) override { log.push_back(std::string("Tuning ") + letter); }
-  void DrawFretboardDiagram(const StringCells& cells, int highestFret) override {
-    log.push_back("DrawFretboardDiagram"), shown.emplace_back(cells, highestFret);
-  }
+  void DrawFretboardDiagram(const StringCells& c, int h) override { shown.emplace_back(c, h); }
   void EndFingeringPass() override { log.push_back("EndFingeringPass"); }
   void Show(std::string_view text) override {
     log.push_back("Message " + std::string(text)), texts.emplace_back(text);
     if (whileShown) whileShown();
   }
   CallLog& log;
-  int clears = 0;
   std::vector<std::pair<StringCells, int>> shown;  // each diagram's cells and highest fret
   std::vector<std::string> texts;
   std::function<void()> whileShown;  // runs while a message is up, as the box's loop may paint
 };
 
-// A sound layer that logs each command. Devices get IDs 1, 2, ... in the order they open; a
-// command fails with the code set for its file (failOpen) or its device (failPlay, failClose).
-// Error texts are copied byte by byte, as a layer that knows nothing of UTF-8 would.
-class FakeSound final : public SoundLayer {
- public:
+// Logs each command; devices get IDs 1, 2, ...; fails as set; copies error texts byte by byte.
+struct FakeSound final : SoundLayer {
   explicit FakeSound(CallLog& log) : log_(log) {}
   SoundResult Open(MciOpenRecord& record) override {
     log_.push_back("Open " + record.elementName);
@@ -66,27 +54,23 @@ class FakeSound final : public SoundLayer {
   }
   void GetErrorText(SoundResult code, char* buffer, std::size_t capacity) override {
     const std::string& text = texts[code];
-    std::memcpy(buffer, text.data(), std::min(text.size(), capacity));
+    text.copy(buffer, capacity);
     if (text.size() < capacity) buffer[text.size()] = '\0';
   }
   void BeginChord() override { log_.push_back("BeginChord"); }
   void EndChord() override { log_.push_back("EndChord"); }
-  // The files of the devices that are open and were started: what can still be heard.
-  std::vector<std::string> Audible() const {
+  std::vector<std::string> Audible() const {  // the files of the open devices that were started
     std::vector<std::string> files;
     for (DeviceId device : started)
       if (open.contains(device)) files.push_back(open.at(device));
     return files;
   }
-
   static constexpr SoundResult kNotOpen = 91;
   std::map<std::string, SoundResult> failOpen;
   std::map<DeviceId, SoundResult> failPlay, failClose;
   std::map<SoundResult, std::string> texts;
   std::map<DeviceId, std::string> open;  // open devices and their files
   std::vector<DeviceId> started;         // devices started, in order
-
- private:
   CallLog& log_;
   DeviceId nextDevice_ = 1;
 };
@@ -102,12 +86,5 @@ struct ViewRig {
   FakeSound sound{log};
   std::optional<ViewCore> view;
 };
-
-// The cells as the diagram reads them, joined: "1 8|NN|NN|NN|NN|NN|".
-inline std::string Cells(const StringCells& cells) {
-  std::string out;
-  for (const StringCell& cell : cells) out += std::string(CellText(cell)) + "|";
-  return out;
-}
 
 }  // namespace fretwise::test

@@ -2,8 +2,10 @@
 // folder (where the sound set lies in wav/), on SDL's dummy audio driver unless told another.
 #pragma once
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
-#include <QString>
 
 namespace fretwise::test {
 
@@ -15,7 +17,7 @@ struct ToolRun {
 };
 
 struct RunOptions {
-  QStringList environment = {};  // NAME=value
+  QStringList environment = {"SDL_AUDIODRIVER=dummy"};  // NAME=value, over the test's own
   QByteArray input = {};
   QString program = FRETWISE_CHORD;
   QString folder = FRETWISE_BUILD_DIR;
@@ -23,11 +25,7 @@ struct RunOptions {
 
 inline ToolRun Tool(const QStringList& arguments, const RunOptions& options = {}) {
   QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("SDL_AUDIODRIVER", "dummy");
-  for (const QString& pair : options.environment)
-    environment.insert(pair.section('=', 0, 0), pair.section('=', 1));
-  process.setProcessEnvironment(environment);
+  process.setEnvironment(QProcess::systemEnvironment() + options.environment);
   process.setWorkingDirectory(options.folder);
   process.start(options.program, arguments);
   process.write(options.input);
@@ -36,5 +34,7 @@ inline ToolRun Tool(const QStringList& arguments, const RunOptions& options = {}
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
           process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
 }
+
+inline QJsonObject Json(const QByteArray& text) { return QJsonDocument::fromJson(text).object(); }
 
 }  // namespace fretwise::test

@@ -8,16 +8,15 @@
 #include "playback/sdl_sound_layer.h"
 
 int main(int argc, char** argv) {
+  using namespace fretwise;
   QApplication qt(argc, argv);
-  fretwise::SdlSoundLayer sound;
-  fretwise::app::QtFileDialogs dialogs;
-  fretwise::app::CFretwiseApp theApp(sound, dialogs);
+  SdlSoundLayer sound;
+  app::QtFileDialogs dialogs;
+  app::CFretwiseApp theApp(sound, dialogs);
   if (!theApp.InitInstance({})) return 1;
   for (auto* box : theApp.view()->findChildren<QCheckBox*>())
     for (int slot : {16, 22, 26})
-      if (box->property("controlId").toInt() == fretwise::kSlots[slot].controlId)
-        box->setChecked(true);
-  theApp.view()->OnCmdMsg(fretwise::app::kShowNotes);
-  theApp.view()->OnCmdMsg(fretwise::app::kPlay);
+      if (box->property("controlId").toInt() == kSlots[slot].controlId) box->setChecked(true);
+  theApp.OnCommand(app::kShowNotes), theApp.OnCommand(app::kPlay);
   return QApplication::exec();
 }
