@@ -5,11 +5,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 
 #include "app/commands.h"
 #include "support/app_rig.h"
+#include "support/tool_run.h"
 
 namespace fretwise::test {
 namespace {
@@ -44,13 +44,10 @@ TEST_F(WindowFiles, SaveAndOpenNameTheDocumentKeepAnOpenedFilesBytesAndListTheFo
   EXPECT_FALSE(Start({notes, notes})) << "two files";
   EXPECT_FALSE(Start({folder_.filePath("missing.fretw")}));
   EXPECT_TRUE(app_->m_pMainWnd == nullptr && QApplication::topLevelWidgets().isEmpty());
-  QProcess fretwise;  // the program itself: one line and status 1
-  fretwise.start(FRETWISE_PROGRAM, {"/no/such/chord.fretw"});
-  ASSERT_TRUE(fretwise.waitForFinished(10000));
-  const QString error = QString::fromUtf8(fretwise.readAllStandardError());
-  EXPECT_TRUE(fretwise.exitCode() == 1 &&
-              error.contains("Fretwise: ファイル \"/no/such/chord.fretw\" を開けません"))
-      << error.toStdString();
+  const ToolRun fretwise = Tool({"/no/such/chord.fretw"}, {.program = FRETWISE_PROGRAM});
+  EXPECT_TRUE(fretwise.status == 1 &&
+              fretwise.err.contains("Fretwise: ファイル \"/no/such/chord.fretw\" を開けません"))
+      << fretwise.err.toStdString();  // the program itself: one line and status 1
 
   ASSERT_TRUE(Start({notes}));
   Key("Ctrl+S");

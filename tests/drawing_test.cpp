@@ -11,6 +11,7 @@
 #include "support/recording_surface.h"
 
 namespace fretwise {
+namespace {
 
 using test::Drawn;
 using Drawing = std::vector<Drawn>;
@@ -157,4 +158,5 @@ TEST(Diagram, MarksDotsAndNumbersStandInTheirFretSpaces) {
   }
 }
 
+}  // namespace
 }  // namespace fretwise

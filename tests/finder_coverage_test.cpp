@@ -39,16 +39,13 @@ TEST(FinderCoverage, TheCollectionsVoicingsAndNames) {
     const auto names = chords::NameSymbols(v.midis);
     named += std::ranges::any_of(names, same);
     namedFirst += !names.empty() && same(names.front());
-    // The same voicing in the other eleven keys gets the same name, moved.
-    for (int up = 1; up < 12; ++up) {
-      std::vector<int> moved = v.midis;
-      for (int& midi : moved) midi += up;
-      const auto movedNames = chords::NameSymbols(moved);
-      ASSERT_EQ(movedNames.size(), names.size());
-      if (names.empty()) continue;
-      const chords::ChordSymbol& first = movedNames.front();
-      EXPECT_EQ(first.quality, names.front().quality);
-      EXPECT_EQ(first.root, chords::PitchClass(names.front().root + up));
+    // The same voicing in the other eleven keys gets the same first name, moved.
+    for (std::vector<int> moved = v.midis; moved[0] < v.midis[0] + 11 && !names.empty();) {
+      for (int& midi : moved) ++midi;
+      const chords::ChordSymbol first = chords::NameSymbols(moved).at(0);
+      EXPECT_EQ(
+          std::pair(first.quality, first.root),
+          std::pair(names[0].quality, chords::PitchClass(names[0].root + moved[0] - v.midis[0])));
     }
   }
   const auto share = [n = double(collection.size())](int count) { return 100.0 * count / n; };

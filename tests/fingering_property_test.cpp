@@ -8,12 +8,13 @@
 #include "notes/note_token.h"
 
 namespace fretwise {
+namespace {
 
 // Open strings' token codes (C2 = 0), string 1 first: the instrument, not the fret table.
 constexpr std::array<int, 6> kOpenCodes = {28, 23, 19, 14, 9, 4};
 
 // What a candidate sounds, ascending, and each note's file, the strings taken lowest first.
-static std::pair<std::vector<int>, std::vector<std::string>> Sounded(const Candidate& c) {
+std::pair<std::vector<int>, std::vector<std::string>> Sounded(const Candidate& c) {
   std::vector<int> codes;
   std::vector<std::string> files;
   std::string strings;
@@ -42,4 +43,5 @@ TEST(FingeringProperty, EveryCandidateSoundsExactlyTheChord) {
   choose(choose, 4);
 }
 
+}  // namespace
 }  // namespace fretwise

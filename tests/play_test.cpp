@@ -7,6 +7,7 @@
 #include "support/recorders.h"
 
 namespace fretwise {
+namespace {
 
 const TickSet kCMajor{16, 22, 26};             // C4 E4 G4 on strings 4, 3, 2
 const TickSet kOpenC{32, 38, 42, 16, 22};      // C3 E3 G3 C4 E4 on strings 5 to 1
@@ -14,7 +15,7 @@ const TickSet kOpenE{54, 63, 38, 43, 47, 22};  // E2 B2 E3 G#3 B3 E4 on all six 
 const TickSet kSeven{54, 63, 38, 43, 47, 22, 23}, kNone;
 
 // The items joined by "; ", with the folder and the extension dropped from the sound files.
-static std::string Joined(const std::vector<std::string>& items) {
+std::string Joined(const std::vector<std::string>& items) {
   std::string out;
   for (const std::string& item : items) out += (out.empty() ? "" : "; ") + item;
   for (const std::string_view cut : {".\\wav\\", ".wav"})
@@ -106,4 +107,5 @@ TEST(ErrorText, AStrayStartIsKeptWithoutReadingBeforeIt) {
   munmap(pages, 2 * page);
 }
 
+}  // namespace
 }  // namespace fretwise
