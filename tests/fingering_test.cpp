@@ -35,6 +35,7 @@ TEST(FingeringPass, TheCommandsWalkTheCandidatesToTheMessage) {
        try7 + "7  @31; " + try8 + "41; " + try7 + "3  @22; " + try8 + "32; " + try7 + "3  @23; " +
            "NN|2 8|3 9|410|NN|NN|10 2\\C2.wav 1\\E2.wav 2\\G2.wav /3 " + none},
       {"B3 lost to C2", "47 16", 0, -1, "NN|NN|3 5|4 9|NN|NN|9 4\\B3.wav 3\\C2.wav /2  @20"},
+      {"A4, not in frets 0-4", "29", 0, -1, "1 5|NN|NN|NN|NN|NN|5 1\\A2.wav /2  @20"},
       {"C2 E4, tuned in vain", "48 54", 1, -1,
        "nothing of 2 /18 " + std::string(17, 'C') + none + "; nothing of 2 /1 " + none},
       {"seven notes", "63 32 35 38 39 42 45", 1, -1,
