@@ -76,12 +76,12 @@ TEST(PlayPress, OpensTheChordOrShowsWhyNot) {
 // in a message box's loop rebuilds the list; the play goes on with the notes it took. Destroying
 // the view closes the devices of the last play, and no others.
 TEST_F(Play, ErrorTextsCutOnACharacterPaintsUnderAMessageAndTheViewsEnd) {
-  std::string japanese;
-  for (int i = 0; i < 100; ++i) japanese += "音";  // 300 bytes, 3 per character
-  sound.failOpen[".\\wav\\4\\C2.wav"] = 7, sound.texts[7] = "x" + japanese.substr(0, 297) + "yz";
-  Show(kCMajor), PlayCalls();              // cut at 199
-  sound.texts[7] = japanese, PlayCalls();  // byte 199 inside
-  EXPECT_EQ(rec.texts, (std::vector{"x" + japanese.substr(0, 198), japanese.substr(0, 198)}));
+  std::string wide;
+  for (int i = 0; i < 100; ++i) wide += "音";  // 300 bytes, 3 per character
+  sound.failOpen[".\\wav\\4\\C2.wav"] = 7, sound.texts[7] = "x" + wide.substr(0, 297) + "yz";
+  Show(kCMajor), PlayCalls();                 // cut at 199
+  sound.texts[7] = "xy" + wide, PlayCalls();  // byte 199 inside, and one more would fit 200
+  EXPECT_EQ(rec.texts, (std::vector{"x" + wide.substr(0, 198), "xy" + wide.substr(0, 195)}));
   sound.failOpen.clear(), sound.failPlay[1] = 8;
   rec.whileShown = [this] { ticks = kOpenE, view->OnShowNotes(); };
   PlayCalls();
