@@ -30,8 +30,8 @@ bool CFretwiseDoc::OnNewDocument() {
 bool CFretwiseDoc::OnOpenDocument(const QString& path, QString* error) {
   const files::Outcome outcome = files::CheckRegularFile(path);
   if (!outcome.ok()) {
-    *error = outcome.refusal == files::Refusal::kDirectory ? "フォルダーは開けません"
-                                                            : Reason(outcome);
+    *error =
+        outcome.refusal == files::Refusal::kDirectory ? "フォルダーは開けません" : Reason(outcome);
     return false;
   }
   m_strOpenedPath = QFileInfo(path).absoluteFilePath();

@@ -28,7 +28,7 @@ class CFretwiseDoc {
   bool IsModified() const { return false; }
 
  private:
-  QString m_strPathName;  // empty while untitled
+  QString m_strPathName;    // empty while untitled
   QString m_strOpenedPath;  // the file last opened, until the document is saved or renewed
 };
 

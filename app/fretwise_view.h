@@ -24,11 +24,12 @@ class CheckBoxSlots final : public SlotButtons {
 };
 
 // The one working window: the note panel, the four push buttons, and a canvas that the staff,
-// the diagram and the paint draw on, no larger than the view or than what the passes draw. Drawing passes draw on the canvas, and each pass shows it
-// as soon as it gives its surface back. The canvas is drawn anew (OnDraw) when the window system
-// asks for the view to be painted from scratch: on the first show, a resize, and an expose of the
-// main window (a restore, or an uncover where the window system reports one); plain paint events
-// (a control's hover, focus or press) only copy the canvas, so that they keep the candidate.
+// the diagram and the paint draw on, no larger than the view or than what the passes draw. Drawing
+// passes draw on the canvas, and each pass shows it as soon as it gives its surface back. The
+// canvas is drawn anew (OnDraw) when the window system asks for the view to be painted from
+// scratch: on the first show, a resize, and an expose of the main window (a restore, or an uncover
+// where the window system reports one); plain paint events (a control's hover, focus or press) only
+// copy the canvas, so that they keep the candidate.
 class CFretwiseView final : public QWidget {
  public:
   CFretwiseView(QWidget* parent, SoundLayer& sound, MessageBox& messages);

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <algorithm>
-#include <QStandardPaths>
 
 #include "files/file_access.h"
 

@@ -13,7 +13,8 @@ struct Candidate {
 // Lower is a better name; the quality's place in kQualities is the base. Any name with the root in
 // the bass comes before every inversion (C6 before Am7/C, Am7 before C6/A). A triad over a foreign
 // bass counts as an inversion of the triad, so C/Bb comes before C7/Bb, as players write a bass
-// line, and E/F before the rare Fmmaj7b5 (rare qualities cost kRareCost). A missing third costs more than a missing fifth, ninth or eleventh.
+// line, and E/F before the rare Fmmaj7b5 (rare qualities cost kRareCost). A missing third costs
+// more than a missing fifth, ninth or eleventh.
 constexpr int kInversionCost = 52;
 constexpr int kRareCost = 55;
 constexpr int kMissingThirdCost = 60;
@@ -40,7 +41,8 @@ void AddNames(PitchClassSet set, int bass, bool foreignBass, std::vector<Candida
       const PitchClassSet missing = quality.tones & ~intervals;
       const PitchClassSet thirds = interval::m3 | interval::M3;
       const int others = Count(missing & ~thirds);
-      const int cost = int(q) + (quality.rare ? kRareCost : 0) + (others ? kMissingToneCost + (others - 1) * kFurtherMissingToneCost : 0) +
+      const int cost = int(q) + (quality.rare ? kRareCost : 0) +
+                       (others ? kMissingToneCost + (others - 1) * kFurtherMissingToneCost : 0) +
                        ((missing & thirds) ? kMissingThirdCost : 0) +
                        (bass == root ? 0 : kInversionCost);
       out.push_back({symbol, cost});

@@ -12,10 +12,10 @@ namespace fretwise::chords {
 inline constexpr int kNoBass = -1;
 
 struct ChordSymbol {
-  int root = 0;         // pitch class
-  int quality = 0;      // index into kQualities
-  int bass = kNoBass;   // pitch class of a slash bass, or kNoBass
-  std::string rootName; // as written ("Db", "C#")
+  int root = 0;          // pitch class
+  int quality = 0;       // index into kQualities
+  int bass = kNoBass;    // pitch class of a slash bass, or kNoBass
+  std::string rootName;  // as written ("Db", "C#")
 
   PitchClassSet Tones() const { return TransposeUp(kQualities[quality].tones, root); }
   bool operator==(const ChordSymbol&) const = default;

@@ -19,7 +19,9 @@ constexpr PitchClassSet Transpose(PitchClassSet set, int down) {
   const unsigned full = (unsigned(set) << 12 | set) >> down;
   return PitchClassSet(full & 0xFFF);
 }
-constexpr PitchClassSet TransposeUp(PitchClassSet set, int up) { return Transpose(set, (12 - up) % 12); }
+constexpr PitchClassSet TransposeUp(PitchClassSet set, int up) {
+  return Transpose(set, (12 - up) % 12);
+}
 
 constexpr int Count(PitchClassSet set) { return __builtin_popcount(set); }
 
@@ -43,9 +45,9 @@ std::string PitchName(int midi);
 // (Db, Eb, Ab, Bb), sharps for F#; a minor chord takes C#, G# instead of Db, Ab.
 std::string RootName(int pitchClass, bool minor);
 
-// The spelling of `pitchClass` in a chord whose root is spelled `rootName`, with the letter a player
-// counts for its interval above the root (E over C, Bb over C, C over Ab). Eight semitones up is
-// a flat sixth (Ab over C) unless the chord raises its fifth (G#).
+// The spelling of `pitchClass` in a chord whose root is spelled `rootName`, with the letter a
+// player counts for its interval above the root (E over C, Bb over C, C over Ab). Eight semitones
+// up is a flat sixth (Ab over C) unless the chord raises its fifth (G#).
 std::string NoteAbove(std::string_view rootName, int pitchClass, bool raisedFifth = false);
 
 }  // namespace fretwise::chords

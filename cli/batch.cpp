@@ -28,7 +28,8 @@ std::string WindowAnswer(const QStringList& arguments) {
   if (parsed.help) return ErrorLine("--help is not a query");
   if (!parsed.options) return ErrorLine(parsed.error);
   const ChordOptions& options = *parsed.options;
-  if (options.WantsImage() || options.play) return ErrorLine("--batch writes no images and plays nothing");
+  if (options.WantsImage() || options.play)
+    return ErrorLine("--batch writes no images and plays nothing");
   const int max = options.maxCandidates.value_or(options.ticks.Count() == 0 ? 1 : 1 << 30);
   std::string json = JsonReport(options.ticks, ListCandidates(options.ticks, max));
   json.pop_back();  // its newline

@@ -15,7 +15,8 @@ std::string Utf8(const QString& text) { return text.toStdString(); }
 
 struct Options {
   QCommandLineOption voicings{"voicings", "Every playable voicing of exactly the NOTEs."};
-  QCommandLineOption chord{"chord", "Every playable voicing of a chord symbol (Am7, C/E).", "SYMBOL"};
+  QCommandLineOption chord{"chord", "Every playable voicing of a chord symbol (Am7, C/E).",
+                           "SYMBOL"};
   QCommandLineOption name{"name", "The names of the chord the NOTEs make, best first."};
   QCommandLineOption batch{"batch", "Reads one query per line from stdin; writes JSON Lines."};
   QCommandLineOption json{"json", "Writes one JSON object."};
@@ -23,8 +24,8 @@ struct Options {
   QCommandLineOption span{"span", "Lets the fretted notes spread over N frets, 2 to 6 (default 4).",
                           "N"};
   QCommandLineOption tuning{
-      "tuning", "standard, drop-d, or six pitches from string 6 to string 1 (\"C2 A2 D3 G3 B3 E4\").",
-      "T"};
+      "tuning",
+      "standard, drop-d, or six pitches from string 6 to string 1 (\"C2 A2 D3 G3 B3 E4\").", "T"};
 };
 
 std::string ReadNumbers(const QCommandLineParser& parser, const Options& o, FinderQuery& query) {

@@ -15,10 +15,10 @@ enum class FinderMode { kVoicings, kChord, kName, kBatch };
 
 struct FinderQuery {
   FinderMode mode = FinderMode::kVoicings;
-  std::vector<int> pitches;  // MIDI numbers, as given (--voicings, --name)
-  chords::ChordSymbol chord; // --chord
+  std::vector<int> pitches;   // MIDI numbers, as given (--voicings, --name)
+  chords::ChordSymbol chord;  // --chord
   bool json = false;
-  std::optional<int> max;    // all when empty
+  std::optional<int> max;  // all when empty
   voicings::SearchOptions search;
 };
 

@@ -83,8 +83,8 @@ std::string VoicingLine(int rank, const Voicing& v, const voicings::Tuning& tuni
                      Row(v.frets, voicings::FingerNumbers(v.frets, v.fingering));
   for (int b = 0; b < v.fingering.barreCount; ++b) {
     const voicings::Barre& barre = v.fingering.barres[b];
-    line += " barre " + std::to_string(barre.fret) + " (" + std::to_string(barre.fromString) +
-            "-" + std::to_string(barre.toString) + ")";
+    line += " barre " + std::to_string(barre.fret) + " (" + std::to_string(barre.fromString) + "-" +
+            std::to_string(barre.toString) + ")";
   }
   const std::vector<int> pitches = voicings::Pitches(v.frets, tuning);
   const auto names = chords::NameChord(pitches);

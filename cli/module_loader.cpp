@@ -25,8 +25,8 @@ Module* Load(const char* file, const char* entry, const char* what, std::string&
     QLibrary library(QString::fromStdString(path.string()));
     using Entry = Module* (*)();
     if (const auto instance = reinterpret_cast<Entry>(library.resolve(entry))) return instance();
-    error = std::string("cannot load the ") + what + " module: " +
-            library.errorString().toStdString();
+    error =
+        std::string("cannot load the ") + what + " module: " + library.errorString().toStdString();
     return nullptr;
   }
   error = std::string("cannot find the ") + what + " module " + file + " in " +

@@ -46,8 +46,8 @@ Outcome WriteOpen(QFile& file, const Writer& write) {
 // Opens an existing FIFO or device for writing as it is: no new file, nothing truncated.
 Outcome WriteInPlace(const QString& path, mode_t type, const Writer& write, FifoReader reader) {
   const bool wait = type != S_IFIFO || reader == FifoReader::kWait;
-  const int fd = ::open(QFile::encodeName(path).constData(),
-                        O_WRONLY | O_CLOEXEC | (wait ? 0 : O_NONBLOCK));
+  const int fd =
+      ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC | (wait ? 0 : O_NONBLOCK));
   if (fd < 0) return Failed(QString::fromLocal8Bit(std::strerror(errno)));
   if (!wait) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);  // the reader is there
   QFile device;

@@ -18,8 +18,10 @@ using Runs = std::array<Run, kStrings / 2>;
 void AddRunsAt(const Frets& frets, int fret, Runs& runs, int& count) {
   int first = -1, last = -1, strings = 0;
   auto close = [&] {
-    if (strings > 1) runs[count++] = {{std::int8_t(fret), std::int8_t(kStrings - first), std::int8_t(kStrings - last)},
-                       strings - 1};
+    if (strings > 1)
+      runs[count++] = {
+          {std::int8_t(fret), std::int8_t(kStrings - first), std::int8_t(kStrings - last)},
+          strings - 1};
     first = last = -1, strings = 0;
   };
   for (int s = 0; s < kStrings; ++s) {

@@ -11,16 +11,16 @@ namespace fretwise::voicings {
 struct Traits {
   int fingers = 0;
   int barres = 0;
-  int stretch = 0;      // highest minus lowest fretted fret
-  int position = 0;     // lowest fretted fret, 0 when none
-  int innerMutes = 0;   // muted strings between sounding ones
-  int silent = 0;       // muted strings
-  int open = 0;         // open strings
-  int highest = 0;      // highest fret
+  int stretch = 0;     // highest minus lowest fretted fret
+  int position = 0;    // lowest fretted fret, 0 when none
+  int innerMutes = 0;  // muted strings between sounding ones
+  int silent = 0;      // muted strings
+  int open = 0;        // open strings
+  int highest = 0;     // highest fret
   bool bassNotRoot = false;
-  int omitted = 0;      // chord tones left out
-  int fillable = 0;     // muted strings above the bass that could sound a wanted note in reach
-  int thin = 0;         // strings short of a full sound: four, or one more than a power chord's two
+  int omitted = 0;   // chord tones left out
+  int fillable = 0;  // muted strings above the bass that could sound a wanted note in reach
+  int thin = 0;      // strings short of a full sound: four, or one more than a power chord's two
 };
 
 namespace points {
@@ -59,16 +59,23 @@ constexpr int Score(const Traits& t) {
   return kPerFinger * t.fingers + kPerBarre * t.barres + kPerFretOfStretch * t.stretch +
          kPerFretOfPosition * t.position + kPerFretAbove11 * std::max(0, t.position - 11) +
          kPerInnerMute * t.innerMutes + kPerSilentString * t.silent +
-         kPerFillableString * t.fillable + kPerThinString * t.thin +
-         kPerOpenString * t.open + (t.highest >= kUpTheNeck ? kPerOpenStringUpTheNeck * t.open : 0) +
+         kPerFillableString * t.fillable + kPerThinString * t.thin + kPerOpenString * t.open +
+         (t.highest >= kUpTheNeck ? kPerOpenStringUpTheNeck * t.open : 0) +
          (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedTone * t.omitted;
 }
 
 // Above every score: each trait at its worst.
-inline constexpr int kWorstScore =
-    Score({.fingers = kMostFingers, .barres = kStrings / 2, .stretch = kMostSpan,
-           .position = kHighestFret, .innerMutes = kStrings, .silent = kStrings, .open = kStrings,
-           .highest = kHighestFret, .bassNotRoot = true, .omitted = 12, .fillable = kStrings,
-           .thin = kStrings});
+inline constexpr int kWorstScore = Score({.fingers = kMostFingers,
+                                          .barres = kStrings / 2,
+                                          .stretch = kMostSpan,
+                                          .position = kHighestFret,
+                                          .innerMutes = kStrings,
+                                          .silent = kStrings,
+                                          .open = kStrings,
+                                          .highest = kHighestFret,
+                                          .bassNotRoot = true,
+                                          .omitted = 12,
+                                          .fillable = kStrings,
+                                          .thin = kStrings});
 
 }  // namespace fretwise::voicings

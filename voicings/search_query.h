@@ -20,8 +20,8 @@ struct Query {
   int fewest = 0;  // bits a voicing sounds at least
   // For each set of bits a voicing sounds: how many chord tones it leaves out, or kRejected.
   std::array<std::int8_t, kBitSets> omitted{};
-  int bass = -1;  // the pitch class that must sound lowest, or -1
-  int root = -1;  // the pitch class the ranking prefers lowest, or -1
+  int bass = -1;      // the pitch class that must sound lowest, or -1
+  int root = -1;      // the pitch class the ranking prefers lowest, or -1
   int fullSound = 4;  // strings a voicing sounds before it stops sounding thin
   // Whether a voicing's fretted strings sound the same bits twelve frets higher (pitch classes do,
   // exact pitches do not): the walk then frets only the neck's lower part and moves up the shapes

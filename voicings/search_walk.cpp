@@ -15,13 +15,14 @@ namespace {
 struct Option {
   std::int8_t fret;
   Bits bit;
-  int pitch;            // as Sounding
-  int pitchUp;          // the same with a fretted string an octave higher
-  std::int8_t fretUp;   // the fret an octave higher when fretted (muted and open stay)
+  int pitch;           // as Sounding
+  int pitchUp;         // the same with a fretted string an octave higher
+  std::int8_t fretUp;  // the fret an octave higher when fretted (muted and open stay)
   // The string's share of the shape index before the lowest fret is taken off (see Walk).
   int digit;
   int fretted;  // the string's digit weight when fretted, else 0
-  // The fret as the hand's lowest and highest fretted fret: kNoLowest and kNoHighest unless fretted.
+  // The fret as the hand's lowest and highest fretted fret: kNoLowest and kNoHighest unless
+  // fretted.
   int low, high;
 };
 
@@ -85,7 +86,8 @@ class Walker {
     found_.clear();
     movedUp_.clear();
     const int from = From(kNoHighest), to = To(kNoLowest);
-    if (Viable(0, 0, from, to)) Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, kSilence, 0, 0);
+    if (Viable(0, 0, from, to))
+      Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, kSilence, 0, 0);
     return Sorted();
   }
 
@@ -96,17 +98,30 @@ class Walker {
     int n = 0;
     int weight = 1;
     for (int t = s + 1; t < kStrings; ++t) weight *= span_ + kShapeFretted;
-    options_[s][n++] = {kMuted,     0,       kSilence, kSilence, kMuted,
-                        kShapeMuted * weight, 0, kNoLowest, kNoHighest};
+    options_[s][n++] = {kMuted, 0,         kSilence,  kSilence, kMuted, kShapeMuted * weight,
+                        0,      kNoLowest, kNoHighest};
     if (q_.bits[s][0]) {
-      options_[s][n++] = {0, q_.bits[s][0], Sounding(tuning_[s]), Sounding(tuning_[s]), 0,
-                          kShapeOpen * weight, 0, kNoLowest, kNoHighest};
+      options_[s][n++] = {0,
+                          q_.bits[s][0],
+                          Sounding(tuning_[s]),
+                          Sounding(tuning_[s]),
+                          0,
+                          kShapeOpen * weight,
+                          0,
+                          kNoLowest,
+                          kNoHighest};
     }
     for (int f = 1; f <= top_; ++f) {
       if (!q_.bits[s][f]) continue;
-      options_[s][n++] = {std::int8_t(f), q_.bits[s][f], Sounding(tuning_[s] + f),
+      options_[s][n++] = {std::int8_t(f),
+                          q_.bits[s][f],
+                          Sounding(tuning_[s] + f),
                           Sounding(tuning_[s] + f + kOctave),
-                          std::int8_t(f + kOctave), (kShapeFretted + f) * weight, weight, f, f};
+                          std::int8_t(f + kOctave),
+                          (kShapeFretted + f) * weight,
+                          weight,
+                          f,
+                          f};
     }
     for (int f = kHighestFret + 1, i = n; f >= 1; --f) {
       while (i > 0 && options_[s][i - 1].fret >= f) --i;
@@ -153,7 +168,8 @@ class Walker {
   // from..to or open.
   bool Viable(int s, Bits have, int from, int to) const {
     const Bits missing = q_.required & ~have;
-    if (kBitCount[missing] > kStrings - s || kBitCount[have] + kStrings - s < q_.fewest) return false;
+    if (kBitCount[missing] > kStrings - s || kBitCount[have] + kStrings - s < q_.fewest)
+      return false;
     if (s == kStrings) return missing == 0;
     const Bits reach = rangeReach_[s][from][std::min(to - from, kAnyFret)];
     return (missing & ~reach) == 0 && kBitCount[have | reach] >= q_.fewest;
@@ -212,12 +228,13 @@ class Walker {
   // The index of each string's first option at fret f or higher (f from 1 to kHighestFret + 1).
   std::array<std::array<int, kHighestFret + 2>, kStrings> firstFretted_{};
   // What strings s and up sound open or at frets from..from+len; len kAnyFret: at any fret.
-  std::array<std::array<std::array<Bits, kAnyFret + 1>, kHighestFret + 1>, kStrings + 1> rangeReach_{};
+  std::array<std::array<std::array<Bits, kAnyFret + 1>, kHighestFret + 1>, kStrings + 1>
+      rangeReach_{};
   std::array<std::uint8_t, kHighestFret + 1> soundable_{};
   std::array<int, kHighestFret + 1> positionPoints_{};  // by the lowest fretted fret
   std::array<int, 13> omittedPoints_{};                 // by the chord tones left out
   std::array<int, kStrings + 1> fillablePoints_{};
-  std::array<int, kStrings + 1> thinPoints_{};          // by the strings sounding
+  std::array<int, kStrings + 1> thinPoints_{};  // by the strings sounding
   int bassPoints_ = 0;
   // By score + 1: how many voicings score that (the leaves count them), then where they start.
   std::array<int, kWorstScore + 2> start_{};
@@ -308,8 +325,8 @@ std::vector<Voicing> Walker::Sorted() {
   // Frets above every real one end each list; the choice is a select, not a branch, since the
   // lists interleave at random.
   constexpr std::int8_t kPastTheNeck = 127;
-  const Frets end = {kPastTheNeck, kPastTheNeck, kPastTheNeck, kPastTheNeck, kPastTheNeck,
-                     kPastTheNeck};
+  const Frets end = {kPastTheNeck, kPastTheNeck, kPastTheNeck,
+                     kPastTheNeck, kPastTheNeck, kPastTheNeck};
   found_.emplace_back().frets = end;
   movedUp_.emplace_back().frets = end;
   const std::size_t split = WalkedBefore(half);

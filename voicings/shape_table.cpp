@@ -23,8 +23,10 @@ Shape ShapeOf(const Frets& frets, int span, Fingering& fingering) {
   shape.points[1] = std::int16_t(Score(traits));
   bool aboveBass = false;
   for (int s = 0; s < kStrings; ++s) {
-    if (frets[s] != kMuted) aboveBass = true;
-    else if (aboveBass) shape.mutedAboveBass |= std::uint8_t(1u << s);
+    if (frets[s] != kMuted)
+      aboveBass = true;
+    else if (aboveBass)
+      shape.mutedAboveBass |= std::uint8_t(1u << s);
   }
   return shape;
 }
@@ -57,11 +59,16 @@ const ShapeTable& Table() {
 const ShapeTable& ShapesFor(int span) {
   static_assert(kFewestSpan == 2 && kMostSpan == 6);
   switch (span) {
-    case 2: return Table<2>();
-    case 3: return Table<3>();
-    case 4: return Table<4>();
-    case 5: return Table<5>();
-    default: return Table<6>();
+    case 2:
+      return Table<2>();
+    case 3:
+      return Table<3>();
+    case 4:
+      return Table<4>();
+    case 5:
+      return Table<5>();
+    default:
+      return Table<6>();
   }
 }
 

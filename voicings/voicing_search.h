@@ -26,7 +26,8 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
 
 // Voicings that sound the chord's tones, less those the quality lets a player leave out; a slash
 // bass sounds lowest.
-std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const SearchOptions& options);
+std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
+                                     const SearchOptions& options);
 
 // The sounding pitches, string 6 first.
 std::vector<int> Pitches(const Frets& frets, const Tuning& tuning);
