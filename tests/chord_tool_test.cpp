@@ -172,6 +172,7 @@ TEST(FinderTool, VoicingsNamesAndTunings) {
                      .out)["voicings"][0]["frets"],
             QJsonArray({0, 3, 2, -1, -1, -1}));
   EXPECT_EQ(Tool({"--voicings", "C1", "E4"}).out, "No playable voicing.\n");
+  EXPECT_TRUE(Tool({"--chord", "C9"}).out.contains(" x 3 2 3 3 x ")) << "a ninth without its fifth";
   EXPECT_EQ(Tool({"--name", "C3", "E3", "G3", "A3"}).out, "C6\nAm7/C\n");
   EXPECT_EQ(Tool({"--name", "A\u266D2", "C4", "E\u266D4", "--json"}).out,
             R"({"names":["Ab"],"query":{"notes":["G#2","C4","D#4"]}})"
