@@ -101,27 +101,16 @@ class Walker {
     options_[s][n++] = {kMuted, 0,         kSilence,  kSilence, kMuted, kShapeMuted * weight,
                         0,      kNoLowest, kNoHighest};
     if (q_.bits[s][0]) {
-      options_[s][n++] = {0,
-                          q_.bits[s][0],
-                          Sounding(tuning_[s]),
-                          Sounding(tuning_[s]),
-                          0,
-                          kShapeOpen * weight,
-                          0,
-                          kNoLowest,
-                          kNoHighest};
+      const int open = Sounding(tuning_[s]);
+      options_[s][n++] = {0, q_.bits[s][0], open,      open, 0, kShapeOpen * weight,
+                          0, kNoLowest,     kNoHighest};
     }
     for (int f = 1; f <= top_; ++f) {
       if (!q_.bits[s][f]) continue;
-      options_[s][n++] = {std::int8_t(f),
-                          q_.bits[s][f],
-                          Sounding(tuning_[s] + f),
-                          Sounding(tuning_[s] + f + kOctave),
-                          std::int8_t(f + kOctave),
-                          (kShapeFretted + f) * weight,
-                          weight,
-                          f,
-                          f};
+      const int pitch = Sounding(tuning_[s] + f), pitchUp = Sounding(tuning_[s] + f + kOctave);
+      const auto fret = std::int8_t(f), fretUp = std::int8_t(f + kOctave);
+      const int digit = (kShapeFretted + f) * weight;
+      options_[s][n++] = {fret, q_.bits[s][f], pitch, pitchUp, fretUp, digit, weight, f, f};
     }
     for (int f = kHighestFret + 1, i = n; f >= 1; --f) {
       while (i > 0 && options_[s][i - 1].fret >= f) --i;

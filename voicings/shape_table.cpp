@@ -1,5 +1,6 @@
 #include "voicings/shape_table.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "voicings/ranking.h"
@@ -57,19 +58,11 @@ const ShapeTable& Table() {
 }  // namespace
 
 const ShapeTable& ShapesFor(int span) {
-  static_assert(kFewestSpan == 2 && kMostSpan == 6);
-  switch (span) {
-    case 2:
-      return Table<2>();
-    case 3:
-      return Table<3>();
-    case 4:
-      return Table<4>();
-    case 5:
-      return Table<5>();
-    default:
-      return Table<6>();
-  }
+  // One table per span, built the first time that span is asked for.
+  using Getter = const ShapeTable& (*)();
+  static constexpr Getter kTables[] = {Table<2>, Table<3>, Table<4>, Table<5>, Table<6>};
+  static_assert(kFewestSpan == 2 && std::size(kTables) == kMostSpan - kFewestSpan + 1);
+  return kTables[std::clamp(span, kFewestSpan, kMostSpan) - kFewestSpan]();
 }
 
 }  // namespace fretwise::voicings
