@@ -6,7 +6,7 @@
 #include "app/fretwise_doc.h"
 #include "app/recent_file_list.h"
 #include "app/shell_ports.h"
-#include "playback/sound_layer.h"
+#include "sound/sound_layer.h"
 
 namespace fretwise::app {
 

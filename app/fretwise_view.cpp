@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "app/commands.h"
+#include "app/panel_layout.h"
 #include "app/utf8.h"
 
 namespace fretwise::app {
@@ -83,7 +84,7 @@ int CFretwiseView::OnCreate() {
     if (!HasCheckBox(slot)) continue;
     const SlotInfo& info = kSlots[slot];
     auto* box = new QCheckBox(Utf8(info.caption), this);
-    box->setGeometry(Geometry(info.rect));
+    box->setGeometry(Geometry(kSlotRects[slot]));
     box->setProperty(kControlIdProperty, info.controlId);
     slots_.m_slotButtons[slot] = box;
   }

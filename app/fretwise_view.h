@@ -5,11 +5,11 @@
 #include <array>
 #include <memory>
 
-#include "draw/canvas_surface.h"
-#include "fingering/fretboard_drawing.h"
-#include "notes/slot_buttons.h"
-#include "notes/view_core.h"
+#include "canvas/canvas_surface.h"
+#include "fretboard/fretboard_drawing.h"
 #include "staff/staff_drawing.h"
+#include "view/slot_buttons.h"
+#include "view/view_core.h"
 
 class QCheckBox;
 

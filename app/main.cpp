@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "app/fretwise_app.h"
-#include "playback/sdl_sound_layer.h"
+#include "sdl/sdl_sound_layer.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);

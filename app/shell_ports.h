@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "notes/message_box.h"
+#include "view/message_box.h"
 
 class QWidget;
 

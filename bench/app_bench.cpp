@@ -13,7 +13,7 @@
 #include "app/fretwise_app.h"
 #include "app/fretwise_view.h"
 #include "app/main_frame.h"
-#include "notes/null_ports.h"
+#include "view/null_ports.h"
 
 namespace fretwise {
 namespace {

@@ -5,11 +5,11 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "draw/canvas_surface.h"
-#include "fingering/fretboard_drawing.h"
-#include "notes/null_ports.h"
-#include "notes/view_core.h"
+#include "canvas/canvas_surface.h"
+#include "fretboard/fretboard_drawing.h"
 #include "staff/staff_drawing.h"
+#include "view/null_ports.h"
+#include "view/view_core.h"
 
 namespace fretwise {
 namespace {

@@ -2,7 +2,7 @@
 // message, as ListCandidates runs them.
 #include <benchmark/benchmark.h>
 
-#include "fingering/candidate_list.h"
+#include "view/candidate_list.h"
 
 namespace fretwise {
 namespace {

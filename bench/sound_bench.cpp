@@ -13,9 +13,9 @@
 #include <random>
 #include <thread>
 
-#include "notes/null_ports.h"
-#include "notes/view_core.h"
-#include "playback/sdl_sound_layer.h"
+#include "sdl/sdl_sound_layer.h"
+#include "view/null_ports.h"
+#include "view/view_core.h"
 
 namespace fretwise {
 namespace {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "chords/spelling.h"
+
 namespace fretwise::chords {
 namespace {
 

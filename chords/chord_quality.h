@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "chords/pitch.h"
+#include "pitch/pitch.h"
 
 namespace fretwise::chords {
 

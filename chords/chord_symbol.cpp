@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "chords/spelling.h"
+
 namespace fretwise::chords {
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QSvgGenerator>
 
-#include "draw/view_image.h"
+#include "canvas/view_image.h"
 #include "files/file_access.h"
 
 namespace fretwise::cli {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "notes/slot_buttons.h"
+#include "view/slot_buttons.h"
 
 namespace fretwise::cli {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "cli/chord_image.h"
-#include "notes/slot_buttons.h"
+#include "view/slot_buttons.h"
 
 namespace fretwise::cli {
 

@@ -7,7 +7,7 @@ class QCommandLineParser;
 #include <optional>
 #include <string>
 
-#include "notes/slot_buttons.h"
+#include "view/slot_buttons.h"
 
 namespace fretwise::cli {
 

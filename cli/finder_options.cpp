@@ -2,8 +2,8 @@
 
 #include <QCommandLineParser>
 
-#include "chords/pitch.h"
 #include "cli/chord_options.h"
+#include "pitch/pitch.h"
 
 namespace fretwise::cli {
 namespace {
@@ -56,7 +56,7 @@ std::string ReadNumbers(const QCommandLineParser& parser, const Options& o, Find
 std::string ReadNotes(const QStringList& notes, FinderQuery& query) {
   for (const QString& note : notes) {
     const QByteArray utf8 = note.toUtf8();
-    const auto midi = chords::ParsePitch(std::string_view(utf8.constData(), utf8.size()));
+    const auto midi = ParsePitch(std::string_view(utf8.constData(), utf8.size()));
     if (!midi) {
       return "note " + Quoted(note) + " is not a pitch from C0 to B8 (like C4, F#3 or Bb2)";
     }

@@ -4,7 +4,7 @@
 #include <QJsonDocument>
 
 #include "chords/chord_namer.h"
-#include "chords/pitch.h"
+#include "pitch/pitch.h"
 
 namespace fretwise::cli {
 namespace {
@@ -24,7 +24,7 @@ std::vector<Voicing> Search(const FinderQuery& query) {
 
 QJsonArray PitchNames(const std::vector<int>& midis) {
   QJsonArray names;
-  for (int midi : midis) names.append(Text(chords::PitchName(midi)));
+  for (int midi : midis) names.append(Text(PitchName(midi)));
   return names;
 }
 
@@ -89,7 +89,7 @@ std::string VoicingLine(int rank, const Voicing& v, const voicings::Tuning& tuni
   const std::vector<int> pitches = voicings::Pitches(v.frets, tuning);
   const auto names = chords::NameChord(pitches);
   line += "  " + (names.empty() ? std::string("-") : names.front()) + " ";
-  for (int midi : pitches) line += " " + chords::PitchName(midi);
+  for (int midi : pitches) line += " " + PitchName(midi);
   return line + "\n";
 }
 
@@ -102,7 +102,7 @@ QJsonObject FinderJson(const FinderQuery& query) {
     return {{"query", QueryJson(query)}, {"names", names}};
   }
   QJsonArray tuning, list;
-  for (int midi : query.search.tuning) tuning.append(Text(chords::PitchName(midi)));
+  for (int midi : query.search.tuning) tuning.append(Text(PitchName(midi)));
   for (const Voicing& v : Search(query)) list.append(VoicingJson(v, query.search.tuning));
   return {{"query", QueryJson(query)}, {"tuning", tuning}, {"voicings", list}};
 }

@@ -2,9 +2,9 @@
 
 #include <chrono>
 
-#include "notes/null_ports.h"
-#include "notes/view_core.h"
-#include "playback/sdl_sound_layer.h"
+#include "sdl/sdl_sound_layer.h"
+#include "view/null_ports.h"
+#include "view/view_core.h"
 
 namespace fretwise::cli {
 namespace {

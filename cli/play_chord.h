@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "notes/slot_buttons.h"
+#include "view/slot_buttons.h"
 
 namespace fretwise::cli {
 

@@ -4,13 +4,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "app/utf8.h"
 #include "chords/chord_namer.h"
 #include "fingering/fret_table.h"
 #include "notes/note_token.h"
 
 namespace fretwise::cli {
 namespace {
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // "x", "0" or the fret of one string cell; a tuned-down string 6 shows its fret in the new tuning.
 std::string StringMark(const StringCell& cell) {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "fingering/candidate_list.h"
-#include "notes/slot_buttons.h"
+#include "view/candidate_list.h"
+#include "view/slot_buttons.h"
 
 namespace fretwise::cli {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "fingering/string_cells.h"
-#include "notes/view_state.h"
+#include "notes/note_token.h"
 
 namespace fretwise {
 

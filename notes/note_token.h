@@ -9,11 +9,9 @@
 #include <string>
 #include <string_view>
 
-namespace fretwise {
+#include "pitch/pitch.h"
 
-// Semitone index from C within an octave, for the letters C D E F G A B.
-inline constexpr std::array<int, 7> kLetterSemitone = {0, 2, 4, 5, 7, 9, 11};
-inline constexpr std::string_view kLetters = "CDEFGAB";
+namespace fretwise {
 
 // Token codes number the 48 tokens of the panel by pitch: 0 is "C4" (C2), 47 is "B1" (B5).
 // Two texts have the same code exactly when they are the same token, so comparing codes is
@@ -28,7 +26,7 @@ constexpr int TokenCode(std::string_view token) {
   const auto letter = kLetters.find(token[0]);
   if (letter == std::string_view::npos) return kNoToken;
   if (token[1] < '1' || token[1] > '4') return kNoToken;
-  int semitone = kLetterSemitone[letter];
+  int semitone = kNaturalPitchClass[letter];
   if (token.size() == 6) {
     // E and B have no sharp among the tokens.
     if (token.substr(2) != "_SRP" || token[0] == 'E' || token[0] == 'B') return kNoToken;
@@ -37,6 +35,11 @@ constexpr int TokenCode(std::string_view token) {
   const int scientificOctave = 6 - (token[1] - '0');
   return 12 * (scientificOctave - 2) + semitone;
 }
+
+// A token kept as text: at most 6 characters and a terminator. The view keeps six, for the first
+// six notes collected.
+using TokenCell = std::array<char, 7>;
+inline constexpr int kTokenCells = 6;
 
 // The token text of a code 0..47.
 std::string TokenText(int code);
@@ -47,10 +50,8 @@ std::string ScientificName(int code);
 // The panel slot that collects a code.
 int SlotOfCode(int code);
 
-// Reads a pitch in scientific notation ("C#3", "Db3", "e4", "F♯2", "B♭4"): letter in either
-// case, then an optional '#', '♯', 'b' or '♭' (flats are taken as the enharmonic sharp, and
-// Cb, Fb, E#, B# move to the neighbouring natural), then the octave. Gives the token code, or
-// nothing when the text is not a pitch or lies outside C2..B5.
+// A pitch as ParsePitch reads it ("C#3", "Db3", "e4", "F♯2", "B♭4"; flats are the enharmonic
+// sharp's token), within the panel's C2..B5. Gives the token code, or nothing.
 std::optional<int> ParseScientificPitch(std::string_view text);
 
 }  // namespace fretwise

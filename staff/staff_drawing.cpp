@@ -1,5 +1,6 @@
 #include "staff/staff_drawing.h"
 
+#include "notes/slot_table.h"
 #include "staff/staff_table.h"
 
 namespace fretwise {

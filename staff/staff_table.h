@@ -3,8 +3,7 @@
 
 #include <array>
 
-#include "draw/surface.h"
-#include "notes/slot_table.h"
+#include "draw/rect.h"
 
 namespace fretwise {
 

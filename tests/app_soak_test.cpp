@@ -6,9 +6,9 @@
 #include <random>
 
 #include "app/commands.h"
-#include "draw/view_image.h"
-#include "fingering/candidate_list.h"
+#include "canvas/view_image.h"
 #include "support/real_sound_rig.h"
+#include "view/candidate_list.h"
 
 namespace fretwise::test {
 namespace {

@@ -28,10 +28,16 @@ TEST_F(Window, OpensAt800By480WithItsMenuButtonsABoxForEveryNoteAndItsVersionDia
                           "ﾍﾙﾌﾟ(&H)", "ﾊﾞｰｼﾞｮﾝ情報(Fretwise) (&A)...", "音符を表示 25,265",
                           "再生 25,295", "クリア 25,325", "次の候補 25,355"}));
   QWidget* focus = Box(0);
-  for (int slot : kScanOrder) {
-    const Rect& r = kSlots[slot].rect;
+  // The boxes stand side by side in rows from x 30, a row of 20 pixels every 30.
+  for (int slot = 0, right = 0; slot < kSlotCount; ++slot) {
+    if (!HasCheckBox(slot)) continue;
     ASSERT_TRUE(Box(slot) && Box(slot)->text().toStdString() == kSlots[slot].caption) << slot;
-    EXPECT_EQ(Box(slot)->geometry(), QRect(r.left, r.top, r.right - r.left, r.bottom - r.top));
+    const QRect r = Box(slot)->geometry();
+    const int row = kSlots[slot].row, left = kSlots[slot].position == 0 ? 30 : right;
+    EXPECT_EQ(std::tuple(r.left(), r.top(), r.height(), r.width() > 30),
+              std::tuple(left, 30 * row, 20, true))
+        << slot;
+    right = r.right() + 1;
   }
   for (int slot : {1, 3, 4, 6, 7}) EXPECT_EQ(focus = focus->nextInFocusChain(), Box(slot));
 

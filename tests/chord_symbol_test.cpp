@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "chords/chord_namer.h"
+#include "chords/spelling.h"
 
 namespace fretwise::chords {
 

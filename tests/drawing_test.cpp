@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-#include "fingering/candidate_list.h"
-#include "fingering/fretboard_drawing.h"
+#include "fretboard/fretboard_drawing.h"
 #include "notes/note_token.h"
 #include "staff/staff_drawing.h"
 #include "support/recorders.h"
 #include "support/recording_surface.h"
+#include "view/candidate_list.h"
 
 namespace fretwise {
 namespace {

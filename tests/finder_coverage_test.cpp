@@ -34,7 +34,7 @@ TEST(FinderCoverage, TheCollectionsVoicingsAndNames) {
     const auto same = [&](const chords::ChordSymbol& mine) {
       if (theirs->root != mine.root || theirs->quality != mine.quality) return false;
       if (theirs->bass != chords::kNoBass) return mine.bass == theirs->bass;
-      return mine.bass == chords::kNoBass || (theirs->Tones() & chords::Bit(mine.bass));
+      return mine.bass == chords::kNoBass || (theirs->Tones() & Bit(mine.bass));
     };
     const auto names = chords::NameSymbols(v.midis);
     named += std::ranges::any_of(names, same);
@@ -43,9 +43,8 @@ TEST(FinderCoverage, TheCollectionsVoicingsAndNames) {
     for (std::vector<int> moved = v.midis; moved[0] < v.midis[0] + 11 && !names.empty();) {
       for (int& midi : moved) ++midi;
       const chords::ChordSymbol first = chords::NameSymbols(moved).at(0);
-      EXPECT_EQ(
-          std::pair(first.quality, first.root),
-          std::pair(names[0].quality, chords::PitchClass(names[0].root + moved[0] - v.midis[0])));
+      EXPECT_EQ(std::pair(first.quality, first.root),
+                std::pair(names[0].quality, PitchClass(names[0].root + moved[0] - v.midis[0])));
     }
   }
   const auto share = [n = double(collection.size())](int count) { return 100.0 * count / n; };

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "fingering/candidate_list.h"
 #include "notes/note_token.h"
+#include "view/candidate_list.h"
 
 namespace fretwise {
 namespace {

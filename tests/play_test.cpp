@@ -3,7 +3,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include "playback/error_text.h"
+#include "sound/error_text.h"
 #include "support/recorders.h"
 
 namespace fretwise {

@@ -1,5 +1,5 @@
 // The SDL2_mixer sound layer on SDL's dummy driver (real time, into nothing), run beside wav/.
-#include "playback/sdl_sound_layer.h"
+#include "sdl/sdl_sound_layer.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "playback/sdl_sound_layer.h"
+#include "sdl/sdl_sound_layer.h"
 #include "support/audio_analysis.h"
 
 namespace fretwise {

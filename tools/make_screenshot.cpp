@@ -10,8 +10,8 @@
 #include "app/fretwise_app.h"
 #include "app/main_frame.h"
 #include "notes/note_token.h"
-#include "notes/null_ports.h"
 #include "notes/slot_table.h"
+#include "view/null_ports.h"
 
 namespace {
 

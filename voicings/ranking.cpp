@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "chords/pitch.h"
+#include "pitch/pitch.h"
 
 namespace fretwise::voicings {
 
@@ -25,7 +25,7 @@ Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tu
   }
   for (int s = first + 1; s < last; ++s) t.innerMutes += frets[s] == kMuted;
   if (t.highest > 0) t.stretch = t.highest - lowest, t.position = lowest;
-  t.bassNotRoot = root >= 0 && chords::PitchClass(bass) != root;
+  t.bassNotRoot = root >= 0 && PitchClass(bass) != root;
   return t;
 }
 

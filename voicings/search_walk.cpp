@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "chords/pitch.h"
+#include "pitch/pitch.h"
 #include "voicings/ranking.h"
 #include "voicings/search_query.h"
 #include "voicings/shape_table.h"
@@ -29,7 +29,7 @@ struct Option {
 inline constexpr int kSilence = 1 << 30;  // above every pitch: a muted string is never the bass
 // A pitch with its pitch class in the low bits, which the lowest of several keeps: the walk takes
 // the bass's class without a division.
-constexpr int Sounding(int midi) { return midi << 4 | chords::PitchClass(midi); }
+constexpr int Sounding(int midi) { return midi << 4 | PitchClass(midi); }
 constexpr int ClassOf(int sounding) { return sounding & 15; }
 // The walk's lowest and highest fretted frets before any string is fretted: out of reach, so that
 // min and max need no test and the next strings may take any fret.

@@ -1,6 +1,6 @@
 #include "voicings/tuning.h"
 
-#include "chords/pitch.h"
+#include "pitch/pitch.h"
 
 namespace fretwise::voicings {
 
@@ -14,7 +14,7 @@ std::optional<Tuning> ParseTuning(std::string_view text) {
     const std::string_view word = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     if (word.empty()) continue;
-    const auto midi = chords::ParsePitch(word);
+    const auto midi = ParsePitch(word);
     if (!midi || count == kStrings) return std::nullopt;
     tuning[count++] = *midi;
   }

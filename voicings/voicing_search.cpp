@@ -6,13 +6,6 @@
 #include "voicings/search_query.h"
 
 namespace fretwise::voicings {
-namespace {
-
-using chords::Bit;
-using chords::PitchClass;
-using chords::PitchClassSet;
-
-}  // namespace
 
 std::vector<int> Pitches(const Frets& frets, const Tuning& tuning) {
   std::vector<int> pitches;
@@ -61,19 +54,19 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
       if (bit & allowed) query.bits[s][f] = bit;
     }
   }
-  query.required = chords::TransposeUp(RequiredTones(quality), chord.root) | bassBit;
+  query.required = TransposeUp(RequiredTones(quality), chord.root) | bassBit;
   query.fewest = quality.fewestTones;
   query.omitted.fill(kRejected);
   // Every subset of the allowed pitch classes, walked as submasks.
   for (unsigned have = allowed;; have = (have - 1) & allowed) {
-    const PitchClassSet intervals = chords::Transpose(PitchClassSet(have & ~added), chord.root);
+    const PitchClassSet intervals = Transpose(PitchClassSet(have & ~added), chord.root);
     if ((have & query.required) == query.required && chords::Sounds(quality, intervals)) {
-      query.omitted[have] = std::int8_t(chords::Count(quality.tones & ~intervals));
+      query.omitted[have] = std::int8_t(Count(quality.tones & ~intervals));
     }
     if (have == 0) break;
   }
   // A power chord sounds full on three strings.
-  query.fullSound = std::min(4, chords::Count(tones | bassBit) + 1);
+  query.fullSound = std::min(4, Count(tones | bassBit) + 1);
   query.bass = slash ? chord.bass : -1;
   // The slash bass, else the root, is the bass a player looks for.
   query.root = slash ? chord.bass : chord.root;

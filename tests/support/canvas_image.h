@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "draw/canvas_surface.h"
+#include "canvas/canvas_surface.h"
 #include "draw/drawing_pass.h"
 
 namespace fretwise::test {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <set>
 
-#include "playback/sdl_sound_layer.h"
+#include "sdl/sdl_sound_layer.h"
 #include "support/app_rig.h"
 
 namespace fretwise::test {

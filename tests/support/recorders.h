@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "notes/view_core.h"
+#include "view/view_core.h"
 
 namespace fretwise::test {
 

@@ -5,7 +5,7 @@
 #include "app/commands.h"
 #include "app/fretwise_app.h"
 #include "app/fretwise_view.h"
-#include "playback/sdl_sound_layer.h"
+#include "sdl/sdl_sound_layer.h"
 
 int main(int argc, char** argv) {
   using namespace fretwise;

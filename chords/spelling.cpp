@@ -1,0 +1,37 @@
+#include "chords/spelling.h"
+
+#include <array>
+
+namespace fretwise::chords {
+namespace {
+
+constexpr std::array<std::string_view, 12> kMajorRoots = {"C",  "Db", "D",  "Eb", "E",  "F",
+                                                          "F#", "G",  "Ab", "A",  "Bb", "B"};
+constexpr std::array<std::string_view, 12> kMinorRoots = {"C",  "C#", "D",  "Eb", "E",  "F",
+                                                          "F#", "G",  "G#", "A",  "Bb", "B"};
+// How many letters above the root a player counts each interval (0 = unison .. 11 = major 7th):
+// the minor 2nd is a flat 2nd, the tritone a flat 5th, the minor 6th a flat 6th.
+constexpr std::array<int, 12> kLetterSteps = {0, 1, 1, 2, 2, 3, 4, 4, 5, 5, 6, 6};
+
+}  // namespace
+
+std::string RootName(int pitchClass, bool minor) {
+  return std::string((minor ? kMinorRoots : kMajorRoots)[pitchClass]);
+}
+
+std::string NoteAbove(std::string_view rootName, int pitchClass, bool raisedFifth) {
+  const auto root = ReadNoteName(rootName);
+  if (!root) return std::string(SharpName(pitchClass));
+  const int interval = PitchClass(pitchClass - root->pitchClass);
+  const int steps = interval == 8 && raisedFifth ? 4 : kLetterSteps[interval];
+  const int letter = (root->letter + steps) % 7;
+  const int shift = PitchClass(pitchClass - kNaturalPitchClass[letter] + 1) - 1;
+  if (shift < -1 || shift > 1) {
+    // A double sharp or flat: the root's own side of the circle instead.
+    const bool flats = rootName.find('b') != std::string_view::npos || rootName == "F";
+    return RootName(pitchClass, !flats);
+  }
+  return std::string(1, kLetters[letter]) + (shift > 0 ? "#" : shift < 0 ? "b" : "");
+}
+
+}  // namespace fretwise::chords
