@@ -26,10 +26,10 @@ struct Option {
   int low, high;
 };
 
-inline constexpr int kSilence = 1 << 30;  // above every pitch: a muted string is never the bass
 // A pitch with its pitch class in the low bits, which the lowest of several keeps: the walk takes
-// the bass's class without a division.
+// the bass's class without a division. kSilence stays above every one.
 constexpr int Sounding(int midi) { return midi << 4 | PitchClass(midi); }
+static_assert(Sounding(kHighestFret + 127) < kSilence);
 constexpr int ClassOf(int sounding) { return sounding & 15; }
 // The walk's lowest and highest fretted frets before any string is fretted: out of reach, so that
 // min and max need no test and the next strings may take any fret.
