@@ -26,8 +26,8 @@ using ScoreCounts = std::array<int, kWorstScore + 2>;
 
 // The voicings of both lists (the walk's, and those it moved an octave up, each in the walk's
 // order) by score, lowest first; equal scores keep the walk's order, which is the order of their
-// frets: string 6's first, muted before open before fretted. Uses the lists and the counts up.
-std::vector<Voicing> Ranked(std::vector<Found>& walked, std::vector<Found>& movedUp,
+// frets: string 6's first, muted before open before fretted. Uses the counts up.
+std::vector<Voicing> Ranked(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
                             ScoreCounts& counts, const ShapeTable& table);
 
 }  // namespace fretwise::voicings
