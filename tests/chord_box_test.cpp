@@ -63,6 +63,10 @@ std::string Read(const Figure& figure) {
       under += " " + t.text;
     } else if (t.at.y < r.frets.front() - 8) {
       name = t.text;
+      // Clear of the marks under it (each reaching 4 units from its centre) above the grid.
+      for (const std::vector<Point>* marks : {&r.crosses, &r.rings})
+        for (const Point m : *marks)
+          if (m.y - 4 < t.at.y + t.size / 2 || m.y > r.frets.front()) name += " (over a mark)";
     }
   }
   const auto fretAt = [&](double y) {
@@ -98,6 +102,9 @@ std::string Read(const Figure& figure) {
     barres += " barre " + std::to_string(fretAt(b.from.y)) + " (" + number(b.from.x) + "-" +
               number(b.to.x) + ")";
   if (placed != r.crosses.size() / 2 + r.rings.size() + r.dots.size()) frets += " (off a string)";
+  for (const Point dot : r.dots)
+    for (const Bar& b : r.bars)
+      if (dot.y == b.from.y && b.from.x <= dot.x && dot.x <= b.to.x) frets += " (a dot on a bar)";
   top += ", " + std::to_string(r.frets.size() - 1) + " frets";
   return name + " |" + frets + " |" + fingers + " |" + barres + " | " + top + " |" + under;
 }
