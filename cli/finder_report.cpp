@@ -5,21 +5,20 @@
 
 #include "chords/chord_namer.h"
 #include "pitch/pitch.h"
+#include "voicings/answer.h"
 
 namespace fretwise::cli {
 namespace {
 
+using voicings::Answer;
 using voicings::kMuted;
-using voicings::Voicing;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-std::vector<Voicing> Search(const FinderQuery& query) {
-  std::vector<Voicing> list = query.mode == FinderMode::kChord
-                                  ? voicings::VoicingsOfChord(query.chord, query.search)
-                                  : voicings::VoicingsOfPitches(query.pitches, query.search);
-  if (query.max && int(list.size()) > *query.max) list.resize(*query.max);
-  return list;
+std::vector<Answer> Answers(const FinderQuery& query) {
+  return query.mode == FinderMode::kChord
+             ? voicings::AnswersOfChord(query.chord, query.search, query.max)
+             : voicings::AnswersOfPitches(query.pitches, query.search, query.max);
 }
 
 QJsonArray PitchNames(const std::vector<int>& midis) {
@@ -28,30 +27,29 @@ QJsonArray PitchNames(const std::vector<int>& midis) {
   return names;
 }
 
+QJsonArray Numbers(const std::vector<int>& numbers) {
+  QJsonArray array;
+  for (int n : numbers) array.append(n);
+  return array;
+}
+
 QJsonObject BarreJson(const voicings::Barre& b) {
   return {{"fret", b.fret}, {"strings", QJsonArray{b.fromString, b.toString}}};
 }
 
-QJsonObject VoicingJson(const Voicing& v, const voicings::Tuning& tuning) {
-  QJsonArray frets, fingers, barres;
-  const voicings::Frets numbers = voicings::FingerNumbers(v.frets, v.fingering);
-  for (int s = 0; s < voicings::kStrings; ++s) {
-    frets.append(v.frets[s]);
-    fingers.append(numbers[s]);
-  }
-  for (int b = 0; b < v.fingering.barreCount; ++b) barres.append(BarreJson(v.fingering.barres[b]));
-  const std::vector<int> pitches = voicings::Pitches(v.frets, tuning);
-  QJsonArray names;
-  for (const std::string& name : chords::NameChord(pitches)) names.append(Text(name));
+QJsonObject AnswerJson(const Answer& a) {
+  QJsonArray barres, names;
+  for (const voicings::Barre& b : a.barres) barres.append(BarreJson(b));
+  for (const chords::ChordSymbol& name : a.names) names.append(Text(chords::SymbolText(name)));
   return {
-      {"frets", frets},
-      {"fingers", fingers},
+      {"frets", Numbers(a.frets)},
+      {"fingers", Numbers(a.fingers)},
       {"barre", barres.isEmpty() ? QJsonValue() : barres.first()},
       {"barres", barres},
-      {"pitches", PitchNames(pitches)},
+      {"pitches", PitchNames(a.pitches)},
       {"name", names.isEmpty() ? QJsonValue() : names.first()},
       {"names", names},
-      {"score", v.score},
+      {"score", a.score},
   };
 }
 
@@ -68,28 +66,25 @@ QJsonObject QueryJson(const FinderQuery& query) {
   return json;
 }
 
-// "x 3 2 0 1 0": frets, or fingers, string 6 first.
-std::string Row(const voicings::Frets& frets, const voicings::Frets& shown) {
+// "x 3 2 0 1 0": frets, or fingers, in the answer's string order.
+std::string Row(const std::vector<int>& frets, const std::vector<int>& shown) {
   std::string row;
-  for (int s = 0; s < voicings::kStrings; ++s) {
+  for (std::size_t s = 0; s < frets.size(); ++s) {
     if (s > 0) row += ' ';
     row += frets[s] == kMuted ? "x" : std::to_string(shown[s]);
   }
   return row;
 }
 
-std::string VoicingLine(int rank, const Voicing& v, const voicings::Tuning& tuning) {
-  std::string line = std::to_string(rank) + ": " + Row(v.frets, v.frets) + "  fingers " +
-                     Row(v.frets, voicings::FingerNumbers(v.frets, v.fingering));
-  for (int b = 0; b < v.fingering.barreCount; ++b) {
-    const voicings::Barre& barre = v.fingering.barres[b];
+std::string AnswerLine(int rank, const Answer& a) {
+  std::string line =
+      std::to_string(rank) + ": " + Row(a.frets, a.frets) + "  fingers " + Row(a.frets, a.fingers);
+  for (const voicings::Barre& barre : a.barres) {
     line += " barre " + std::to_string(barre.fret) + " (" + std::to_string(barre.fromString) + "-" +
             std::to_string(barre.toString) + ")";
   }
-  const std::vector<int> pitches = voicings::Pitches(v.frets, tuning);
-  const auto names = chords::NameChord(pitches);
-  line += "  " + (names.empty() ? std::string("-") : names.front()) + " ";
-  for (int midi : pitches) line += " " + PitchName(midi);
+  line += "  " + (a.names.empty() ? std::string("-") : chords::SymbolText(a.names.front())) + " ";
+  for (int midi : a.pitches) line += " " + PitchName(midi);
   return line + "\n";
 }
 
@@ -103,7 +98,7 @@ QJsonObject FinderJson(const FinderQuery& query) {
   }
   QJsonArray tuning, list;
   for (int midi : query.search.tuning) tuning.append(Text(PitchName(midi)));
-  for (const Voicing& v : Search(query)) list.append(VoicingJson(v, query.search.tuning));
+  for (const Answer& a : Answers(query)) list.append(AnswerJson(a));
   return {{"query", QueryJson(query)}, {"tuning", tuning}, {"voicings", list}};
 }
 
@@ -117,7 +112,7 @@ std::string FinderOutput(const FinderQuery& query) {
     return out;
   }
   int rank = 0;
-  for (const Voicing& v : Search(query)) out += VoicingLine(++rank, v, query.search.tuning);
+  for (const Answer& a : Answers(query)) out += AnswerLine(++rank, a);
   if (rank == 0) out = "No playable voicing.\n";
   return out;
 }
