@@ -47,6 +47,10 @@ struct FakeSound final : SoundLayer {
     if (const auto f = failPlay.find(device); f != failPlay.end()) return f->second;
     return open.contains(device) ? started.push_back(device), 0 : kNotOpen;
   }
+  SoundResult PlayDelayed(DeviceId device, std::chrono::milliseconds delay) override {
+    const SoundResult result = Play(device);
+    return log_.back() += " +" + std::to_string(delay.count()), result;
+  }
   SoundResult Close(DeviceId device) override {
     log_.push_back("Close " + std::to_string(device));
     if (const auto f = failClose.find(device); f != failClose.end()) return f->second;
