@@ -12,6 +12,16 @@ namespace fretwise::test {
 
 using CallLog = std::vector<std::string>;
 
+// The items joined by "; ", with each of the cuts (folders, extensions) dropped wherever it is.
+inline std::string Joined(const std::vector<std::string>& items,
+                          std::initializer_list<std::string_view> cuts) {
+  std::string out;
+  for (const std::string& item : items) out += (out.empty() ? "" : "; ") + item;
+  for (const std::string_view cut : cuts)
+    for (std::size_t at; (at = out.find(cut)) != std::string::npos;) out.erase(at, cut.size());
+  return out;
+}
+
 // The staff and diagram painters and the message box on one log, for the order across them.
 struct Recorder final : StaffPainter, DiagramPainter, MessageBox {
   explicit Recorder(CallLog& log) : log(log) {}
