@@ -4,17 +4,15 @@
 // ends with one line naming it and exit status 1.
 //
 // Usage: render_instrument_sets SOUNDFONT OUTPUT_FOLDER
-#include <cstdio>
 #include <filesystem>
 #include <set>
-#include <stdexcept>
 #include <string>
 
 #include "pitch/pitch.h"
 #include "playback/note_sets.h"
 #include "tools/flac_writer.h"
 #include "tools/plucked_note.h"
-#include "tools/stale_files.h"
+#include "tools/render_tool.h"
 
 namespace fs = std::filesystem;
 using namespace fretwise;
@@ -50,16 +48,5 @@ void RenderSets(const std::string& soundFont, const fs::path& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: render_instrument_sets SOUNDFONT OUTPUT_FOLDER\n");
-    return 2;
-  }
-  try {
-    QuietFluidSynth();
-    RenderSets(argv[1], argv[2]);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "render_instrument_sets: %s\n", e.what());
-    return 1;
-  }
-  return 0;
+  return RenderMain(argc, argv, "render_instrument_sets", RenderSets);
 }

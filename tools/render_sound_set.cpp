@@ -3,17 +3,15 @@
 // seconds, 44.1 kHz, 16-bit mono. Any failure ends with one line naming it and exit status 1.
 //
 // Usage: render_sound_set SOUNDFONT OUTPUT_FOLDER
-#include <cstdio>
 #include <filesystem>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "notes/note_token.h"
 #include "notes/slot_table.h"
 #include "tools/plucked_note.h"
-#include "tools/stale_files.h"
+#include "tools/render_tool.h"
 #include "tools/wav_writer.h"
 
 namespace fs = std::filesystem;
@@ -51,17 +49,4 @@ void RenderSet(const std::string& soundFont, const fs::path& folder) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: render_sound_set SOUNDFONT OUTPUT_FOLDER\n");
-    return 2;
-  }
-  try {
-    QuietFluidSynth();
-    RenderSet(argv[1], argv[2]);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "render_sound_set: %s\n", e.what());
-    return 1;
-  }
-  return 0;
-}
+int main(int argc, char** argv) { return RenderMain(argc, argv, "render_sound_set", RenderSet); }

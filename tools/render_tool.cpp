@@ -1,8 +1,27 @@
-#include "tools/stale_files.h"
+#include "tools/render_tool.h"
 
+#include <cstdio>
+#include <exception>
 #include <vector>
 
+#include "tools/plucked_note.h"
+
 namespace fretwise {
+
+int RenderMain(int argc, char** argv, const char* name, SetRenderer render) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s SOUNDFONT OUTPUT_FOLDER\n", name);
+    return 2;
+  }
+  try {
+    QuietFluidSynth();
+    render(argv[1], argv[2]);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s: %s\n", name, e.what());
+    return 1;
+  }
+  return 0;
+}
 
 void RemoveStaleFiles(const std::filesystem::path& folder,
                       const std::set<std::filesystem::path>& written) {
