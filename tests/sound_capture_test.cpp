@@ -22,7 +22,6 @@ using std::chrono::milliseconds;
 TEST(SoundCapture, AChordsNotesStartInTheSameBufferAStrumsEachAtItsTime) {
   const char* capture = std::getenv("SDL_DISKAUDIOFILE");
   ASSERT_NE(capture, nullptr);
-  using playback::Stroke, playback::Instrument;
   const std::vector<int> cMajor = {playback::kMutedString, 48, 52, 55};  // x C3 E3 G3
   const auto panel = [](SdlSoundLayer& sound, playback::VoicingPlayer&) {
     sound.BeginChord();
@@ -34,7 +33,7 @@ TEST(SoundCapture, AChordsNotesStartInTheSameBufferAStrumsEachAtItsTime) {
   };
   const auto strum = [&](playback::Strum how) {
     return [&, how](SdlSoundLayer&, playback::VoicingPlayer& player) {
-      ASSERT_EQ(player.Play(cMajor, Instrument::kSteelGuitar, how), 0u);
+      ASSERT_EQ(player.Play(cMajor, playback::Instrument::kSteelGuitar, how), 0u);
     };
   };
   const std::string set = "instruments/steel-guitar/", c3 = set + "C3.flac", e3 = set + "E3.flac",
@@ -47,7 +46,7 @@ TEST(SoundCapture, AChordsNotesStartInTheSameBufferAStrumsEachAtItsTime) {
       {"the panel's chord", panel, {{"wav/4/C2.wav", 0}, {"wav/3/E2.wav", 0}, {"wav/2/G2.wav", 0}}},
       {"a light downstroke", strum({}), {{c3, 0}, {e3, 15}, {g3, 30}}},
       {"an upstroke, 100 ms a string",
-       strum({Stroke::kUp, milliseconds(100)}),
+       strum({playback::Stroke::kUp, milliseconds(100)}),
        {{g3, 0}, {e3, 100}, {c3, 200}}},
       {"a voicing's block chord", strum(playback::kBlockChord), {{c3, 0}, {e3, 0}, {g3, 0}}},
   };
