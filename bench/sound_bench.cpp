@@ -166,6 +166,24 @@ BENCHMARK(BM_VoicingDelayToFirstSoundingBuffer)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
+// The click's own work, without waiting for a buffer: CPU time is the figure to read on a busy
+// machine. Arg 1 decodes the six notes (crowded out of the layer's memory untimed), arg 0 not.
+void BM_PlayVoicing(benchmark::State& state) {
+  SdlSoundLayer sound;
+  VoicingPlayer player(sound);
+  SoundResult result = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    player.Stop();
+    for (int midi = 70; state.range(0) == 1 && midi < 70 + int(SdlSoundLayer::kKeptSounds); ++midi)
+      sound.Close(OpenNote(sound, playback::NoteFile(Instrument::kNylonGuitar, midi)));
+    state.ResumeTiming();
+    result = player.Play(kOpenEVoicing, Instrument::kSteelGuitar, playback::kBlockChord);
+  }
+  if (result != 0) state.SkipWithError(player.ErrorText(result).c_str());
+}
+BENCHMARK(BM_PlayVoicing)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // One note read and decoded into the mixer's format: an instrument's FLAC, a panel WAV.
 void BM_DecodeNote(benchmark::State& state, const char* file) {
   SdlSoundLayer sound;
