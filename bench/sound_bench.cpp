@@ -1,7 +1,8 @@
-// The play command on SDL's dummy audio driver, which consumes one 512-frame buffer every 11.6 ms
-// as a sound card would: how long the play button's work takes with the sounds already decoded,
-// and how long until the chord is in a mixed buffer. Run from anywhere: it works in the build
-// folder, where the sound set lies.
+// The play command and the voicing player on SDL's dummy audio driver, which consumes one
+// 512-frame buffer every 11.6 ms as a sound card would: how long the play button's work takes with
+// the sounds already decoded, how long until a chord is in a mixed buffer, what a note costs to
+// decode and what the decoded notes kept weigh. Run from anywhere: it works in the build folder,
+// where the sets lie.
 #include <SDL_mixer.h>
 #include <benchmark/benchmark.h>
 
@@ -10,9 +11,11 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <thread>
 
+#include "playback/voicing_player.h"
 #include "sdl/sdl_sound_layer.h"
 #include "view/null_ports.h"
 #include "view/view_core.h"
@@ -68,6 +71,20 @@ struct BufferWatch {
   }
 };
 
+DeviceId OpenNote(SoundLayer& sound, const std::string& file) {
+  MciOpenRecord record{0, kWaveformAudioDevice, file};
+  sound.Open(record);
+  return record.deviceId;
+}
+
+// The process's resident memory, from the kernel's status lines.
+double ResidentMegabytes() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.starts_with("VmRSS:")) return std::stod(line.substr(6)) / 1024;  // given in kB
+  return 0;
+}
+
 template <typename Done>
 void WaitFor(Done done) {
   const auto limit = Clock::now() + std::chrono::seconds(1);
@@ -75,28 +92,24 @@ void WaitFor(Done done) {
     std::this_thread::sleep_for(std::chrono::microseconds(50));
 }
 
-void BM_DelayToFirstSoundingBuffer(benchmark::State& state) {
-  PlayRig rig(kCMajor);
+// The time from `play` to the first mixed buffer with sound in it, for a player pressing at any
+// moment of a buffer; `silence` stops what sounds and prepares the next play, untimed.
+template <typename Silence, typename Play>
+void MeasureDelayToSound(benchmark::State& state, Silence silence, Play play) {
   BufferWatch watch;
   Mix_SetPostMix(&BufferWatch::PostMix, &watch);
   double worst = 0;
   std::mt19937 random(1);
   std::uniform_int_distribution<int> phase(0, 11610);  // microseconds, one buffer
   for (auto _ : state) {
-    rig.ticks = {};  // silence the last chord: a play of no notes
-    rig.view.OnShowNotes();
-    rig.view.OnPlay();
+    silence();
     watch.silence = false;
     WaitFor([&] { return watch.silence.load(); });
-    // A player presses at any moment of a buffer, not just after one was mixed.
     std::this_thread::sleep_for(std::chrono::microseconds(phase(random)));
-    rig.ticks = kCMajor;
-    rig.view.OnShowNotes();
-
     watch.firstSound = 0;
     watch.armed = true;
     const Clock::time_point pressed = Clock::now();
-    rig.view.OnPlay();
+    play();
     WaitFor([&] { return watch.firstSound.load() != 0; });
     const double seconds = std::chrono::duration<double>(Clock::duration(watch.firstSound.load()) -
                                                          pressed.time_since_epoch())
@@ -106,9 +119,106 @@ void BM_DelayToFirstSoundingBuffer(benchmark::State& state) {
   }
   Mix_SetPostMix(nullptr, nullptr);
   state.counters["worst_ms"] = worst * 1000;
+}
+
+void BM_DelayToFirstSoundingBuffer(benchmark::State& state) {
+  PlayRig rig(kCMajor);
+  const auto silence = [&] {  // a play of no notes
+    rig.ticks = {};
+    rig.view.OnShowNotes();
+    rig.view.OnPlay();
+    rig.ticks = kCMajor;
+  };
+  const auto play = [&] {
+    rig.view.OnShowNotes();
+    rig.view.OnPlay();
+  };
+  MeasureDelayToSound(state, silence, play);
   if (!rig.messages.last.empty()) state.SkipWithError(rig.messages.last.c_str());
 }
 BENCHMARK(BM_DelayToFirstSoundingBuffer)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+using playback::Instrument;
+using playback::VoicingPlayer;
+const std::vector<int> kOpenEVoicing = {40, 47, 52, 56, 59, 64};
+
+// A six-string block chord from a finder click: arg 1 has its notes decoded by the click (the
+// first play of those pitches), arg 0 plays them again.
+void BM_VoicingDelayToFirstSoundingBuffer(benchmark::State& state) {
+  SdlSoundLayer sound;
+  VoicingPlayer player(sound);
+  SoundResult result = player.Play(kOpenEVoicing, Instrument::kSteelGuitar, playback::kBlockChord);
+  const auto silence = [&] {
+    player.Stop();
+    if (state.range(0) == 0) return;
+    for (int midi = 70; midi < 70 + int(SdlSoundLayer::kKeptSounds); ++midi)  // crowds them out
+      sound.Close(OpenNote(sound, playback::NoteFile(Instrument::kNylonGuitar, midi)));
+  };
+  const auto play = [&] {
+    result = player.Play(kOpenEVoicing, Instrument::kSteelGuitar, playback::kBlockChord);
+  };
+  MeasureDelayToSound(state, silence, play);
+  if (result != 0) state.SkipWithError(player.ErrorText(result).c_str());
+}
+BENCHMARK(BM_VoicingDelayToFirstSoundingBuffer)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The click's own work, without waiting for a buffer: CPU time is the figure to read on a busy
+// machine. Arg 1 decodes the six notes (crowded out of the layer's memory untimed), arg 0 not.
+void BM_PlayVoicing(benchmark::State& state) {
+  SdlSoundLayer sound;
+  VoicingPlayer player(sound);
+  SoundResult result = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    player.Stop();
+    for (int midi = 70; state.range(0) == 1 && midi < 70 + int(SdlSoundLayer::kKeptSounds); ++midi)
+      sound.Close(OpenNote(sound, playback::NoteFile(Instrument::kNylonGuitar, midi)));
+    state.ResumeTiming();
+    result = player.Play(kOpenEVoicing, Instrument::kSteelGuitar, playback::kBlockChord);
+  }
+  if (result != 0) state.SkipWithError(player.ErrorText(result).c_str());
+}
+BENCHMARK(BM_PlayVoicing)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// One note read and decoded into the mixer's format: an instrument's FLAC, a panel WAV.
+void BM_DecodeNote(benchmark::State& state, const char* file) {
+  SdlSoundLayer sound;
+  sound.Close(OpenNote(sound, file));  // opens the output
+  for (auto _ : state) {
+    Mix_Chunk* chunk = Mix_LoadWAV(file);
+    if (chunk == nullptr) state.SkipWithError(Mix_GetError());
+    Mix_FreeChunk(chunk);
+  }
+}
+BENCHMARK_CAPTURE(BM_DecodeNote, instrument_flac, "instruments/steel-guitar/E2.flac")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DecodeNote, panel_wav, "wav/6/E4.wav")->Unit(benchmark::kMicrosecond);
+
+// What the sound layer adds to the process once the finder has played twenty different voicings
+// of six strings: the output's threads and buffers, the decoder, and the decoded notes it keeps.
+// Run alone (--benchmark_filter=Memory) for the figure of a process that has not played before.
+void BM_MemoryOfVoicingsPlayed(benchmark::State& state) {
+  for (auto _ : state) {
+    const double before = ResidentMegabytes();
+    SdlSoundLayer sound;
+    VoicingPlayer player(sound);
+    for (int chord = 0; chord < 20; ++chord) {
+      std::vector<int> voicing = kOpenEVoicing;
+      for (int& pitch : voicing) pitch += chord;
+      player.Play(voicing, Instrument::kSteelGuitar, playback::kBlockChord);
+    }
+    state.counters["process_MB"] = ResidentMegabytes() - before;
+    Mix_Chunk* note = Mix_LoadWAV("instruments/steel-guitar/E2.flac");
+    if (note == nullptr) return state.SkipWithError(Mix_GetError());
+    state.counters["kept_MB"] = double(sound.KeptSoundCount() * note->alen) / (1 << 20);
+    Mix_FreeChunk(note);
+  }
+}
+BENCHMARK(BM_MemoryOfVoicingsPlayed)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace fretwise

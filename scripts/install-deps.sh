@@ -14,6 +14,8 @@ packages=(
   poppler-utils
   libsdl2-dev libsdl2-mixer-dev
   libfluidsynth-dev musescore-general-soundfont-small
+  # The instruments' notes are written as FLAC, which SDL2_mixer already decodes.
+  libflac-dev
   # The Debian package: manual pages from --help, shlibdeps (dpkg-dev, file), the launcher's and
   # AppStream file's validators, and lintian.
   help2man dpkg-dev file desktop-file-utils appstream lintian

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <thread>
 
+#include "sdl/delayed_sound.h"
 #include "sound/error_text.h"
 
 namespace fretwise {
@@ -46,6 +47,7 @@ SdlSoundLayer::~SdlSoundLayer() {
   devices_.clear();
   kept_.clear();
   Mix_CloseAudio();
+  Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
@@ -62,14 +64,17 @@ SoundResult SdlSoundLayer::Open(MciOpenRecord& record) {
   return 0;
 }
 
-SoundResult SdlSoundLayer::Play(DeviceId id) {
+SoundResult SdlSoundLayer::Play(DeviceId id) { return PlayDelayed(id, {}); }
+
+SoundResult SdlSoundLayer::PlayDelayed(DeviceId id, std::chrono::milliseconds delay) {
   const auto found = devices_.find(id);
   if (found == devices_.end()) {
     return Fail(kNoSuchDevice, "サウンドデバイス " + std::to_string(id) + " は開いていません");
   }
   Device& device = found->second;
   Silence(id, device);  // a second start begins again from the first sample
-  device.channel = StartOnFreeChannel(device.chunk.get());
+  device.delayed = delay.count() > 0 ? AfterSilence(*device.chunk, delay) : nullptr;
+  device.channel = StartOnFreeChannel(device.delayed ? device.delayed.get() : device.chunk.get());
   if (device.channel < 0) {
     return Fail(kNoChannel,
                 "サウンドデバイス " + std::to_string(id) + " を鳴らせません: " + Mix_GetError());
@@ -125,6 +130,9 @@ SoundResult SdlSoundLayer::OpenAudio() {
     return Fail(kNoAudioDevice, failed + reason);
   }
   audioOpen_ = true;
+  // The instruments' notes are FLAC: decoding each costs a quarter of what it does when the
+  // decoder is not kept ready.
+  Mix_Init(MIX_INIT_FLAC);
   audio_ = MixerDevice();
   Mix_AllocateChannels(kMixerChannels);
   channelOwner_.assign(kMixerChannels, 0);

@@ -1,7 +1,7 @@
-// The sound layer over SDL2_mixer. Each open device holds a decoded sound; a start puts it on a
-// free mixer channel from its first sample. The sounds of the last two chords stay decoded, keyed
-// by file, so that playing a chord again is cheap while a long session holds no more than that.
-// One layer per process: SDL_mixer's audio output is the process's own.
+// The sound layer over SDL2_mixer. Each open device holds a decoded sound (WAV or FLAC); a start
+// puts it on a free mixer channel from its first sample. The sounds of the last two chords stay
+// decoded, keyed by file, so that playing a chord again is cheap while a long session holds no more
+// than that. One layer per process: SDL_mixer's audio output is the process's own.
 #pragma once
 
 #include <SDL_audio.h>
@@ -37,8 +37,8 @@ class SdlSoundLayer final : public SoundLayer {
 
   // Far above any note of the sound set (about 1 MB each).
   static constexpr std::int64_t kLargestSoundFile = std::int64_t{64} << 20;
-  // The notes of the current chord and of the previous one.
-  static constexpr std::size_t kKeptSounds = 12;
+  // The notes of the current chord and of the previous one, of up to eight strings.
+  static constexpr std::size_t kKeptSounds = 16;
 
   SdlSoundLayer() = default;
   ~SdlSoundLayer() override;
@@ -49,6 +49,8 @@ class SdlSoundLayer final : public SoundLayer {
   // The element name is relative to the working directory; its backslashes separate folders.
   SoundResult Open(MciOpenRecord& record) override;
   SoundResult Play(DeviceId device) override;
+  // The delay is exact to the frame: the sound is started with the others, led by silence.
+  SoundResult PlayDelayed(DeviceId device, std::chrono::milliseconds delay) override;
   SoundResult Close(DeviceId device) override;
   // The text of the last failure with that code, naming its file and reason; Japanese, UTF-8.
   void GetErrorText(SoundResult code, char* buffer, std::size_t capacity) override;
@@ -80,7 +82,8 @@ class SdlSoundLayer final : public SoundLayer {
   };
   struct Device {
     Chunk chunk;
-    int channel = -1;  // the channel it was last started on
+    Chunk delayed = nullptr;  // what a delayed start plays: the chunk after silence
+    int channel = -1;         // the channel it was last started on
   };
 
   SoundResult OpenAudio();

@@ -2,6 +2,7 @@
 // its start and closed. Every operation returns a result code, 0 for success.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,6 +29,12 @@ class SoundLayer {
   virtual SoundResult Open(MciOpenRecord& record) = 0;
   // Starts the device's sound from its beginning and returns at once; devices sound together.
   virtual SoundResult Play(DeviceId device) = 0;
+  // As Play, but the sound begins `delay` later, counted from the chord's start between
+  // BeginChord and EndChord, so that strummed strings sound one after another. A layer that
+  // cannot wait starts the sound at once.
+  virtual SoundResult PlayDelayed(DeviceId device, std::chrono::milliseconds /*delay*/) {
+    return Play(device);
+  }
   // Returns once the device is silent and released.
   virtual SoundResult Close(DeviceId device) = 0;
   // A NUL-terminated text for the code, cut to fit capacity (terminator included).

@@ -55,6 +55,12 @@ list(LENGTH sounds count)
 if(NOT count EQUAL 288)
   message(FATAL_ERROR "${count} sound files in the package, not 288")
 endif()
+# The instruments' notes: the steel-string guitar's 62, the nylon-string's 52 and the bass's 41.
+file(GLOB_RECURSE instrument_notes ${root}/usr/share/fretwise/instruments/*)
+list(LENGTH instrument_notes count)
+if(NOT count EQUAL 155 OR NOT instrument_notes MATCHES "/instruments/steel-guitar/C#3.flac")
+  message(FATAL_ERROR "${count} instrument notes in the package, not 155")
+endif()
 
 # The launcher runs the packaged program in the sound set's folder.
 file(STRINGS ${root}/${launcher} lines)

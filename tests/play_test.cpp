@@ -14,13 +14,9 @@ const TickSet kOpenC{32, 38, 42, 16, 22};      // C3 E3 G3 C4 E4 on strings 5 to
 const TickSet kOpenE{54, 63, 38, 43, 47, 22};  // E2 B2 E3 G#3 B3 E4 on all six strings
 const TickSet kSeven{54, 63, 38, 43, 47, 22, 23}, kNone;
 
-// The items joined by "; ", with the folder and the extension dropped from the sound files.
+// The items joined, with the folder and the extension dropped from the sound files.
 std::string Joined(const std::vector<std::string>& items) {
-  std::string out;
-  for (const std::string& item : items) out += (out.empty() ? "" : "; ") + item;
-  for (const std::string_view cut : {".\\wav\\", ".wav"})
-    for (std::size_t at; (at = out.find(cut)) != std::string::npos;) out.erase(at, cut.size());
-  return out;
+  return test::Joined(items, {".\\wav\\", ".wav"});
 }
 
 struct PlayRig : test::ViewRig {

@@ -27,6 +27,9 @@ class RealSoundRig : public AppRig, public SoundLayer {
     return result;
   }
   SoundResult Play(DeviceId device) override { return layer_.Play(device); }
+  SoundResult PlayDelayed(DeviceId device, std::chrono::milliseconds delay) override {
+    return layer_.PlayDelayed(device, delay);
+  }
   SoundResult Close(DeviceId device) override {
     const SoundResult result = layer_.Close(device);
     if (result == 0) openDevices_.erase(device);

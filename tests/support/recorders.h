@@ -12,6 +12,16 @@ namespace fretwise::test {
 
 using CallLog = std::vector<std::string>;
 
+// The items joined by "; ", with each of the cuts (folders, extensions) dropped wherever it is.
+inline std::string Joined(const std::vector<std::string>& items,
+                          std::initializer_list<std::string_view> cuts) {
+  std::string out;
+  for (const std::string& item : items) out += (out.empty() ? "" : "; ") + item;
+  for (const std::string_view cut : cuts)
+    for (std::size_t at; (at = out.find(cut)) != std::string::npos;) out.erase(at, cut.size());
+  return out;
+}
+
 // The staff and diagram painters and the message box on one log, for the order across them.
 struct Recorder final : StaffPainter, DiagramPainter, MessageBox {
   explicit Recorder(CallLog& log) : log(log) {}
@@ -46,6 +56,10 @@ struct FakeSound final : SoundLayer {
     log_.push_back("Play " + std::to_string(device));
     if (const auto f = failPlay.find(device); f != failPlay.end()) return f->second;
     return open.contains(device) ? started.push_back(device), 0 : kNotOpen;
+  }
+  SoundResult PlayDelayed(DeviceId device, std::chrono::milliseconds delay) override {
+    const SoundResult result = Play(device);
+    return log_.back() += " +" + std::to_string(delay.count()), result;
   }
   SoundResult Close(DeviceId device) override {
     log_.push_back("Close " + std::to_string(device));
