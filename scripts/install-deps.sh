@@ -11,6 +11,8 @@ packages=(
   # IPAGothic, the canvas text font.
   fonts-ipafont-gothic
   libsdl2-dev libsdl2-mixer-dev
+  # fretwise-chord's JSON: RapidJSON's streaming writer (header-only).
+  rapidjson-dev
   libfluidsynth-dev musescore-general-soundfont-small
   # The Debian package: manual pages from --help, shlibdeps (dpkg-dev, file), the launcher's and
   # AppStream file's validators, and lintian.
