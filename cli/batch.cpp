@@ -53,7 +53,8 @@ void AnswerFinder(const Arguments& arguments, Output& out) {
 }
 
 void Answer(std::string_view line, LineWords& kept, Output& out) {
-  SplitWords(ValidUtf8(line), kept.words);
+  std::string repaired;
+  SplitWords(ValidUtf8(line, repaired), kept.words);
   if (kept.words.empty()) return ErrorLine(out, "an empty line is not a query");
   if (IsFinderCall(kept.words)) {
     ReadArguments(kept.words, kFinderOptions, kept.arguments);

@@ -1,5 +1,7 @@
 #include "cli/finder_report.h"
 
+#include <algorithm>
+
 #include "chords/chord_namer.h"
 #include "chords/spelling.h"
 #include "pitch/pitch.h"
@@ -83,9 +85,14 @@ void WriteVoicing(JsonWriter& json, const Voicing& v, const voicings::Tuning& tu
 }
 
 void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
-  const std::vector<std::string> names = chords::NameChord(query.pitches);
+  const std::vector<chords::ChordSymbol> symbols = chords::NameSymbols(query.pitches);
+  std::vector<std::string> names;
+  for (const chords::ChordSymbol& symbol : symbols) {
+    std::string text = chords::SymbolText(symbol);
+    if (std::find(names.begin(), names.end(), text) == names.end()) names.push_back(text);
+  }
   // Notes that make no chord keep the tool's sharps.
-  const auto best = names.empty() ? std::nullopt : chords::ParseChordSymbol(names.front());
+  const chords::ChordSymbol* best = symbols.empty() ? nullptr : &symbols.front();
   json.StartObject();
   json.Key("names");
   WriteNames(json, names);

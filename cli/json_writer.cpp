@@ -1,5 +1,7 @@
 #include "cli/json_writer.h"
 
+#include <array>
+
 namespace fretwise::cli {
 namespace {
 
@@ -8,6 +10,13 @@ constexpr std::string_view kControlEscapes =
     "uuuuuuuubtnufruu"
     "uuuuuuuuuuuuuuuu";
 constexpr std::string_view kHexDigits = "0123456789abcdef";
+// The bytes that a JSON string cannot hold as they are.
+constexpr auto kEscaped = [] {
+  std::array<bool, 256> escaped{};
+  for (int byte = 0; byte < 0x20; ++byte) escaped[byte] = true;
+  escaped['"'] = escaped['\\'] = true;
+  return escaped;
+}();
 
 }  // namespace
 
@@ -17,7 +26,7 @@ void JsonWriter::WriteEscaped(std::string_view text) {
   std::size_t plain = 0;  // the start of the bytes not yet written
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte >= 0x20 && byte != '"' && byte != '\\') continue;
+    if (!kEscaped[byte]) continue;
     out.Append(text.substr(plain, i - plain));
     plain = i + 1;
     out.Put('\\');

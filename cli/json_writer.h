@@ -23,6 +23,22 @@ struct JsonStream {
   void Flush() {}
 };
 
+}  // namespace fretwise::cli
+
+namespace rapidjson {
+// The writer reserves room for a number or a string before it puts its bytes.
+template <>
+inline void PutReserve(fretwise::cli::JsonStream& stream, size_t count) {
+  stream.out.Reserve(count);
+}
+template <>
+inline void PutUnsafe(fretwise::cli::JsonStream& stream, char c) {
+  stream.out.PutReserved(c);
+}
+}  // namespace rapidjson
+
+namespace fretwise::cli {
+
 // Holds the stream so that it exists before the writer that points at it.
 struct JsonStreamHolder {
   JsonStream stream;
@@ -47,7 +63,15 @@ class JsonWriter : private JsonStreamHolder, private rapidjson::Writer<JsonStrea
     WriteEscaped(text);
     EndValue(true);
   }
-  void Key(std::string_view name) { String(name); }
+  // Keys are the tool's own names, which need no escapes.
+  void Key(std::string_view name) {
+    Prefix(rapidjson::kStringType);
+    stream.out.Reserve(name.size() + 2);
+    stream.out.PutReserved('"');
+    for (char c : name) stream.out.PutReserved(c);
+    stream.out.PutReserved('"');
+    EndValue(true);
+  }
   void Member(std::string_view name, std::string_view value) { Key(name), String(value); }
   void Member(std::string_view name, int value) { Key(name), Int(value); }
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -16,26 +17,30 @@ constexpr std::size_t kFullBuffer = 64 * 1024;
 }  // namespace
 
 void Output::AppendNumber(int number) {
-  char digits[12];
-  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-  buffer_.append(digits, end);
+  Reserve(12);
+  size_ = std::to_chars(buffer_.data() + size_, buffer_.data() + buffer_.size(), number).ptr -
+          buffer_.data();
+}
+
+void Output::Grow(std::size_t count) {
+  buffer_.resize(std::max({2 * buffer_.size(), size_ + count, kFullBuffer}));
 }
 
 bool Output::Send() {
   std::size_t sent = 0;
-  while (error_ == 0 && sent < buffer_.size()) {
-    const ssize_t written = ::write(STDOUT_FILENO, buffer_.data() + sent, buffer_.size() - sent);
+  while (error_ == 0 && sent < size_) {
+    const ssize_t written = ::write(STDOUT_FILENO, buffer_.data() + sent, size_ - sent);
     if (written >= 0) {
       sent += std::size_t(written);
     } else if (errno != EINTR) {
       error_ = errno;
     }
   }
-  buffer_.clear();
+  size_ = 0;
   return error_ == 0;
 }
 
-bool Output::SendIfFull() { return buffer_.size() < kFullBuffer ? !Failed() : Send(); }
+bool Output::SendIfFull() { return size_ < kFullBuffer ? !Failed() : Send(); }
 
 bool Output::Close() {
   if (!Send()) return false;

@@ -11,13 +11,25 @@ namespace fretwise::cli {
 
 class Output {
  public:
-  void Put(char c) { buffer_.push_back(c); }
-  void Append(std::string_view text) { buffer_.append(text); }
+  void Put(char c) {
+    Reserve(1);
+    buffer_[size_++] = c;
+  }
+  void Append(std::string_view text) {
+    Reserve(text.size());
+    text.copy(buffer_.data() + size_, text.size());
+    size_ += text.size();
+  }
   void AppendNumber(int number);
+  // Room for `count` more bytes, to be put with PutReserved.
+  void Reserve(std::size_t count) {
+    if (buffer_.size() - size_ < count) Grow(count);
+  }
+  void PutReserved(char c) { buffer_[size_++] = c; }
 
   // The end of what is gathered, and a return to it (an answer that failed half-written).
-  std::size_t Mark() const { return buffer_.size(); }
-  void Truncate(std::size_t mark) { buffer_.resize(mark); }
+  std::size_t Mark() const { return size_; }
+  void Truncate(std::size_t mark) { size_ = mark; }
 
   // Writes what is gathered. False once a write has failed; Error() then says why.
   bool Send();
@@ -31,7 +43,10 @@ class Output {
   std::string Error() const;
 
  private:
-  std::string buffer_;
+  void Grow(std::size_t count);
+
+  std::string buffer_;  // its first size_ bytes are gathered, the rest is room
+  std::size_t size_ = 0;
   int error_ = 0;  // errno of the first failed write, 0 while all went well
 };
 

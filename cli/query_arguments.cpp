@@ -98,28 +98,30 @@ void SplitWords(std::string_view line, std::vector<std::string>& words) {
   std::string word;
   int quotes = 0;  // double quotes in a row just read
   bool quoted = false;
+  std::size_t run = 0;  // where the part of the word not yet in `word` starts
   for (std::size_t i = 0; i < line.size();) {
+    if (line[i] == '"') {
+      word.append(line.substr(run, i - run));
+      if (++quotes == 3) quotes = 0, word += '"';
+      run = ++i;
+      continue;
+    }
+    if (quotes == 1) quoted = !quoted;
+    quotes = 0;
     std::size_t length = 1;
-    bool space = false;
+    bool space = line[i] == ' ' || (line[i] >= '\t' && line[i] <= '\r');
     if (static_cast<unsigned char>(line[i]) >= 0x80) {
       const auto [code, bytes] = DecodeUtf8(line, i);
       space = QChar::isSpace(code), length = bytes;
-    } else {
-      space = line[i] == ' ' || (line[i] >= '\t' && line[i] <= '\r');
     }
-    if (line[i] == '"') {
-      if (++quotes == 3) quotes = 0, word += '"';
-    } else {
-      if (quotes == 1) quoted = !quoted;
-      quotes = 0;
-      if (!quoted && space) {
-        if (!word.empty()) words.push_back(std::move(word)), word.clear();
-      } else {
-        word.append(line.substr(i, length));
-      }
+    if (space && !quoted) {
+      word.append(line.substr(run, i - run));
+      if (!word.empty()) words.push_back(std::move(word)), word.clear();
+      run = i + length;
     }
     i += length;
   }
+  word.append(line.substr(run));
   if (!word.empty()) words.push_back(std::move(word));
 }
 

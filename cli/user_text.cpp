@@ -13,12 +13,13 @@ bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
-std::string ValidUtf8(std::string_view bytes) {
+std::string_view ValidUtf8(std::string_view bytes, std::string& repaired) {
   if (std::all_of(bytes.begin(), bytes.end(),
                   [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    return std::string(bytes);  // ASCII, the common case
+    return bytes;  // ASCII, the common case
   }
-  return Utf8(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+  repaired = Utf8(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+  return repaired;
 }
 
 std::string Shortened(std::string_view text) {

@@ -14,8 +14,9 @@ inline constexpr int kNoLimit = 1 << 30;
 std::string Utf8(const QString& text);
 
 // The bytes as UTF-8, each byte of a broken sequence read as U+FFFD, as Qt reads the command line,
-// so that a batch line and the same words as arguments give the same answer.
-std::string ValidUtf8(std::string_view bytes);
+// so that a batch line and the same words as arguments give the same answer: the bytes themselves
+// when they are ASCII, else their repair, kept in `repaired`.
+std::string_view ValidUtf8(std::string_view bytes, std::string& repaired);
 
 // The text, cut short with "…" past 80 characters: a message that names a 100,000-character
 // argument stays readable.
