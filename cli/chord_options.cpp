@@ -35,7 +35,7 @@ std::string RefusedWithImage(const Arguments& arguments) {
 std::string TickSlots(const Arguments& arguments, TickSet& ticks) {
   for (const auto& [option, list] : arguments.values) {
     if (option != Option::kSlots) continue;
-    for (const QString& item : QString::fromStdString(list).split(',')) {
+    for (const QString& item : ToQString(list).split(',')) {
       const auto slot = ParseCount(Utf8(item.trimmed()));
       if (!slot || *slot >= kSlotCount) {
         return "slot " + Quoted(Utf8(item)) + " is not a slot index from 0 to 63";
@@ -68,7 +68,7 @@ int ChordOptions::CandidatesToList() const {
 
 std::optional<int> ParseCount(std::string_view text) {
   // Qt's reading, as the command line has always had it (surrounding ASCII white space is let by).
-  const QString number = QString::fromUtf8(text.data(), qsizetype(text.size()));
+  const QString number = ToQString(text);
   bool ok = false;
   const int value = number.toInt(&ok, 10);
   if (!ok || number.startsWith('+') || number.startsWith('-')) return std::nullopt;

@@ -7,16 +7,12 @@
 namespace fretwise::cli {
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 void AddOptions(QCommandLineParser& parser, std::span<const OptionRule> rules) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   for (const OptionRule& rule : rules) {
-    QStringList names{Text(rule.name)};
-    if (!rule.shortName.empty()) names.prepend(Text(rule.shortName));
-    QCommandLineOption option(names, Text(rule.description), Text(rule.valueName));
+    QStringList names{ToQString(rule.name)};
+    if (!rule.shortName.empty()) names.prepend(ToQString(rule.shortName));
+    QCommandLineOption option(names, ToQString(rule.description), ToQString(rule.valueName));
     if (rule.description.empty()) option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
   }
@@ -42,16 +38,16 @@ std::vector<std::string> Words(const QStringList& arguments) {
 Arguments ReadCommandLine(const QStringList& arguments, std::span<const OptionRule> rules,
                           const Usage& usage, std::string& helpText) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(Text(usage.description));
+  parser.setApplicationDescription(ToQString(usage.description));
   AddOptions(parser, rules);
-  parser.addPositionalArgument("NOTE", Text(usage.noteHelp), "[NOTE...]");
+  parser.addPositionalArgument("NOTE", ToQString(usage.noteHelp), "[NOTE...]");
   Arguments read;
   if (!parser.parse(arguments)) {
     read.error = ErrorText(parser);
     return read;
   }
   for (const OptionRule& rule : rules) {
-    const QString name = Text(rule.name);
+    const QString name = ToQString(rule.name);
     if (!parser.isSet(name)) continue;
     read.set |= 1u << int(rule.option);
     for (const QString& value : parser.values(name))

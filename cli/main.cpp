@@ -13,6 +13,7 @@
 #include "cli/one_line.h"
 #include "cli/output.h"
 #include "cli/report.h"
+#include "cli/user_text.h"
 
 using namespace fretwise;
 
@@ -30,10 +31,10 @@ int WriteImages(cli::ImageModule& images, const cli::ChordOptions& options) {
     if (result.message) message = result.message;
   };
   if (!options.pngPath.empty()) {
-    report(images.WritePng(QString::fromStdString(options.pngPath), options.ticks, candidate));
+    report(images.WritePng(cli::ToQString(options.pngPath), options.ticks, candidate));
   }
   if (!options.svgPath.empty()) {
-    report(images.WriteSvg(QString::fromStdString(options.svgPath), options.ticks, candidate));
+    report(images.WriteSvg(cli::ToQString(options.svgPath), options.ticks, candidate));
   }
   if (!errors.empty()) {
     cli::ReportError(errors);

@@ -13,12 +13,16 @@ bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
+QString ToQString(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
 std::string_view ValidUtf8(std::string_view bytes, std::string& repaired) {
   if (std::all_of(bytes.begin(), bytes.end(),
                   [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
     return bytes;  // ASCII, the common case
   }
-  repaired = Utf8(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+  repaired = Utf8(ToQString(bytes));
   return repaired;
 }
 

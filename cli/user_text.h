@@ -10,8 +10,9 @@ namespace fretwise::cli {
 // Standing for "as many as there are" wherever the tool counts candidates or voicings.
 inline constexpr int kNoLimit = 1 << 30;
 
-// Qt's text as UTF-8.
+// Qt's text as UTF-8, and UTF-8 as Qt's text.
 std::string Utf8(const QString& text);
+QString ToQString(std::string_view utf8);
 
 // The bytes as UTF-8, each byte of a broken sequence read as U+FFFD, as Qt reads the command line,
 // so that a batch line and the same words as arguments give the same answer: the bytes themselves
