@@ -71,12 +71,21 @@ std::vector<ChordSymbol> NameSymbols(std::span<const int> midis) {
   return names;
 }
 
+std::vector<ChordSymbol> DistinctNames(std::span<const int> midis) {
+  std::vector<ChordSymbol> names;
+  std::vector<std::string> texts;
+  for (ChordSymbol& symbol : NameSymbols(midis)) {
+    std::string text = SymbolText(symbol);
+    if (std::find(texts.begin(), texts.end(), text) != texts.end()) continue;
+    texts.push_back(std::move(text));
+    names.push_back(std::move(symbol));
+  }
+  return names;
+}
+
 std::vector<std::string> NameChord(std::span<const int> midis) {
   std::vector<std::string> texts;
-  for (const ChordSymbol& symbol : NameSymbols(midis)) {
-    std::string text = SymbolText(symbol);
-    if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.push_back(text);
-  }
+  for (const ChordSymbol& symbol : DistinctNames(midis)) texts.push_back(SymbolText(symbol));
   return texts;
 }
 

@@ -17,6 +17,10 @@ namespace fretwise::chords {
 // fits.
 std::vector<ChordSymbol> NameSymbols(std::span<const int> midis);
 
+// The same with one symbol per written name, best first: what players are shown.
+std::vector<ChordSymbol> DistinctNames(std::span<const int> midis);
+
+// The texts of DistinctNames.
 std::vector<std::string> NameChord(std::span<const int> midis);
 
 }  // namespace fretwise::chords

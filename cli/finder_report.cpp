@@ -1,23 +1,20 @@
 #include "cli/finder_report.h"
 
-#include <algorithm>
-
 #include "chords/chord_namer.h"
 #include "chords/spelling.h"
 #include "pitch/pitch.h"
+#include "voicings/answer.h"
 
 namespace fretwise::cli {
 namespace {
 
+using voicings::Answer;
 using voicings::kMuted;
-using voicings::Voicing;
 
-std::vector<Voicing> Search(const FinderQuery& query) {
-  std::vector<Voicing> list = query.mode == FinderMode::kChord
-                                  ? voicings::VoicingsOfChord(query.chord, query.search)
-                                  : voicings::VoicingsOfPitches(query.pitches, query.search);
-  if (query.max && int(list.size()) > *query.max) list.resize(*query.max);
-  return list;
+std::vector<Answer> Answers(const FinderQuery& query) {
+  return query.mode == FinderMode::kChord
+             ? voicings::AnswersOfChord(query.chord, query.search, query.max)
+             : voicings::AnswersOfPitches(query.pitches, query.search, query.max);
 }
 
 // The pitch as the chord's name spells it ("Ab2" in Ab, "Cb4" for B3 in a chord that writes Cb):
@@ -36,15 +33,15 @@ void WritePitches(JsonWriter& json, std::span<const int> midis) {
   json.EndArray();
 }
 
-void WriteNames(JsonWriter& json, const std::vector<std::string>& names) {
+void WriteNames(JsonWriter& json, const std::vector<chords::ChordSymbol>& names) {
   json.StartArray();
-  for (const std::string& name : names) json.String(name);
+  for (const chords::ChordSymbol& name : names) json.String(chords::SymbolText(name));
   json.EndArray();
 }
 
-void WriteFrets(JsonWriter& json, const voicings::Frets& frets) {
+void WriteNumbers(JsonWriter& json, const std::vector<int>& numbers) {
   json.StartArray();
-  for (int fret : frets) json.Int(fret);
+  for (int number : numbers) json.Int(number);
   json.EndArray();
 }
 
@@ -59,40 +56,30 @@ void WriteBarre(JsonWriter& json, const voicings::Barre& b) {
   json.EndObject();
 }
 
-void WriteVoicing(JsonWriter& json, const Voicing& v, const voicings::Tuning& tuning) {
-  const std::vector<int> pitches = voicings::Pitches(v.frets, tuning);
-  const std::vector<std::string> names = chords::NameChord(pitches);
-  const voicings::Fingering& hand = v.fingering;
+void WriteAnswer(JsonWriter& json, const Answer& a) {
   json.StartObject();
   json.Key("barre");
-  hand.barreCount > 0 ? WriteBarre(json, hand.barres[0]) : json.Null();
+  a.barres.empty() ? json.Null() : WriteBarre(json, a.barres.front());
   json.Key("barres");
   json.StartArray();
-  for (int b = 0; b < hand.barreCount; ++b) WriteBarre(json, hand.barres[b]);
+  for (const voicings::Barre& barre : a.barres) WriteBarre(json, barre);
   json.EndArray();
   json.Key("fingers");
-  WriteFrets(json, voicings::FingerNumbers(v.frets, hand));
+  WriteNumbers(json, a.fingers);
   json.Key("frets");
-  WriteFrets(json, v.frets);
+  WriteNumbers(json, a.frets);
   json.Key("name");
-  names.empty() ? json.Null() : json.String(names.front());
+  a.names.empty() ? json.Null() : json.String(chords::SymbolText(a.names.front()));
   json.Key("names");
-  WriteNames(json, names);
+  WriteNames(json, a.names);
   json.Key("pitches");
-  WritePitches(json, pitches);
-  json.Member("score", v.score);
+  WritePitches(json, a.pitches);
+  json.Member("score", a.score);
   json.EndObject();
 }
 
 void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
-  const std::vector<chords::ChordSymbol> symbols = chords::NameSymbols(query.pitches);
-  std::vector<std::string> names;
-  for (const chords::ChordSymbol& symbol : symbols) {
-    std::string text = chords::SymbolText(symbol);
-    if (std::find(names.begin(), names.end(), text) == names.end()) names.push_back(text);
-  }
-  // Notes that make no chord keep the tool's sharps.
-  const chords::ChordSymbol* best = symbols.empty() ? nullptr : &symbols.front();
+  const std::vector<chords::ChordSymbol> names = chords::DistinctNames(query.pitches);
   json.StartObject();
   json.Key("names");
   WriteNames(json, names);
@@ -100,7 +87,10 @@ void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
   json.StartObject();
   json.Key("notes");
   json.StartArray();
-  for (int midi : query.pitches) json.String(best ? SpelledPitch(midi, *best) : PitchName(midi));
+  for (int midi : query.pitches) {
+    // Notes that make no chord keep the tool's sharps.
+    json.String(names.empty() ? PitchName(midi) : SpelledPitch(midi, names.front()));
+  }
   json.EndArray();
   json.EndObject();
   json.EndObject();
@@ -119,22 +109,21 @@ void WriteQuery(JsonWriter& json, const FinderQuery& query) {
   json.EndObject();
 }
 
-// "x 3 2 0 1 0": frets, or fingers, string 6 first.
-void WriteRow(Output& out, const voicings::Frets& frets, const voicings::Frets& shown) {
-  for (int s = 0; s < voicings::kStrings; ++s) {
+// "x 3 2 0 1 0": frets, or fingers, in the answer's string order.
+void WriteRow(Output& out, const std::vector<int>& frets, const std::vector<int>& shown) {
+  for (std::size_t s = 0; s < frets.size(); ++s) {
     if (s > 0) out.Put(' ');
     frets[s] == kMuted ? out.Put('x') : out.AppendNumber(shown[s]);
   }
 }
 
-void WriteVoicingLine(Output& out, int rank, const Voicing& v, const voicings::Tuning& tuning) {
+void WriteAnswerLine(Output& out, int rank, const Answer& a) {
   out.AppendNumber(rank);
   out.Append(": ");
-  WriteRow(out, v.frets, v.frets);
+  WriteRow(out, a.frets, a.frets);
   out.Append("  fingers ");
-  WriteRow(out, v.frets, voicings::FingerNumbers(v.frets, v.fingering));
-  for (int b = 0; b < v.fingering.barreCount; ++b) {
-    const voicings::Barre& barre = v.fingering.barres[b];
+  WriteRow(out, a.frets, a.fingers);
+  for (const voicings::Barre& barre : a.barres) {
     out.Append(" barre ");
     out.AppendNumber(barre.fret);
     out.Append(" (");
@@ -143,12 +132,10 @@ void WriteVoicingLine(Output& out, int rank, const Voicing& v, const voicings::T
     out.AppendNumber(barre.toString);
     out.Put(')');
   }
-  const std::vector<int> pitches = voicings::Pitches(v.frets, tuning);
-  const auto names = chords::NameChord(pitches);
   out.Append("  ");
-  out.Append(names.empty() ? std::string_view("-") : std::string_view(names.front()));
+  out.Append(a.names.empty() ? std::string("-") : chords::SymbolText(a.names.front()));
   out.Put(' ');
-  for (int midi : pitches) {
+  for (int midi : a.pitches) {
     out.Put(' ');
     out.Append(PitchName(midi));
   }
@@ -166,7 +153,7 @@ void WriteFinderJson(JsonWriter& json, const FinderQuery& query) {
   WritePitches(json, query.search.tuning);
   json.Key("voicings");
   json.StartArray();
-  for (const Voicing& v : Search(query)) WriteVoicing(json, v, query.search.tuning);
+  for (const Answer& a : Answers(query)) WriteAnswer(json, a);
   json.EndArray();
   json.EndObject();
 }
@@ -181,11 +168,9 @@ void WriteFinderText(Output& out, const FinderQuery& query) {
     if (names.empty()) out.Append("No chord fits these notes.\n");
     return;
   }
-  const std::vector<Voicing> list = Search(query);
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    WriteVoicingLine(out, int(i) + 1, list[i], query.search.tuning);
-  }
-  if (list.empty()) out.Append("No playable voicing.\n");
+  const std::vector<Answer> answers = Answers(query);
+  for (std::size_t i = 0; i < answers.size(); ++i) WriteAnswerLine(out, int(i) + 1, answers[i]);
+  if (answers.empty()) out.Append("No playable voicing.\n");
 }
 
 }  // namespace fretwise::cli

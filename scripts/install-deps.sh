@@ -10,6 +10,8 @@ packages=(
   libqt6gui6
   # IPAGothic, the canvas text font.
   fonts-ipafont-gothic
+  # pdfinfo and pdftotext, with which the tests read the chord sheets' PDF pages as a reader does.
+  poppler-utils
   libsdl2-dev libsdl2-mixer-dev
   # fretwise-chord's JSON: RapidJSON's streaming writer (header-only).
   rapidjson-dev

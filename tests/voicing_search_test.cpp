@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <set>
 
+#include "pitch/pitch.h"
+#include "voicings/answer.h"
+
 namespace fretwise::voicings {
 
 using namespace chords;
@@ -101,7 +104,59 @@ TEST(VoicingSearch, ListsExactlyThePlayableVoicings) {
     }
     EXPECT_EQ(got.size(), listed.size()) << "a voicing listed twice";
     EXPECT_TRUE(got == expected) << got.size() << " listed, " << expected.size() << " expected";
-    EXPECT_TRUE(std::ranges::is_sorted(listed, {}, &Voicing::score));
+    // Equal scores in the walk's order: string 6's fret first, muted before open before fretted.
+    EXPECT_TRUE(std::ranges::is_sorted(
+        listed, {}, [](const Voicing& v) { return std::pair(v.score, v.frets); }));
+  }
+}
+
+// What the finder hands a caller, read as the tool prints it: frets, fingers, barres at a fret over
+// strings from-to, every name, then the sounding pitches string by string.
+TEST(Answers, EachVoicingComplete) {
+  const auto Shown = [](const Answer& a) {
+    std::string text;
+    for (int fret : a.frets) text += (fret == kMuted ? "x" : std::to_string(fret)) + " ";
+    for (int finger : a.fingers) text += std::to_string(finger);
+    for (const Barre& b : a.barres)
+      text += " " + std::to_string(b.fret) + "(" + std::to_string(b.fromString) + "-" +
+              std::to_string(b.toString) + ")";
+    for (const ChordSymbol& name : a.names) text += " " + SymbolText(name);
+    for (int midi : a.pitches) text += " " + PitchName(midi);
+    return text;
+  };
+  const std::vector<int> c6 = {48, 52, 55, 57}, outOfReach = {30, 48};
+  const std::tuple<const char*, std::vector<Answer>, std::size_t, std::string> rows[] = {
+      {"Am7, open first", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 1), 1,
+       "x 0 2 0 1 0 002010 Am7 C/A C6/A A2 E3 G3 C4 E4"},
+      {"F", AnswersOfChord(*ParseChordSymbol("F"), {}, 2), 2,
+       "1 3 3 2 1 1 134211 1(6-1) F F2 C3 F3 A3 C4 F4"},
+      {"Am7, two barres", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 12), 12,
+       "5 3 5 5 5 3 213331 3(5-1) 5(4-2) Am7 C/A C6/A A2 C3 G3 C4 E4 G4"},
+      {"C6", AnswersOfPitches(c6, {}), 1, "8 7 7 0 x x 312000 C6 Am7/C C3 E3 A3 G3"},
+      {"out of reach", AnswersOfPitches(outOfReach, {}, 3), 0, ""}};
+  for (const auto& [query, answers, count, last] : rows) {
+    SCOPED_TRACE(query);
+    EXPECT_EQ(answers.size(), count);
+    EXPECT_EQ(answers.empty() ? "" : Shown(answers.back()), last);
+  }
+}
+
+// Tunings as the tool's --tuning reads them, string 6 first.
+TEST(Tuning, PresetsAndSixPitches) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"standard", "E2 A2 D3 G3 B3 E4"},
+      {"drop-d", "D2 A2 D3 G3 B3 E4"},
+      {"C2,A2, D3 G3  Bb3 e4", "C2 A2 D3 G3 A#3 E4"},
+      {"E2 A2 D3 G3 B3", "none"},
+      {"E2 A2 D3 G3 B3 E4 A4", "none"},
+      {"E2 A2 D3 G3 B3 E9", "none"},
+      {"E2 A2 D3 G3 B3 Ex", "none"}};
+  for (const auto& [text, expected] : rows) {
+    const auto tuning = ParseTuning(text);
+    std::string shown = tuning ? "" : "none";
+    for (std::size_t s = 0; tuning && s < tuning->size(); ++s)
+      shown += (s ? " " : "") + PitchName((*tuning)[s]);
+    EXPECT_EQ(shown, expected) << text;
   }
 }
 

@@ -10,7 +10,7 @@ Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tu
   Traits t;
   t.fingers = fingering.count;
   t.barres = fingering.barreCount;
-  int lowest = kHighestFret + 1, bass = 1 << 30, first = -1, last = -1;
+  int lowest = kHighestFret + 1, bass = kSilence, first = -1, last = -1;
   for (int s = 0; s < kStrings; ++s) {
     const int f = frets[s];
     if (f == kMuted) {

@@ -1,11 +1,9 @@
 // The search: one walk over the strings, string 6 first, that keeps the fretted notes within the
 // span as it goes, so that each voicing is met once.
 #include <algorithm>
-#include <cstddef>
-#include <cstring>
 
 #include "pitch/pitch.h"
-#include "voicings/ranking.h"
+#include "voicings/found_list.h"
 #include "voicings/search_query.h"
 #include "voicings/shape_table.h"
 
@@ -26,10 +24,10 @@ struct Option {
   int low, high;
 };
 
-inline constexpr int kSilence = 1 << 30;  // above every pitch: a muted string is never the bass
 // A pitch with its pitch class in the low bits, which the lowest of several keeps: the walk takes
-// the bass's class without a division.
+// the bass's class without a division. kSilence stays above every one.
 constexpr int Sounding(int midi) { return midi << 4 | PitchClass(midi); }
+static_assert(Sounding(kHighestFret + 127) < kSilence);
 constexpr int ClassOf(int sounding) { return sounding & 15; }
 // The walk's lowest and highest fretted frets before any string is fretted: out of reach, so that
 // min and max need no test and the next strings may take any fret.
@@ -45,26 +43,6 @@ inline constexpr auto kBitCount = [] {
   for (int set = 1; set < kBitSets; ++set) counts[set] = std::int8_t(counts[set >> 1] + (set & 1));
   return counts;
 }();
-
-// A voicing found, before it is scored into the list: compact, since lists run to thousands.
-struct Found {
-  Frets frets;
-  std::int16_t score;
-  std::int32_t shape;    // index into the span's shape table
-  std::int8_t position;  // lowest fretted fret, 0 when none
-  std::int8_t fingers;   // the fingering's count and barres: the table is read only for barres
-  std::int8_t barres;
-};
-
-// The frets as one number that orders voicings as the walk meets them: string 6's fret first,
-// muted (-1) before open before fretted. The sign bits flipped, signed bytes compare unsigned.
-// One load of the record's first eight bytes: the frets and the score.
-static_assert(offsetof(Found, frets) == 0 && sizeof(Found) >= 8);
-std::uint64_t WalkOrder(const Found& found) {
-  std::uint64_t bytes;
-  std::memcpy(&bytes, &found, sizeof bytes);
-  return __builtin_bswap64((bytes & 0xFFFFFFFFFFFFu) ^ 0x808080808080u);
-}
 
 class Walker {
  public:
@@ -88,7 +66,7 @@ class Walker {
     const int from = From(kNoHighest), to = To(kNoLowest);
     if (Viable(0, 0, from, to))
       Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, kSilence, 0, 0);
-    return Sorted();
+    return Ranked(found_, movedUp_, start_, table_);
   }
 
  private:
@@ -199,9 +177,6 @@ class Walker {
   int BassPoints(int bassClass) const { return bassClass != q_.root ? bassPoints_ : 0; }
   void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
            const Shape& shape);
-  std::size_t WalkedBefore(std::size_t at) const;
-  void Place(const Found& f, Voicing& v) const;
-  std::vector<Voicing> Sorted();
 
   const Query& q_;
   const int span_;
@@ -225,8 +200,7 @@ class Walker {
   std::array<int, kStrings + 1> fillablePoints_{};
   std::array<int, kStrings + 1> thinPoints_{};  // by the strings sounding
   int bassPoints_ = 0;
-  // By score + 1: how many voicings score that (the leaves count them), then where they start.
-  std::array<int, kWorstScore + 2> start_{};
+  ScoreCounts start_{};  // the leaves count the scores for the sort
   Frets frets_{};
   Frets fretsUp_{};  // the same with the fretted strings an octave higher
   std::vector<Found>& found_;
@@ -275,76 +249,6 @@ void Walker::Add(std::vector<Found>& list, const Frets& frets, int score, int in
   f.position = std::int8_t(position);
   f.fingers = shape.fingers;
   f.barres = shape.barres;
-}
-
-// The merged order's first `at` records: how many of them the walk found (the rest were moved up).
-// Both lists end with their mark past the neck.
-std::size_t Walker::WalkedBefore(std::size_t at) const {
-  const std::size_t upCount = movedUp_.size() - 1;
-  std::size_t low = at > upCount ? at - upCount : 0, high = std::min(at, found_.size() - 1);
-  while (low < high) {
-    const std::size_t split = (low + high) / 2;
-    if (WalkOrder(found_[split]) < WalkOrder(movedUp_[at - split - 1])) {
-      low = split + 1;
-    } else {
-      high = split;
-    }
-  }
-  return low;
-}
-
-void Walker::Place(const Found& f, Voicing& v) const {
-  v.frets = f.frets;
-  v.score = f.score;
-  v.fingering.count = f.fingers;
-  if (f.barres == 0) return;
-  v.fingering = table_.fingerings[f.shape];
-  // The table counts barre frets from 1 for the lowest fretted fret.
-  for (int b = 0; b < v.fingering.barreCount; ++b) {
-    v.fingering.barres[b].fret = std::int8_t(v.fingering.barres[b].fret + f.position - 1);
-  }
-}
-
-// A stable counting sort by score (scores are small, the lists long), written out as voicings.
-// Both lists are read merged by their frets, so that equal scores keep the walk's order. The merge
-// is a chain of dependent loads; two chains, one from each half of the merged order, run side by
-// side, each with its own start for every score.
-std::vector<Voicing> Walker::Sorted() {
-  const std::size_t total = found_.size() + movedUp_.size(), half = total / 2;
-  // Frets above every real one end each list; the choice is a select, not a branch, since the
-  // lists interleave at random.
-  constexpr std::int8_t kPastTheNeck = 127;
-  const Frets end = {kPastTheNeck, kPastTheNeck, kPastTheNeck,
-                     kPastTheNeck, kPastTheNeck, kPastTheNeck};
-  found_.emplace_back().frets = end;
-  movedUp_.emplace_back().frets = end;
-  const std::size_t split = WalkedBefore(half);
-  const Found* walked[2] = {found_.data(), found_.data() + split};
-  const Found* up[2] = {movedUp_.data(), movedUp_.data() + (half - split)};
-  auto& start = start_;
-  for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
-  std::array<int, kWorstScore + 2> secondStart = start;
-  for (const Found* f = walked[0]; f < walked[1]; ++f) ++secondStart[f->score];
-  for (const Found* f = up[0]; f < up[1]; ++f) ++secondStart[f->score];
-
-  std::vector<Voicing> voicings(total);
-  const auto next = [&](int chain) -> const Found& {
-    const bool fromWalk = WalkOrder(*walked[chain]) < WalkOrder(*up[chain]);
-    const Found& f = fromWalk ? *walked[chain] : *up[chain];
-    walked[chain] += fromWalk, up[chain] += !fromWalk;
-    return f;
-  };
-  for (std::size_t n = 0; n < half; ++n) {
-    const Found& first = next(0);
-    const Found& second = next(1);
-    Place(first, voicings[start[first.score]++]);
-    Place(second, voicings[secondStart[second.score]++]);
-  }
-  if (total % 2) {
-    const Found& last = next(1);
-    Place(last, voicings[secondStart[last.score]++]);
-  }
-  return voicings;
 }
 
 }  // namespace

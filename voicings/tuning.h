@@ -11,6 +11,9 @@ namespace fretwise::voicings {
 inline constexpr int kStrings = 6;
 inline constexpr int kHighestFret = 22;
 inline constexpr int kMuted = -1;  // a fret value: the string does not sound; 0 is open
+// Above every pitch: where a voicing's lowest pitch (its bass) is sought, the search starts here
+// and a muted string sounds this, so that the bass is never a muted string's.
+inline constexpr int kSilence = 1 << 30;
 
 // MIDI numbers of the open strings, string 6 first.
 using Tuning = std::array<int, kStrings>;

@@ -1,0 +1,37 @@
+// The finder's answer: each voicing complete (frets, fingers, barres, pitches, names, score), so
+// that whatever shows it (the tool's text and JSON, chord boxes, the window) only formats it.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "chords/chord_symbol.h"
+#include "voicings/voicing_search.h"
+
+namespace fretwise::voicings {
+
+// One voicing as a player reads it. Per-string values run from the highest-numbered string (the
+// lowest on a guitar: string 6) to string 1, the order players read frets in; a vector, so that a
+// tuning with another number of strings fits the same answer.
+struct Answer {
+  std::vector<int> frets;     // kMuted, 0 (open) or the fret
+  std::vector<int> fingers;   // 0 for an open or muted string, else 1 (index) to 4 (little)
+  std::vector<Barre> barres;  // the lowest fret's first; string numbers as players count them
+  std::vector<int> pitches;   // MIDI numbers of the sounding strings, in the order of the strings
+  // Every name of the sounding pitches, best first, one per written name; empty when none fits.
+  std::vector<chords::ChordSymbol> names;
+  int score = 0;  // lower is easier; see Score
+};
+
+// The voicing completed: its fingers, pitches on the tuning, and names.
+Answer AnswerOf(const Voicing& voicing, const Tuning& tuning);
+
+// The voicings of VoicingsOfChord and VoicingsOfPitches, easiest first, the first `max` (all when
+// empty) completed; the others are neither fingered nor named.
+std::vector<Answer> AnswersOfChord(const chords::ChordSymbol& chord, const SearchOptions& options,
+                                   std::optional<int> max = std::nullopt);
+std::vector<Answer> AnswersOfPitches(std::span<const int> midis, const SearchOptions& options,
+                                     std::optional<int> max = std::nullopt);
+
+}  // namespace fretwise::voicings
