@@ -46,10 +46,10 @@ void AnswerWindow(const Arguments& arguments, Output& out) {
 void AnswerFinder(const Arguments& arguments, Output& out) {
   const FinderOutcome parsed = CheckFinderQuery(arguments);
   if (parsed.help) return ErrorLine(out, "--help is not a query");
-  if (!parsed.query) return ErrorLine(out, parsed.error);
-  if (parsed.query->mode == FinderMode::kBatch) return ErrorLine(out, "--batch does not nest");
+  if (!parsed.options) return ErrorLine(out, parsed.error);
+  if (parsed.options->mode == FinderMode::kBatch) return ErrorLine(out, "--batch does not nest");
   JsonWriter json(out);
-  WriteFinderJson(json, *parsed.query);
+  WriteFinderJson(json, *parsed.options);
 }
 
 void Answer(std::string_view line, LineWords& kept, Output& out) {
@@ -113,17 +113,17 @@ int RunFinder(const QStringList& arguments, Output& out) {
     out.Append(parsed.helpText);
     return 0;
   }
-  if (!parsed.query) {
+  if (!parsed.options) {
     ReportError(parsed.error);
     return kUsageError;
   }
-  if (parsed.query->mode == FinderMode::kBatch) return RunBatch(out);
-  if (parsed.query->json) {
+  if (parsed.options->mode == FinderMode::kBatch) return RunBatch(out);
+  if (parsed.options->json) {
     JsonWriter json(out);
-    WriteFinderJson(json, *parsed.query);
+    WriteFinderJson(json, *parsed.options);
     out.Put('\n');
   } else {
-    WriteFinderText(out, *parsed.query);
+    WriteFinderText(out, *parsed.options);
   }
   return 0;
 }

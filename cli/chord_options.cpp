@@ -60,6 +60,35 @@ std::string TickNotes(const Arguments& arguments, TickSet& ticks) {
   return {};
 }
 
+// Fills the options from arguments that could be read, or says what is wrong with them.
+std::string Check(const Arguments& arguments, ChordOptions& options) {
+  options.json = arguments.IsSet(Option::kJson);
+  options.play = arguments.IsSet(Option::kPlay);
+  std::string error;
+  if (arguments.IsSet(Option::kMax)) {
+    options.maxCandidates = CountOfAtLeastOne(arguments, Option::kMax, error);
+    if (!options.maxCandidates) return error;
+  }
+  options.pngPath = arguments.Value(Option::kPng);
+  options.svgPath = arguments.Value(Option::kSvg);
+  if ((arguments.IsSet(Option::kPng) && options.pngPath.empty()) ||
+      (arguments.IsSet(Option::kSvg) && options.svgPath.empty())) {
+    return "--png and --svg need a file name";
+  }
+  if (options.WantsImage()) {
+    if (error = RefusedWithImage(arguments); !error.empty()) return error;
+  }
+  if (arguments.IsSet(Option::kCandidate)) {
+    const auto number = CountOfAtLeastOne(arguments, Option::kCandidate, error);
+    if (!number) return error;
+    if (!options.WantsImage())
+      return "--candidate " + std::to_string(*number) + " needs --png or --svg";
+    options.candidate = *number;
+  }
+  if (error = TickSlots(arguments, options.ticks); !error.empty()) return error;
+  return TickNotes(arguments, options.ticks);
+}
+
 }  // namespace
 
 int ChordOptions::CandidatesToList() const {
@@ -93,56 +122,9 @@ std::string TooManyNotes(std::size_t notes) {
 }
 
 ParseOutcome ParseChordOptions(const QStringList& arguments) {
-  ParseOutcome outcome;
-  const Arguments read = ReadCommandLine(arguments, kWindowOptions, kUsage, outcome.helpText);
-  if (!outcome.helpText.empty()) {
-    outcome.help = true;
-    return outcome;
-  }
-  return CheckChordOptions(read);
+  return ReadCommandLine(arguments, kWindowOptions, kUsage, Check);
 }
 
-ParseOutcome CheckChordOptions(const Arguments& arguments) {
-  ParseOutcome outcome;
-  if (!arguments.error.empty()) {
-    outcome.error = arguments.error;
-    return outcome;
-  }
-  if (arguments.IsSet(Option::kHelp)) {
-    outcome.help = true;
-    return outcome;
-  }
-  ChordOptions options;
-  options.json = arguments.IsSet(Option::kJson);
-  options.play = arguments.IsSet(Option::kPlay);
-  if (arguments.IsSet(Option::kMax)) {
-    options.maxCandidates = CountOfAtLeastOne(arguments, Option::kMax, outcome.error);
-    if (!options.maxCandidates) return outcome;
-  }
-  options.pngPath = arguments.Value(Option::kPng);
-  options.svgPath = arguments.Value(Option::kSvg);
-  if ((arguments.IsSet(Option::kPng) && options.pngPath.empty()) ||
-      (arguments.IsSet(Option::kSvg) && options.svgPath.empty())) {
-    outcome.error = "--png and --svg need a file name";
-    return outcome;
-  }
-  if (options.WantsImage()) {
-    outcome.error = RefusedWithImage(arguments);
-    if (!outcome.error.empty()) return outcome;
-  }
-  if (arguments.IsSet(Option::kCandidate)) {
-    const auto number = CountOfAtLeastOne(arguments, Option::kCandidate, outcome.error);
-    if (!number) return outcome;
-    if (!options.WantsImage()) {
-      outcome.error = "--candidate " + std::to_string(*number) + " needs --png or --svg";
-      return outcome;
-    }
-    options.candidate = *number;
-  }
-  outcome.error = TickSlots(arguments, options.ticks);
-  if (outcome.error.empty()) outcome.error = TickNotes(arguments, options.ticks);
-  if (outcome.error.empty()) outcome.options = std::move(options);
-  return outcome;
-}
+ParseOutcome CheckChordOptions(const Arguments& arguments) { return Checked(arguments, Check); }
 
 }  // namespace fretwise::cli

@@ -31,12 +31,7 @@ inline constexpr int kUsageError = 2;
 // pitches); a query that names more is refused before any is read.
 inline constexpr int kMostNotes = 48;
 
-struct ParseOutcome {
-  std::optional<ChordOptions> options;  // empty when help was shown or on error
-  std::string error;                    // one line naming the bad argument
-  bool help = false;
-  std::string helpText;
-};
+using ParseOutcome = Reading<ChordOptions>;
 
 // The command line (the program's name first).
 ParseOutcome ParseChordOptions(const QStringList& arguments);

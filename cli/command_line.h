@@ -22,6 +22,20 @@ struct Usage {
 Arguments ReadCommandLine(const QStringList& arguments, std::span<const OptionRule> rules,
                           const Usage& usage, std::string& helpText);
 
+// The same, checked as Checked does, with the help text when --help was given.
+template <typename Options>
+Reading<Options> ReadCommandLine(const QStringList& arguments, std::span<const OptionRule> rules,
+                                 const Usage& usage,
+                                 std::string (*check)(const Arguments&, Options&)) {
+  std::string helpText;
+  const Arguments read = ReadCommandLine(arguments, rules, usage, helpText);
+  if (helpText.empty()) return Checked(read, check);
+  Reading<Options> help;
+  help.help = true;
+  help.helpText = std::move(helpText);
+  return help;
+}
+
 // --help's lines for the rules' options, without the usage line and the arguments.
 std::string OptionsHelp(std::span<const OptionRule> rules);
 

@@ -79,7 +79,9 @@ std::string RefusedWithMode(const Arguments& arguments, FinderMode mode) {
   return {};
 }
 
+// Fills the query from arguments that could be read, or says what is wrong with them.
 std::string Check(const Arguments& arguments, FinderQuery& query) {
+  query.json = arguments.IsSet(Option::kJson);
   if (auto error = ReadMode(arguments, query); !error.empty()) return error;
   if (auto error = RefusedWithMode(arguments, query.mode); !error.empty()) return error;
   if (auto error = ReadNumbers(arguments, query); !error.empty()) return error;
@@ -114,31 +116,10 @@ std::string Check(const Arguments& arguments, FinderQuery& query) {
 }  // namespace
 
 FinderOutcome ParseFinderQuery(const QStringList& arguments) {
-  FinderOutcome outcome;
-  const Arguments read = ReadCommandLine(arguments, kFinderOptions, kUsage, outcome.helpText);
-  if (!outcome.helpText.empty()) {
-    outcome.help = true;
-    return outcome;
-  }
-  return CheckFinderQuery(read);
+  return ReadCommandLine(arguments, kFinderOptions, kUsage, Check);
 }
 
-FinderOutcome CheckFinderQuery(const Arguments& arguments) {
-  FinderOutcome outcome;
-  if (!arguments.error.empty()) {
-    outcome.error = arguments.error;
-    return outcome;
-  }
-  if (arguments.IsSet(Option::kHelp)) {
-    outcome.help = true;
-    return outcome;
-  }
-  FinderQuery query;
-  query.json = arguments.IsSet(Option::kJson);
-  outcome.error = Check(arguments, query);
-  if (outcome.error.empty()) outcome.query = std::move(query);
-  return outcome;
-}
+FinderOutcome CheckFinderQuery(const Arguments& arguments) { return Checked(arguments, Check); }
 
 std::string FinderHelpText() {
   // The tool's own help already lists --json and --help.

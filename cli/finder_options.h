@@ -23,12 +23,7 @@ struct FinderQuery {
   voicings::SearchOptions search;
 };
 
-struct FinderOutcome {
-  std::optional<FinderQuery> query;  // empty on error
-  std::string error;                 // one line naming the bad argument
-  std::string helpText;              // set when --help was asked for
-  bool help = false;
-};
+using FinderOutcome = Reading<FinderQuery>;
 
 // The command line (the program's name first), when IsFinderCall says it is the finder's.
 FinderOutcome ParseFinderQuery(const QStringList& arguments);

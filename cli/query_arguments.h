@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -54,6 +55,33 @@ struct Arguments {
   // The last value given, or "".
   std::string_view Value(Option option) const;
 };
+
+// What one call's arguments come to: the options they ask for, or the error to report, or --help.
+template <typename Options>
+struct Reading {
+  std::optional<Options> options;  // empty on error and when help was asked for
+  std::string error;               // one line naming the bad argument
+  bool help = false;
+  std::string helpText;  // what --help shows, when the arguments came from the command line
+};
+
+// The reading of arguments through `check`, which fills the options or says what is wrong with
+// them; first the error of reading them, then --help.
+template <typename Options>
+Reading<Options> Checked(const Arguments& arguments,
+                         std::string (*check)(const Arguments&, Options&)) {
+  Reading<Options> reading;
+  if (!arguments.error.empty()) {
+    reading.error = arguments.error;
+  } else if (arguments.IsSet(Option::kHelp)) {
+    reading.help = true;
+  } else {
+    Options options;
+    reading.error = check(arguments, options);
+    if (reading.error.empty()) reading.options = std::move(options);
+  }
+  return reading;
+}
 
 // Whether the words (the arguments without the program's name) ask for the chord finder rather
 // than the window's search: they give --voicings, --chord, --name, --batch, --span or --tuning.
