@@ -33,9 +33,13 @@ void WritePitches(JsonWriter& json, std::span<const int> midis) {
   json.EndArray();
 }
 
-void WriteNames(JsonWriter& json, const std::vector<chords::ChordSymbol>& names) {
+// The names' texts; the first, when it is written already, as `first`.
+void WriteNames(JsonWriter& json, const std::vector<chords::ChordSymbol>& names,
+                const std::string* first = nullptr) {
   json.StartArray();
-  for (const chords::ChordSymbol& name : names) json.String(chords::SymbolText(name));
+  for (const chords::ChordSymbol& name : names) {
+    json.String(first && &name == &names.front() ? *first : chords::SymbolText(name));
+  }
   json.EndArray();
 }
 
@@ -68,10 +72,11 @@ void WriteAnswer(JsonWriter& json, const Answer& a) {
   WriteNumbers(json, a.fingers);
   json.Key("frets");
   WriteNumbers(json, a.frets);
+  const std::string name = a.names.empty() ? std::string() : chords::SymbolText(a.names.front());
   json.Key("name");
-  a.names.empty() ? json.Null() : json.String(chords::SymbolText(a.names.front()));
+  a.names.empty() ? json.Null() : json.String(name);
   json.Key("names");
-  WriteNames(json, a.names);
+  WriteNames(json, a.names, &name);
   json.Key("pitches");
   WritePitches(json, a.pitches);
   json.Member("score", a.score);
