@@ -3,12 +3,12 @@
 #include <iostream>
 
 #include "app/fretwise_app.h"
-#include "sdl/sdl_sound_layer.h"
+#include "app/lazy_sound_layer.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   // The sound layer outlives the application, whose view closes its sounds on the way out.
-  fretwise::SdlSoundLayer sound;
+  fretwise::app::LazySoundLayer sound(fretwise::app::LoadSdlSoundLayer);
   fretwise::app::QtFileDialogs dialogs;
   fretwise::app::CFretwiseApp theApp(sound, dialogs);
 

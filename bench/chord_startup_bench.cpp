@@ -1,25 +1,36 @@
 // fretwise-chord as whole processes, each run paired with one of the smallest Qt Core program
 // (alternating, so both see the same machine): the counters give each one's user + system CPU
-// time and their ratio. A text or JSON run loads no image or sound module.
+// time and their ratio. A text or JSON run loads no image or sound module. FRETWISE_CHORD in the
+// environment weighs another build of the tool (an older one, to compare).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The child's user + system CPU time in milliseconds; its output goes nowhere.
-double ChildCpuMs(std::vector<std::string> command) {
+std::string Tool() {
+  const char* other = std::getenv("FRETWISE_CHORD");
+  return other ? other : FRETWISE_CHORD;
+}
+
+// The child's user + system CPU time in milliseconds; its input is the file `input` (or nothing),
+// its output goes nowhere.
+double ChildCpuMs(std::vector<std::string> command, std::FILE* input = nullptr) {
   std::vector<char*> argv;
   for (std::string& part : command) argv.push_back(part.data());
   argv.push_back(nullptr);
+  if (input) std::rewind(input);
   const pid_t child = ::fork();
   if (child == 0) {
-    const int null = ::open("/dev/null", O_WRONLY);
+    const int null = ::open("/dev/null", O_RDWR);
+    ::dup2(input ? ::fileno(input) : null, STDIN_FILENO);
     ::dup2(null, STDOUT_FILENO);
     ::dup2(null, STDERR_FILENO);
     ::execv(argv[0], argv.data());
@@ -32,23 +43,98 @@ double ChildCpuMs(std::vector<std::string> command) {
   return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
-void Paired(benchmark::State& state, std::vector<std::string> arguments) {
-  std::vector<std::string> tool{FRETWISE_CHORD};
+// How many times `needle` occurs in what the tool writes for the arguments and input: the
+// voicings or lines a run writes, to weigh its time by.
+long CountInOutput(const std::vector<std::string>& arguments, std::FILE* input,
+                   const std::string& needle) {
+  std::string command = Tool();
+  for (const std::string& part : arguments) command += " '" + part + "'";
+  if (input) std::rewind(input);
+  if (input) command += " <&" + std::to_string(::fileno(input));
+  std::FILE* pipe = ::popen(command.c_str(), "r");
+  std::string out;
+  char block[65536];
+  for (std::size_t n; (n = std::fread(block, 1, sizeof block, pipe)) > 0;) out.append(block, n);
+  ::pclose(pipe);
+  long count = 0;
+  for (auto at = out.find(needle); at != std::string::npos; at = out.find(needle, at + 1)) ++count;
+  return count;
+}
+
+// Runs the tool and the baseline in turn; `per` names what the tool's time above the baseline is
+// divided by, and `needle` finds it in the tool's output.
+void Paired(benchmark::State& state, std::vector<std::string> arguments, std::FILE* input = nullptr,
+            std::string per = {}, std::string needle = {}) {
+  std::vector<std::string> tool{Tool()};
   tool.insert(tool.end(), arguments.begin(), arguments.end());
   double toolMs = 0, baselineMs = 0;
   for (auto _ : state) {
     baselineMs += ChildCpuMs({QT_CORE_BASELINE, "C4", "E4", "G4"});
-    toolMs += ChildCpuMs(tool);
+    toolMs += ChildCpuMs(tool, input);
   }
   const double runs = double(state.iterations());
   state.counters["tool_cpu_ms"] = toolMs / runs;
   state.counters["qt_core_cpu_ms"] = baselineMs / runs;
   state.counters["ratio"] = toolMs / baselineMs;
+  if (!per.empty()) {
+    const long count = CountInOutput(arguments, input, needle);
+    state.counters[per + "s"] = double(count);
+    state.counters["us_per_" + per] = 1e3 * toolMs / runs / double(count);
+    state.counters["us_per_" + per + "_above_qt_core"] = 1e3 * (toolMs - baselineMs) / runs / count;
+  }
+}
+
+// A temporary file holding `lines`, one query each.
+std::FILE* Queries(const std::vector<std::string>& lines) {
+  std::FILE* file = std::tmpfile();
+  for (const std::string& line : lines) std::fprintf(file, "%s\n", line.c_str());
+  std::fflush(file);
+  return file;
+}
+
+constexpr const char* kRoots[] = {"C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
+
+// 10,000 --name lines: three to five notes over two octaves, in every key.
+std::FILE* NameQueries() {
+  static const std::vector<int> kShapes[] = {{0, 4, 7},      {0, 3, 7, 10},     {0, 4, 7, 11, 14},
+                                             {0, 7, 16, 22}, {0, 5, 7, 10, 14}, {0, 3, 6, 9},
+                                             {-5, 0, 4, 10}};
+  std::vector<std::string> lines;
+  for (int i = 0; i < 10000; ++i) {
+    std::string line = "--name";
+    for (int interval : kShapes[i % 7]) {
+      const int midi = 48 + i % 12 + interval + 12 * (i / 84 % 2);
+      line += " " + std::string(kRoots[midi % 12]) + std::to_string(midi / 12 - 1);
+    }
+    lines.push_back(line);
+  }
+  return Queries(lines);
+}
+
+// 1,000 --chord lines, every voicing of each: fifteen qualities in every key.
+std::FILE* ChordQueries() {
+  static const char* kQualities[] = {"",     "m",    "7",    "m7", "maj7", "9",   "13", "m9",
+                                     "dim7", "sus4", "add9", "6",  "m7b5", "7#9", "11"};
+  std::vector<std::string> lines;
+  for (int i = 0; i < 1000; ++i) {
+    lines.push_back(std::string("--chord ") + kRoots[i % 12] + kQualities[i / 12 % 15]);
+  }
+  return Queries(lines);
 }
 
 BENCHMARK_CAPTURE(Paired, Text, {"C4", "E4", "G4"})->Iterations(100)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Paired, Json, {"--json", "C4", "E4", "G4"})
     ->Iterations(100)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Paired, ChordC13Json, {"--chord", "C13", "--json"}, nullptr, "voicing",
+                  "\"frets\"")
+    ->Iterations(100)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Paired, BatchOf10000Names, {"--batch"}, NameQueries(), "line", "\n")
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Paired, BatchOf1000Chords, {"--batch"}, ChordQueries(), "voicing", "\"frets\"")
+    ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Paired, Png, {"--png", "/dev/null", "C4", "E4", "G4"})
     ->Iterations(30)

@@ -1,77 +1,129 @@
 #include "cli/batch.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <iostream>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <new>
 
 #include "cli/chord_options.h"
 #include "cli/finder_options.h"
 #include "cli/finder_report.h"
+#include "cli/line_reader.h"
 #include "cli/one_line.h"
 #include "cli/report.h"
+#include "cli/user_text.h"
 
 namespace fretwise::cli {
 namespace {
 
-std::string Compact(const QJsonObject& json) {
-  return QJsonDocument(json).toJson(QJsonDocument::Compact).toStdString();
+void ErrorLine(Output& out, std::string_view error) {
+  JsonWriter json(out);
+  json.StartObject();
+  json.Member("error", error);
+  json.EndObject();
 }
 
-std::string ErrorLine(const std::string& error) {
-  return Compact({{"error", QString::fromStdString(error)}});
-}
+// The words and arguments of the line being answered, kept from line to line for their memory.
+struct LineWords {
+  std::vector<std::string> words;
+  Arguments arguments;
+};
 
 // A line of notes for the window's search, answered as its --json does.
-std::string WindowAnswer(const QStringList& arguments) {
-  const ParseOutcome parsed = ParseChordOptions(arguments);
-  if (parsed.help) return ErrorLine("--help is not a query");
-  if (!parsed.options) return ErrorLine(parsed.error);
+void AnswerWindow(const Arguments& arguments, Output& out) {
+  const ParseOutcome parsed = CheckChordOptions(arguments);
+  if (parsed.help) return ErrorLine(out, "--help is not a query");
+  if (!parsed.options) return ErrorLine(out, parsed.error);
   const ChordOptions& options = *parsed.options;
-  if (options.WantsImage() || options.play)
-    return ErrorLine("--batch writes no images and plays nothing");
-  const int max = options.maxCandidates.value_or(options.ticks.Count() == 0 ? 1 : 1 << 30);
-  std::string json = JsonReport(options.ticks, ListCandidates(options.ticks, max));
-  json.pop_back();  // its newline
-  return json;
+  if (options.WantsImage() || options.play) {
+    return ErrorLine(out, "--batch writes no images and plays nothing");
+  }
+  JsonWriter json(out);
+  WriteJsonReport(json, options.ticks, ListCandidates(options.ticks, options.CandidatesToList()));
+}
+
+void AnswerFinder(const Arguments& arguments, Output& out) {
+  const FinderOutcome parsed = CheckFinderQuery(arguments);
+  if (parsed.help) return ErrorLine(out, "--help is not a query");
+  if (!parsed.options) return ErrorLine(out, parsed.error);
+  if (parsed.options->mode == FinderMode::kBatch) return ErrorLine(out, "--batch does not nest");
+  JsonWriter json(out);
+  WriteFinderJson(json, *parsed.options);
+}
+
+void Answer(std::string_view line, LineWords& kept, Output& out) {
+  std::string repaired;
+  SplitWords(ValidUtf8(line, repaired), kept.words);
+  if (kept.words.empty()) return ErrorLine(out, "an empty line is not a query");
+  if (IsFinderCall(kept.words)) {
+    ReadArguments(kept.words, kFinderOptions, kept.arguments);
+    return AnswerFinder(kept.arguments, out);
+  }
+  ReadArguments(kept.words, kWindowOptions, kept.arguments);
+  AnswerWindow(kept.arguments, out);
+}
+
+// The answer, or an error in its place when the query fails for want of memory or otherwise: the
+// next line is answered all the same.
+void AnswerOrFail(std::string_view line, LineWords& kept, Output& out) {
+  const std::size_t start = out.Mark();
+  try {
+    Answer(line, kept, out);
+  } catch (const std::bad_alloc&) {
+    out.Truncate(start);
+    ErrorLine(out, "not enough memory to answer this line");
+  } catch (const std::exception& failure) {
+    out.Truncate(start);
+    ErrorLine(out, std::string("cannot answer this line: ") + failure.what());
+  }
+  out.Put('\n');
 }
 
 }  // namespace
 
-std::string BatchAnswer(const QString& line) {
-  const QStringList words = QProcess::splitCommand(line);
-  if (words.isEmpty()) return ErrorLine("an empty line is not a query");
-  const QStringList arguments = QStringList{"fretwise-chord"} + words;
-  if (!IsFinderCall(arguments)) return WindowAnswer(arguments);
-  const FinderOutcome parsed = ParseFinderQuery(arguments);
-  if (!parsed.helpText.empty()) return ErrorLine("--help is not a query");
-  if (!parsed.query) return ErrorLine(parsed.error);
-  if (parsed.query->mode == FinderMode::kBatch) return ErrorLine("--batch does not nest");
-  return Compact(FinderJson(*parsed.query));
-}
-
-void RunBatch(std::istream& in, std::ostream& out) {
-  std::string line;
-  while (std::getline(in, line)) {
-    out << BatchAnswer(QString::fromStdString(line)) << "\n";
-    out.flush();  // a script may wait for each answer before it sends the next line
+int RunBatch(Output& out) {
+  LineReader reader(STDIN_FILENO, kLongestLine);
+  LineWords kept;
+  std::string_view line;
+  for (;;) {
+    // A script may wait for each answer before it sends the next line: whatever is answered goes
+    // out before the reader waits for more.
+    const LineReader::Result read = reader.Next(line, [&] { out.Send(); });
+    if (out.Failed()) return 1;
+    if (read == LineReader::kEnd) return 0;
+    if (read == LineReader::kFailed) {
+      ReportError("cannot read standard input: " + std::string(std::strerror(reader.error())));
+      return 1;
+    }
+    if (read == LineReader::kTooLong) {
+      ErrorLine(out, "a line longer than " + std::to_string(kLongestLine) +
+                         " bytes is not a query; it is skipped");
+      out.Put('\n');
+    } else {
+      AnswerOrFail(line, kept, out);
+    }
+    if (!out.SendIfFull()) return 1;
   }
 }
 
-int RunFinder(const QStringList& arguments) {
+int RunFinder(const QStringList& arguments, Output& out) {
   const FinderOutcome parsed = ParseFinderQuery(arguments);
-  if (!parsed.helpText.empty()) {
-    std::cout << parsed.helpText;
+  if (parsed.help) {
+    out.Append(parsed.helpText);
     return 0;
   }
-  if (!parsed.query) {
+  if (!parsed.options) {
     ReportError(parsed.error);
     return kUsageError;
   }
-  if (parsed.query->mode == FinderMode::kBatch) {
-    RunBatch(std::cin, std::cout);
+  if (parsed.options->mode == FinderMode::kBatch) return RunBatch(out);
+  if (parsed.options->json) {
+    JsonWriter json(out);
+    WriteFinderJson(json, *parsed.options);
+    out.Put('\n');
   } else {
-    std::cout << FinderOutput(*parsed.query);
+    WriteFinderText(out, *parsed.options);
   }
   return 0;
 }

@@ -2,20 +2,24 @@
 #pragma once
 
 #include <QStringList>
-#include <iosfwd>
-#include <string>
+#include <cstddef>
+
+#include "cli/output.h"
 
 namespace fretwise::cli {
 
-// Runs a finder call (IsFinderCall): its output on stdout, or one error line on stderr and the
-// usage status.
-int RunFinder(const QStringList& arguments);
+// Runs a finder call (IsFinderCall): its output in out, or one error line on stderr and the usage
+// status. A failed write of out gives status 1 and is left to the caller to report.
+int RunFinder(const QStringList& arguments, Output& out);
 
-// Answers each line of `in` (the arguments of one call, as a shell would split them) with one
-// JSON object on a line of `out`: what --json gives, or {"error":"..."} for a bad line.
-void RunBatch(std::istream& in, std::ostream& out);
+// Answers each line of standard input (the arguments of one call, as a shell would split them)
+// with one JSON object on a line of out: what --json gives, or {"error":"..."} for a line that
+// cannot be answered. A line longer than kLongestLine is answered with an error at once and
+// skipped. Stops at the first failed write (status 1); stdin that cannot be read is status 1 and
+// one line on stderr.
+int RunBatch(Output& out);
 
-// One line's answer, without the newline.
-std::string BatchAnswer(const QString& line);
+// A query line's longest, not counting its newline.
+inline constexpr std::size_t kLongestLine = 64 * 1024;
 
 }  // namespace fretwise::cli

@@ -1,9 +1,11 @@
 #include "cli/chord_image.h"
 
+#include <QFileDevice>
 #include <QImage>
 #include <QSvgGenerator>
 
 #include "canvas/view_image.h"
+#include "cli/user_text.h"
 #include "files/file_access.h"
 
 namespace fretwise::cli {
@@ -18,7 +20,7 @@ ImageResult Save(const QString& path, const std::function<bool(QIODevice&, Image
   if (!outcome.ok()) {
     const QString reason =
         outcome.refusal == files::Refusal::kDirectory ? "Is a directory" : outcome.reason;
-    result.error = "cannot write '" + path.toStdString() + "': " + reason.toStdString();
+    result.error = "cannot write " + Quoted(Utf8(path)) + ": " + Utf8(reason);
     return result;
   }
   result.written = true;
@@ -43,7 +45,10 @@ ImageResult WriteSvg(const QString& path, const TickSet& ticks, int candidate) {
     svg.setViewBox(QRect(0, 0, kImageWidth, kImageHeight));
     svg.setTitle("Fretwise");
     result.message = DrawView(svg, ticks, candidate);
-    return true;
+    // The generator writes the document into the file as the painting ends, and says nothing of
+    // a write that failed: the file knows.
+    const auto* written = qobject_cast<const QFileDevice*>(&file);
+    return written && written->error() == QFileDevice::NoError;
   });
 }
 

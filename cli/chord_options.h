@@ -1,12 +1,11 @@
+// The window's search on the command line: notes or panel slots, the report's form, images, play.
 #pragma once
 
 #include <QStringList>
-
-class QCommandLineOption;
-class QCommandLineParser;
 #include <optional>
 #include <string>
 
+#include "cli/query_arguments.h"
 #include "view/slot_buttons.h"
 
 namespace fretwise::cli {
@@ -16,31 +15,35 @@ struct ChordOptions {
   bool json = false;
   bool play = false;  // then plays the first candidate's chord
   std::optional<int> maxCandidates;
-  QString pngPath;  // empty unless an image is asked for
-  QString svgPath;
+  std::string pngPath;  // empty unless an image is asked for
+  std::string svgPath;
   int candidate = 1;  // which candidate the image shows, from 1
-  bool WantsImage() const { return !pngPath.isEmpty() || !svgPath.isEmpty(); }
+  bool WantsImage() const { return !pngPath.empty() || !svgPath.empty(); }
+  // How many candidates to list: with no notes the windows never run out and every candidate is
+  // the same empty one, so one is all there is to see, whatever --max asks.
+  int CandidatesToList() const;
 };
 
 // Exit status 2 for anything the user typed wrong.
 inline constexpr int kUsageError = 2;
 
-struct ParseOutcome {
-  std::optional<ChordOptions> options;  // empty when help was shown or on error
-  std::string error;                    // one line naming the bad argument
-  bool help = false;
-  std::string helpText;
-};
+// A chord sounds at most as many notes as the panel has boxes (no neck sounds more distinct
+// pitches); a query that names more is refused before any is read.
+inline constexpr int kMostNotes = 48;
 
+using ParseOutcome = Reading<ChordOptions>;
+
+// The command line (the program's name first).
 ParseOutcome ParseChordOptions(const QStringList& arguments);
+// Arguments read with kWindowOptions, as a --batch line gives them.
+ParseOutcome CheckChordOptions(const Arguments& arguments);
 
 // Reading option values, for these options and the chord finder's.
-// The text in single quotes, as errors name a bad argument.
-std::string Quoted(const QString& text);
 // A whole non-negative decimal number, or nothing.
-std::optional<int> ParseCount(const QString& text);
+std::optional<int> ParseCount(std::string_view text);
 // The value of a count option that must be at least 1, or nothing with the error set.
-std::optional<int> CountOfAtLeastOne(const QCommandLineParser& parser,
-                                     const QCommandLineOption& option, std::string& error);
+std::optional<int> CountOfAtLeastOne(const Arguments& arguments, Option option, std::string& error);
+// The error for more notes than a chord sounds, or "".
+std::string TooManyNotes(std::size_t notes);
 
 }  // namespace fretwise::cli

@@ -1,76 +1,60 @@
 #include "cli/finder_options.h"
 
-#include <QCommandLineParser>
-
 #include "cli/chord_options.h"
+#include "cli/command_line.h"
+#include "cli/user_text.h"
 #include "pitch/pitch.h"
 
 namespace fretwise::cli {
 namespace {
 
+constexpr Usage kUsage = {"", "A pitch from C0 to B8."};
 constexpr const char* kModeNames[] = {"voicings", "chord", "name", "batch"};
-constexpr const char* kOptionNames[] = {"voicings", "chord", "name", "batch", "span", "tuning"};
+constexpr Option kModeOptions[] = {Option::kVoicings, Option::kChord, Option::kName,
+                                   Option::kBatch};
 
-std::string Utf8(const QString& text) { return text.toStdString(); }
-
-struct Options {
-  QCommandLineOption voicings{"voicings", "Every playable voicing of exactly the NOTEs."};
-  QCommandLineOption chord{"chord", "Every playable voicing of a chord symbol (Am7, C/E).",
-                           "SYMBOL"};
-  QCommandLineOption name{"name", "The names of the chord the NOTEs make, best first."};
-  QCommandLineOption batch{"batch", "Reads one query per line from stdin; writes JSON Lines."};
-  QCommandLineOption json{"json", "Writes one JSON object."};
-  QCommandLineOption max{"max", "Lists at most N voicings (default: all).", "N"};
-  QCommandLineOption span{"span", "Lets the fretted notes spread over N frets, 2 to 6 (default 4).",
-                          "N"};
-  QCommandLineOption tuning{
-      "tuning",
-      "standard, drop-d, or six pitches from string 6 to string 1 (\"C2 A2 D3 G3 B3 E4\").", "T"};
-};
-
-std::string ReadNumbers(const QCommandLineParser& parser, const Options& o, FinderQuery& query) {
-  if (parser.isSet(o.max)) {
+std::string ReadNumbers(const Arguments& arguments, FinderQuery& query) {
+  if (arguments.IsSet(Option::kMax)) {
     std::string error;
-    query.max = CountOfAtLeastOne(parser, o.max, error);
+    query.max = CountOfAtLeastOne(arguments, Option::kMax, error);
     if (!query.max) return error;
   }
-  if (parser.isSet(o.span)) {
-    const auto span = ParseCount(parser.value(o.span));
+  if (arguments.IsSet(Option::kSpan)) {
+    const std::string_view text = arguments.Value(Option::kSpan);
+    const auto span = ParseCount(text);
     if (!span || *span < voicings::kFewestSpan || *span > voicings::kMostSpan) {
-      return "--span needs a whole number from 2 to 6, not " + Quoted(parser.value(o.span));
+      return "--span needs a whole number from 2 to 6, not " + Quoted(text);
     }
     query.search.span = *span;
   }
-  if (parser.isSet(o.tuning)) {
-    const QByteArray text = parser.value(o.tuning).toUtf8();
-    const auto tuning = voicings::ParseTuning(std::string_view(text.constData(), text.size()));
+  if (arguments.IsSet(Option::kTuning)) {
+    const std::string_view text = arguments.Value(Option::kTuning);
+    const auto tuning = voicings::ParseTuning(text);
     if (!tuning) {
       return "--tuning needs standard, drop-d or six pitches from string 6 to string 1, not " +
-             Quoted(parser.value(o.tuning));
+             Quoted(text);
     }
     query.search.tuning = *tuning;
   }
   return {};
 }
 
-std::string ReadNotes(const QStringList& notes, FinderQuery& query) {
-  for (const QString& note : notes) {
-    const QByteArray utf8 = note.toUtf8();
-    const auto midi = ParsePitch(std::string_view(utf8.constData(), utf8.size()));
-    if (!midi) {
+std::string ReadNotes(const std::vector<std::string>& notes, FinderQuery& query) {
+  if (auto error = TooManyNotes(notes.size()); !error.empty()) return error;
+  for (const std::string& note : notes) {
+    const auto midi = ParsePitch(note);
+    if (!midi)
       return "note " + Quoted(note) + " is not a pitch from C0 to B8 (like C4, F#3 or Bb2)";
-    }
     query.pitches.push_back(*midi);
   }
   return {};
 }
 
 // The query's mode, or an error when there is none or more than one.
-std::string ReadMode(const QCommandLineParser& parser, const Options& o, FinderQuery& query) {
-  const QCommandLineOption* modes[] = {&o.voicings, &o.chord, &o.name, &o.batch};
+std::string ReadMode(const Arguments& arguments, FinderQuery& query) {
   int count = 0;
   for (int m = 0; m < 4; ++m) {
-    if (!parser.isSet(*modes[m])) continue;
+    if (!arguments.IsSet(kModeOptions[m])) continue;
     if (count++ > 0) {
       return std::string("--") + kModeNames[int(query.mode)] + " and --" + kModeNames[m] +
              " do not go together";
@@ -78,38 +62,52 @@ std::string ReadMode(const QCommandLineParser& parser, const Options& o, FinderQ
     query.mode = FinderMode(m);
   }
   if (count == 0) {
-    return parser.isSet(o.span) ? "--span needs --voicings or --chord"
-                                : "--tuning needs --voicings or --chord";
+    return arguments.IsSet(Option::kSpan) ? "--span needs --voicings or --chord"
+                                          : "--tuning needs --voicings or --chord";
   }
   return {};
 }
 
-std::string Check(const QCommandLineParser& parser, const Options& o, FinderQuery& query) {
-  if (auto error = ReadMode(parser, o, query); !error.empty()) return error;
-  if (auto error = ReadNumbers(parser, o, query); !error.empty()) return error;
-  const QStringList notes = parser.positionalArguments();
+// An option of the window's search given to the finder: images of chord symbols are yet to come.
+std::string RefusedWithMode(const Arguments& arguments, FinderMode mode) {
+  for (const OptionRule& rule : kFinderOptions) {
+    if (!rule.description.empty() || !arguments.IsSet(rule.option)) continue;
+    const bool image = rule.option == Option::kPng || rule.option == Option::kSvg;
+    return "--" + std::string(rule.name) + " does not go with --" + kModeNames[int(mode)] +
+           (image && mode == FinderMode::kChord ? " yet" : "");
+  }
+  return {};
+}
+
+// Fills the query from arguments that could be read, or says what is wrong with them.
+std::string Check(const Arguments& arguments, FinderQuery& query) {
+  query.json = arguments.IsSet(Option::kJson);
+  if (auto error = ReadMode(arguments, query); !error.empty()) return error;
+  if (auto error = RefusedWithMode(arguments, query.mode); !error.empty()) return error;
+  if (auto error = ReadNumbers(arguments, query); !error.empty()) return error;
+  const std::vector<std::string>& notes = arguments.positional;
   switch (query.mode) {
     case FinderMode::kBatch:
-      if (!notes.isEmpty()) return "--batch reads its queries from stdin, not " + Quoted(notes[0]);
+      if (!notes.empty()) return "--batch reads its queries from stdin, not " + Quoted(notes[0]);
       return {};
     case FinderMode::kChord: {
-      const QByteArray text = parser.value(o.chord).toUtf8();
-      const auto chord = chords::ParseChordSymbol(std::string_view(text.constData(), text.size()));
+      const std::string_view text = arguments.Value(Option::kChord);
+      const auto chord = chords::ParseChordSymbol(text);
       if (!chord) {
-        return "chord " + Quoted(parser.value(o.chord)) +
-               " is not a chord symbol (like C, F#m7, Bbmaj7 or Am7/G)";
+        return "chord " + Quoted(text) + " is not a chord symbol (like C, F#m7, Bbmaj7 or Am7/G)";
       }
-      if (!notes.isEmpty()) return "--chord takes no notes, not " + Quoted(notes[0]);
+      if (!notes.empty()) return "--chord takes no notes, not " + Quoted(notes[0]);
       query.chord = *chord;
       return {};
     }
     case FinderMode::kName:
-      if (parser.isSet(o.span) || parser.isSet(o.tuning) || parser.isSet(o.max)) {
+      if (arguments.IsSet(Option::kSpan) || arguments.IsSet(Option::kTuning) ||
+          arguments.IsSet(Option::kMax)) {
         return "--name takes no --span, --tuning or --max";
       }
       [[fallthrough]];
     case FinderMode::kVoicings:
-      if (notes.isEmpty()) return std::string("--") + kModeNames[int(query.mode)] + " needs notes";
+      if (notes.empty()) return std::string("--") + kModeNames[int(query.mode)] + " needs notes";
       return ReadNotes(notes, query);
   }
   return {};
@@ -117,50 +115,20 @@ std::string Check(const QCommandLineParser& parser, const Options& o, FinderQuer
 
 }  // namespace
 
-bool IsFinderCall(const QStringList& arguments) {
-  for (const QString& argument : arguments.mid(1)) {
-    for (const char* name : kOptionNames) {
-      for (const QString& dashes : {QString("--"), QString("-")}) {
-        const QString option = dashes + name;
-        if (argument == option || argument.startsWith(option + '=')) return true;
-      }
-    }
-  }
-  return false;
+FinderOutcome ParseFinderQuery(const QStringList& arguments) {
+  return ReadCommandLine(arguments, kFinderOptions, kUsage, Check);
 }
 
-FinderOutcome ParseFinderQuery(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  const Options o;
-  parser.addOptions({o.voicings, o.chord, o.name, o.batch, o.json, o.max, o.span, o.tuning});
-  const QCommandLineOption help({"h", "help"}, "Shows this help.");
-  parser.addOption(help);
-  parser.addPositionalArgument("NOTE", "A pitch from C0 to B8.", "[NOTE...]");
-  FinderOutcome outcome;
-  if (!parser.parse(arguments)) {
-    outcome.error = Utf8(parser.errorText());
-    return outcome;
-  }
-  if (parser.isSet(help)) {
-    outcome.helpText = Utf8(parser.helpText());
-    return outcome;
-  }
-  FinderQuery query;
-  query.json = parser.isSet(o.json);
-  outcome.error = Check(parser, o, query);
-  if (outcome.error.empty()) outcome.query = std::move(query);
-  return outcome;
-}
+FinderOutcome CheckFinderQuery(const Arguments& arguments) { return Checked(arguments, Check); }
 
 std::string FinderHelpText() {
-  QCommandLineParser parser;
-  const Options o;
-  parser.addOptions({o.voicings, o.chord, o.name, o.batch, o.max, o.span, o.tuning});
-  const QString text = parser.helpText();
-  // Only the option lines: the usage line belongs to the tool's own help.
+  // The tool's own help already lists --json and --help.
+  std::vector<OptionRule> listed;
+  for (const OptionRule& rule : kFinderOptions) {
+    if (rule.option != Option::kJson && rule.option != Option::kHelp) listed.push_back(rule);
+  }
   return "\nChord finder (NOTEs from C0 to B8; --json and --max apply too):\n" +
-         Utf8(text.mid(text.indexOf("  --voicings")));
+         OptionsHelp(listed);
 }
 
 }  // namespace fretwise::cli

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chords/chord_symbol.h"
+#include "cli/query_arguments.h"
 #include "voicings/voicing_search.h"
 
 namespace fretwise::cli {
@@ -22,17 +23,12 @@ struct FinderQuery {
   voicings::SearchOptions search;
 };
 
-struct FinderOutcome {
-  std::optional<FinderQuery> query;  // empty on error
-  std::string error;                 // one line naming the bad argument
-  std::string helpText;              // set when --help was asked for
-};
+using FinderOutcome = Reading<FinderQuery>;
 
-// Whether the arguments ask for the finder (or give one of its options) rather than the window's
-// search. The first argument is the program's name.
-bool IsFinderCall(const QStringList& arguments);
-
+// The command line (the program's name first), when IsFinderCall says it is the finder's.
 FinderOutcome ParseFinderQuery(const QStringList& arguments);
+// Arguments read with kFinderOptions, as a --batch line gives them.
+FinderOutcome CheckFinderQuery(const Arguments& arguments);
 
 // The finder's options for the tool's --help.
 std::string FinderHelpText();

@@ -3,6 +3,7 @@
 
 #include "cli/chord_modules.h"
 #include "cli/one_line.h"
+#include "cli/user_text.h"
 
 namespace fretwise::cli {
 namespace {
@@ -10,7 +11,7 @@ namespace {
 // Qt's own debug output and warnings (the offscreen platform warns about a runtime folder it does
 // not need) stay off stderr, which is for the tool's one line.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) ReportError(text.toStdString());
+  if (type == QtCriticalMsg || type == QtFatalMsg) ReportError(Utf8(text));
 }
 
 class Images final : public ImageModule {

@@ -2,13 +2,18 @@
 #include <QCoreApplication>
 #include <iostream>
 #include <memory>
+#include <new>
 
 #include "cli/batch.h"
 #include "cli/chord_modules.h"
 #include "cli/chord_options.h"
+#include "cli/command_line.h"
 #include "cli/finder_options.h"
+#include "cli/json_writer.h"
 #include "cli/one_line.h"
+#include "cli/output.h"
 #include "cli/report.h"
+#include "cli/user_text.h"
 
 using namespace fretwise;
 
@@ -25,11 +30,11 @@ int WriteImages(cli::ImageModule& images, const cli::ChordOptions& options) {
     if (!result.written) errors += (errors.empty() ? "" : "; ") + result.error;
     if (result.message) message = result.message;
   };
-  if (!options.pngPath.isEmpty()) {
-    report(images.WritePng(options.pngPath, options.ticks, candidate));
+  if (!options.pngPath.empty()) {
+    report(images.WritePng(cli::ToQString(options.pngPath), options.ticks, candidate));
   }
-  if (!options.svgPath.isEmpty()) {
-    report(images.WriteSvg(options.svgPath, options.ticks, candidate));
+  if (!options.svgPath.empty()) {
+    report(images.WriteSvg(cli::ToQString(options.svgPath), options.ticks, candidate));
   }
   if (!errors.empty()) {
     cli::ReportError(errors);
@@ -59,9 +64,57 @@ bool MentionsImage(int argc, char** argv) {
   return false;
 }
 
+// The window's search. A failed write is left to the caller, which reports it.
+int RunWindowSearch(cli::ImageModule* images, cli::Output& out) {
+  const cli::ParseOutcome parsed = cli::ParseChordOptions(QCoreApplication::arguments());
+  if (parsed.help) {
+    out.Append(parsed.helpText);
+    out.Append(cli::FinderHelpText());
+    return 0;
+  }
+  if (!parsed.options) {
+    cli::ReportError(parsed.error);
+    return cli::kUsageError;
+  }
+  const cli::ChordOptions& options = *parsed.options;
+  if (options.WantsImage()) {
+    if (images) return WriteImages(*images, options);
+    cli::ReportError("--png and --svg must be given as options of their own");
+    return cli::kUsageError;
+  }
+  const CandidateList list = ListCandidates(options.ticks, options.CandidatesToList());
+  if (options.json) {
+    cli::JsonWriter json(out);
+    cli::WriteJsonReport(json, options.ticks, list);
+    out.Put('\n');
+  } else {
+    cli::WriteTextReport(out, options.ticks, list);
+    if (options.ticks.Count() == 0) {
+      out.Append("No notes: every candidate is this same empty one.\n");
+    }
+  }
+  if (!options.play) return 0;
+  // The report shows while the chord sounds.
+  return out.Send() ? Play(options.ticks) : 1;
+}
+
+int Run(cli::ImageModule* images, cli::Output& out) {
+  try {
+    const QStringList arguments = QCoreApplication::arguments();
+    if (cli::IsFinderCall(cli::Words(arguments))) return cli::RunFinder(arguments, out);
+    return RunWindowSearch(images, out);
+  } catch (const std::bad_alloc&) {
+    cli::ReportError("not enough memory to answer");
+  } catch (const std::exception& failure) {
+    cli::ReportError(std::string("cannot answer: ") + failure.what());
+  }
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  cli::HoldStandardDescriptors();
   std::unique_ptr<QCoreApplication> app;
   cli::ImageModule* images = nullptr;
   if (MentionsImage(argc, argv)) {
@@ -76,36 +129,12 @@ int main(int argc, char** argv) {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
   QCoreApplication::setApplicationName("fretwise-chord");
-  if (cli::IsFinderCall(QCoreApplication::arguments())) {
-    return cli::RunFinder(QCoreApplication::arguments());
+  cli::Output out;
+  const int status = Run(images, out);
+  // What was answered goes out even after a failure; a write that fails is the run's one line.
+  if (!out.Close()) {
+    cli::ReportError(out.Error());
+    return 1;
   }
-
-  const cli::ParseOutcome parsed = cli::ParseChordOptions(QCoreApplication::arguments());
-  if (parsed.help) {
-    std::cout << parsed.helpText << cli::FinderHelpText();
-    return 0;
-  }
-  if (!parsed.options) {
-    cli::ReportError(parsed.error);
-    return cli::kUsageError;
-  }
-  const cli::ChordOptions& options = *parsed.options;
-
-  if (options.WantsImage()) {
-    if (images) return WriteImages(*images, options);
-    cli::ReportError("--png and --svg must be given as options of their own");
-    return cli::kUsageError;
-  }
-
-  // With no notes the windows never run out and every candidate is the same empty one, so one is
-  // all there is to see, whatever --max asks.
-  const bool noNotes = options.ticks.Count() == 0;
-  const int max = noNotes ? 1 : options.maxCandidates.value_or(1 << 30);
-  const CandidateList list = ListCandidates(options.ticks, max);
-  std::cout << (options.json ? cli::JsonReport(options.ticks, list)
-                             : cli::TextReport(options.ticks, list));
-  if (noNotes && !options.json) std::cout << "No notes: every candidate is this same empty one.\n";
-  if (!options.play) return 0;
-  std::cout.flush();
-  return Play(options.ticks);
+  return status;
 }

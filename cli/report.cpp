@@ -1,9 +1,5 @@
 #include "cli/report.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "chords/chord_namer.h"
 #include "fingering/fret_table.h"
 #include "notes/note_token.h"
@@ -11,15 +7,14 @@
 namespace fretwise::cli {
 namespace {
 
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // "x", "0" or the fret of one string cell; a tuned-down string 6 shows its fret in the new tuning.
-std::string StringMark(const StringCell& cell) {
-  if (cell[1] == 'N') return "x";
-  if (cell[1] == ' ') return std::string(1, cell[2]);
-  return std::string{cell[1], cell[2]};
+void WriteStringMark(Output& out, const StringCell& cell) {
+  if (cell[1] == 'N') {
+    out.Put('x');
+  } else {
+    if (cell[1] != ' ') out.Put(cell[1]);
+    out.Put(cell[2]);
+  }
 }
 
 // The best name of the ticked notes, or nothing.
@@ -33,59 +28,93 @@ std::optional<std::string> ChordName(const TickSet& ticks) {
   return names.front();
 }
 
-}  // namespace
-
-std::string TextReport(const TickSet& ticks, const CandidateList& list) {
-  std::string out = "Chord: " + ChordName(ticks).value_or("(none)") + "\n";
-  int number = 0;
-  for (const Candidate& c : list.candidates) {
-    out += "Candidate " + std::to_string(++number) + ": frets " + std::to_string(c.windowStart) +
-           "-" + std::to_string(c.windowStart + 4) + "\n";
-    out += "  strings 6-1:";
-    for (int s = kStringCount - 1; s >= 0; --s) out += " " + StringMark(c.cells[s]);
-    out += "\n";
-    if (c.tuning) out += std::string("  string 6 tuned down to ") + c.tuning + "\n";
-    out += "  sound files:";
-    for (const std::string& file : c.soundFiles) out += " " + file;
-    out += "\n";
-  }
-  if (list.message) out += *list.message + "\n";
-  return out;
-}
-
-std::string JsonReport(const TickSet& ticks, const CandidateList& list) {
-  QJsonArray notes;
+void WriteNotes(JsonWriter& json, const TickSet& ticks) {
+  json.StartArray();
   for (int slot : kScanOrder) {
     if (!ticks.IsTicked(slot)) continue;
     const std::string_view token = kSlots[slot].token;
-    notes.append(QJsonObject{
-        {"slot", slot},
-        {"token", Utf8(token)},
-        {"pitch", Utf8(ScientificName(TokenCode(token)))},
-    });
+    json.StartObject();
+    json.Member("pitch", ScientificName(TokenCode(token)));
+    json.Member("slot", slot);
+    json.Member("token", token);
+    json.EndObject();
   }
-  QJsonArray candidates;
+  json.EndArray();
+}
+
+void WriteCandidate(JsonWriter& json, const Candidate& c) {
+  json.StartObject();
+  json.Key("cells");
+  json.StartArray();
+  for (const StringCell& cell : c.cells) json.String(CellText(cell));
+  json.EndArray();
+  json.Member("highestFret", c.highestFret);
+  json.Key("soundFiles");
+  json.StartArray();
+  for (const std::string& file : c.soundFiles) json.String(file);
+  json.EndArray();
+  json.Key("tuning");
+  c.tuning ? json.String(std::string_view(&c.tuning, 1)) : json.Null();
+  json.Key("window");
+  json.StartArray();
+  json.Int(c.windowStart);
+  json.Int(c.windowStart + 4);
+  json.EndArray();
+  json.EndObject();
+}
+
+}  // namespace
+
+void WriteTextReport(Output& out, const TickSet& ticks, const CandidateList& list) {
+  out.Append("Chord: ");
+  out.Append(ChordName(ticks).value_or("(none)"));
+  out.Put('\n');
+  int number = 0;
   for (const Candidate& c : list.candidates) {
-    QJsonArray cells;
-    for (const StringCell& cell : c.cells) cells.append(Utf8(CellText(cell)));
-    QJsonArray files;
-    for (const std::string& file : c.soundFiles) files.append(Utf8(file));
-    candidates.append(QJsonObject{
-        {"window", QJsonArray{c.windowStart, c.windowStart + 4}},
-        {"cells", cells},
-        {"highestFret", c.highestFret},
-        {"tuning", c.tuning ? QJsonValue(QString(QChar(c.tuning))) : QJsonValue()},
-        {"soundFiles", files},
-    });
+    out.Append("Candidate ");
+    out.AppendNumber(++number);
+    out.Append(": frets ");
+    out.AppendNumber(c.windowStart);
+    out.Put('-');
+    out.AppendNumber(c.windowStart + 4);
+    out.Append("\n  strings 6-1:");
+    for (int s = kStringCount - 1; s >= 0; --s) {
+      out.Put(' ');
+      WriteStringMark(out, c.cells[s]);
+    }
+    out.Put('\n');
+    if (c.tuning) {
+      out.Append("  string 6 tuned down to ");
+      out.Put(c.tuning);
+      out.Put('\n');
+    }
+    out.Append("  sound files:");
+    for (const std::string& file : c.soundFiles) {
+      out.Put(' ');
+      out.Append(file);
+    }
+    out.Put('\n');
   }
+  if (list.message) {
+    out.Append(*list.message);
+    out.Put('\n');
+  }
+}
+
+void WriteJsonReport(JsonWriter& json, const TickSet& ticks, const CandidateList& list) {
+  json.StartObject();
+  json.Key("candidates");
+  json.StartArray();
+  for (const Candidate& c : list.candidates) WriteCandidate(json, c);
+  json.EndArray();
+  json.Key("message");
+  list.message ? json.String(*list.message) : json.Null();
+  json.Key("name");
   const auto name = ChordName(ticks);
-  const QJsonObject root{
-      {"notes", notes},
-      {"name", name ? QJsonValue(Utf8(*name)) : QJsonValue()},
-      {"candidates", candidates},
-      {"message", list.message ? QJsonValue(Utf8(*list.message)) : QJsonValue()},
-  };
-  return QJsonDocument(root).toJson(QJsonDocument::Compact).toStdString() + "\n";
+  name ? json.String(*name) : json.Null();
+  json.Key("notes");
+  WriteNotes(json, ticks);
+  json.EndObject();
 }
 
 }  // namespace fretwise::cli

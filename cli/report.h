@@ -1,7 +1,8 @@
+// The window's search as the tool reports it, written straight into the output.
 #pragma once
 
-#include <string>
-
+#include "cli/json_writer.h"
+#include "cli/output.h"
 #include "view/candidate_list.h"
 #include "view/slot_buttons.h"
 
@@ -9,10 +10,10 @@ namespace fretwise::cli {
 
 // For people: the chord's name ("Chord: C/E", or "Chord: (none)"), one block per candidate, the
 // message last.
-std::string TextReport(const TickSet& ticks, const CandidateList& list);
+void WriteTextReport(Output& out, const TickSet& ticks, const CandidateList& list);
 
-// For scripts: {"notes":[...],"name":...,"candidates":[...],"message":...}, UTF-8, one line; the
-// name is null when the notes make no chord.
-std::string JsonReport(const TickSet& ticks, const CandidateList& list);
+// For scripts: {"candidates":[...],"message":...,"name":...,"notes":[...]}, UTF-8, one line
+// without its newline; the name is null when the notes make no chord.
+void WriteJsonReport(JsonWriter& json, const TickSet& ticks, const CandidateList& list);
 
 }  // namespace fretwise::cli

@@ -13,6 +13,8 @@ packages=(
   # pdfinfo and pdftotext, with which the tests read the chord sheets' PDF pages as a reader does.
   poppler-utils
   libsdl2-dev libsdl2-mixer-dev
+  # fretwise-chord's JSON: RapidJSON's streaming writer (header-only).
+  rapidjson-dev
   libfluidsynth-dev musescore-general-soundfont-small
   # The instruments' notes are written as FLAC, which SDL2_mixer already decodes.
   libflac-dev

@@ -77,6 +77,40 @@ TEST(ChordTool, AFailureIsOneLineNamingWhatFailedAndNothingOnStdout) {
   EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "a failed image leaves nothing";
 }
 
+// A run that cannot write its answer, or is asked for more than it answers, says so in one line.
+TEST(ChordTool, AFailedWriteIsStatusOneAndOneLineNamingTheOutput) {
+  const QString symbol(100000, 'X');
+  // The arguments, the input, the shell's redirection, the status and the stderr line.
+  const std::tuple<QStringList, QByteArray, QString, int, QString> rows[] = {
+      {{"--chord", "Am7"},
+       "",
+       ">/dev/full",
+       1,
+       "cannot write standard output: No space left on device"},
+      {{"--batch"},
+       "--chord Am7\n",
+       ">/dev/full",
+       1,
+       "cannot write standard output: No space left on device"},
+      {{"C4", "E4", "G4"}, "", ">&-", 1, "cannot write standard output: Bad file descriptor"},
+      {{"--png", "-", "C4", "E4", "G4"}, "", ">&-", 1, "cannot write '-': Bad file descriptor"},
+      {{"--svg", "-", "C4"}, "", ">/dev/full", 1, "cannot write '-': No space left on device"},
+      {{"--batch"}, "", "<&-", 1, "cannot read standard input: Bad file descriptor"},
+      {{"--chord", "Am7", "--png", "x.png"}, "", "", 2, "--png does not go with --chord yet"},
+      {{"--chord", symbol},
+       "",
+       "",
+       2,
+       "chord '" + symbol.left(80) +
+           "\u2026' is not a chord symbol (like C, F#m7, Bbmaj7 or Am7/G)"},
+  };
+  for (const auto& [arguments, input, redirect, status, line] : rows) {
+    const ToolRun run = Tool(arguments, {.input = input, .redirect = redirect});
+    SCOPED_TRACE(arguments.join(' ').left(80).toStdString() + " " + redirect.toStdString());
+    EXPECT_EQ(std::pair(run.status, run.err), std::pair(status, "fretwise-chord: " + line + "\n"));
+  }
+}
+
 // --play waits until the chord has sounded, and keeps the audio libraries' own lines (ALSA
 // finding no card) off stderr.
 TEST(ChordTool, PlaySoundsTheFirstCandidateToItsEndWithOnlyItsOwnLine) {
@@ -174,24 +208,81 @@ TEST(FinderTool, VoicingsNamesAndTunings) {
   EXPECT_EQ(Tool({"--voicings", "C1", "E4"}).out, "No playable voicing.\n");
   EXPECT_TRUE(Tool({"--chord", "C9"}).out.contains(" x 3 2 3 3 x ")) << "a ninth without its fifth";
   EXPECT_EQ(Tool({"--name", "C3", "E3", "G3", "A3"}).out, "C6\nAm7/C\n");
-  EXPECT_EQ(Tool({"--name", "A\u266D2", "C4", "E\u266D4", "--json"}).out,
-            R"({"names":["Ab"],"query":{"notes":["G#2","C4","D#4"]}})"
+  // The notes as the chord's name spells them; notes that make no chord say so.
+  EXPECT_EQ(Tool({"--name", "A\u266D2", "C4", "D#4", "--json"}).out,
+            R"({"names":["Ab"],"query":{"notes":["Ab2","C4","Eb4"]}})"
             "\n");
+  EXPECT_EQ(Tool({"--name", "C4", "C#4", "D4"}).out, "No chord fits these notes.\n");
 }
 
-TEST(FinderTool, BatchAnswersEachLineAndGoesOnAfterABadOne) {
-  const ToolRun run = Tool(
-      {"--batch"}, {.input = "--chord Am7 --max 2\n--chord Hm7\nC4 E4 G4 --max 1\n"
-                             "--name C4 E4 G4\n--voicings E2 B2 E3 --tuning drop-d --max 1\n"});
+// One answer per line, in order, whatever a line asks: an error in place of what it cannot answer.
+TEST(FinderTool, BatchAnswersEveryLineItCanRead) {
+  const std::pair<QByteArray, QString> rows[] = {
+      {"--chord Am7 --max 2", "2 voicings, tuning E2"},
+      {"--chord Hm7", "chord 'Hm7' is not a chord symbol (like C, F#m7, Bbmaj7 or Am7/G)"},
+      {"C4 E4 G4 --max 1", "1 candidates, C"},
+      {"--name C4 E4 G4", "names C"},
+      {"--voicings E2 B2 E3 --tuning drop-d --max 1", "1 voicings, tuning D2"},
+      {"--max 2147483647", "1 candidates, "},  // no notes: one candidate, as on the command line
+      {"--name" + QByteArray(" C4").repeated(49), "a chord has at most 48 notes, not 49"},
+      {QByteArray(100000, '\0'), "a line longer than 65536 bytes is not a query; it is skipped"},
+      {"", "an empty line is not a query"},
+      {"--name C4 C#4 D4", "names "},
+  };
+  QByteArray input;
+  for (const auto& [line, answer] : rows) input += line + "\n";
+  const ToolRun run = Tool({"--batch"}, {.input = input});
   const QList<QByteArray> lines = run.out.split('\n');
-  ASSERT_EQ(std::pair(run.status, lines.size()), std::pair(0, qsizetype(6)))
-      << run.Out().toStdString();
-  EXPECT_EQ(lines[1],
-            R"x({"error":"chord 'Hm7' is not a chord symbol (like C, F#m7, Bbmaj7 or Am7/G)"})x");
-  EXPECT_EQ(std::tuple(Json(lines[0])["voicings"].toArray().size(), Json(lines[2])["name"],
-                       Json(lines[2])["candidates"].toArray().size(), Json(lines[3])["names"],
-                       Json(lines[4])["tuning"][0]),
-            std::tuple(2, QJsonValue("C"), 1, QJsonValue(QJsonArray{"C"}), QJsonValue("D2")));
+  ASSERT_EQ(std::pair(run.status, lines.size()), std::pair(0, qsizetype(std::size(rows) + 1)));
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const QJsonObject a = Json(lines[i]);
+    QStringList names;
+    for (const QJsonValue& name : a["names"].toArray()) names += name.toString();
+    const QString summary = a.contains("error")      ? a["error"].toString()
+                            : a.contains("names")    ? "names " + names.join(' ')
+                            : a.contains("voicings") ? QString("%1 voicings, tuning %2")
+                                                           .arg(a["voicings"].toArray().size())
+                                                           .arg(a["tuning"][0].toString())
+                                                     : QString("%1 candidates, %2")
+                                                           .arg(a["candidates"].toArray().size())
+                                                           .arg(a["name"].toString());
+    EXPECT_EQ(summary, rows[i].second) << rows[i].first.left(80).toStdString();
+  }
+}
+
+// A --batch line is read as the same words on the command line: the same JSON, or its error.
+TEST(FinderTool, ABatchLineReadsAsTheCommandLine) {
+  const QStringList rows[] = {
+      {"-chord=Am7", "-max", "2"},
+      {"--chord", "C", "--tuning", "C2 A2 D3 G3 B3 E4", "--max", "1"},
+      {"--voicings", "C4", "E4", "--max", "+3"},
+      {"--name", "A\u266D2", "C4", "Eb4"},
+      {"--slots", " 16, 22", "--", "-C4"},
+      {"--max", " 2 ", "C4", "-", "E4"},
+      {"--json=1", "C4"},
+      {"--foo", "-bar=2", "C4"},
+      {"--" + QString(100, 'y'), "--z"},
+      {"--chord", "C", "--max"},
+      {"--chord", "Am7", "--svg", "x.svg"},
+      {"--name", "C4", "--slots", "3"},
+      {"--max", "3"},
+  };
+  QByteArray input;
+  for (const QStringList& row : rows) {
+    for (const QString& word : row) input += "\"" + word.toUtf8().replace("\"", "\"\"\"") + "\" ";
+    input += "--json\n";
+  }
+  const QList<QByteArray> answers = Tool({"--batch"}, {.input = input}).out.split('\n');
+  ASSERT_EQ(answers.size(), qsizetype(std::size(rows) + 1));
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const ToolRun run = Tool(rows[i] + QStringList{"--json"});
+    SCOPED_TRACE(rows[i].join(' ').toStdString() + " said " + run.err.toStdString());
+    if (run.status == 0) {
+      EXPECT_EQ(answers[i] + "\n", run.out);
+    } else {
+      EXPECT_EQ("fretwise-chord: " + Json(answers[i])["error"].toString() + "\n", run.err);
+    }
+  }
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ foreach(file usr/bin/fretwise usr/bin/fretwise-chord ${launcher} ${metainfo}
   endif()
 endforeach()
 file(GLOB_RECURSE modules ${root}/usr/lib/*.so)
-foreach(module fretwise_chord_image fretwise_chord_play)
+foreach(module fretwise_chord_image fretwise_chord_play fretwise_sound_module)
   if(NOT modules MATCHES "/fretwise/lib${module}.so")
     message(FATAL_ERROR "not in the package: lib${module}.so under <libdir>/fretwise")
   endif()

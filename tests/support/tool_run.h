@@ -21,13 +21,20 @@ struct RunOptions {
   QByteArray input = {};
   QString program = FRETWISE_CHORD;
   QString folder = FRETWISE_BUILD_DIR;
+  QString redirect = {};  // a shell's redirection of its output, such as ">/dev/full" or ">&-"
 };
 
 inline ToolRun Tool(const QStringList& arguments, const RunOptions& options = {}) {
   QProcess process;
   process.setEnvironment(QProcess::systemEnvironment() + options.environment);
   process.setWorkingDirectory(options.folder);
-  process.start(options.program, arguments);
+  if (options.redirect.isEmpty()) {
+    process.start(options.program, arguments);
+  } else {
+    process.start(
+        "/bin/sh",
+        QStringList{"-c", "exec \"$0\" \"$@\" " + options.redirect, options.program} + arguments);
+  }
   process.write(options.input);
   process.closeWriteChannel();
   process.waitForFinished(30000);

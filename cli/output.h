@@ -1,0 +1,58 @@
+// Standard output as the tool writes it: what a run or a batch line answers is gathered in memory
+// and written whole, and every write is checked, so that a full disk or a closed descriptor is
+// reported instead of passing for success.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace fretwise::cli {
+
+class Output {
+ public:
+  void Put(char c) {
+    Reserve(1);
+    buffer_[size_++] = c;
+  }
+  void Append(std::string_view text) {
+    Reserve(text.size());
+    text.copy(buffer_.data() + size_, text.size());
+    size_ += text.size();
+  }
+  void AppendNumber(int number);
+  // Room for `count` more bytes, to be put with PutReserved.
+  void Reserve(std::size_t count) {
+    if (buffer_.size() - size_ < count) Grow(count);
+  }
+  void PutReserved(char c) { buffer_[size_++] = c; }
+
+  // The end of what is gathered, and a return to it (an answer that failed half-written).
+  std::size_t Mark() const { return size_; }
+  void Truncate(std::size_t mark) { size_ = mark; }
+
+  // Writes what is gathered. False once a write has failed; Error() then says why.
+  bool Send();
+  // Writes only once enough is gathered to be worth a system call.
+  bool SendIfFull();
+  // Sends the rest and closes standard output, which is when some file systems report a failure.
+  bool Close();
+
+  bool Failed() const { return error_ != 0; }
+  // "cannot write standard output: No space left on device"
+  std::string Error() const;
+
+ private:
+  void Grow(std::size_t count);
+
+  std::string buffer_;  // its first size_ bytes are gathered, the rest is room
+  std::size_t size_ = 0;
+  int error_ = 0;  // errno of the first failed write, 0 while all went well
+};
+
+// Keeps descriptors 0, 1 and 2 taken for the whole run. One that is closed at start is held by a
+// stand-in that fails every read or write with "Bad file descriptor", so that no file opened later
+// takes its number and a closed standard output is reported as closed. Call first thing.
+void HoldStandardDescriptors();
+
+}  // namespace fretwise::cli

@@ -1,0 +1,181 @@
+#include "cli/query_arguments.h"
+
+#include <QChar>
+#include <algorithm>
+
+#include "cli/user_text.h"
+
+namespace fretwise::cli {
+namespace {
+
+constexpr std::string_view kFinderOptionNames[] = {"voicings", "chord", "name",
+                                                   "batch",    "span",  "tuning"};
+
+// The option's name in "--name=value" or "-name", or nothing for a word that is no option.
+std::optional<std::string_view> OptionName(std::string_view word) {
+  if (word.starts_with("--")) {
+    word.remove_prefix(2);
+  } else if (word.starts_with('-')) {
+    word.remove_prefix(1);
+  } else {
+    return std::nullopt;
+  }
+  return word.substr(0, word.find('='));
+}
+
+// The code point that starts at text[i], which is not ASCII, and its length.
+std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+  char32_t code = lead & (0x3F >> (length - 1));
+  for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
+    code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+  }
+  return {code, length};
+}
+
+const OptionRule* FindRule(std::span<const OptionRule> rules, std::string_view name) {
+  const auto rule = std::find_if(rules.begin(), rules.end(), [&](const OptionRule& r) {
+    return r.name == name || (!r.shortName.empty() && r.shortName == name);
+  });
+  return rule == rules.end() ? nullptr : &*rule;
+}
+
+}  // namespace
+
+// clang-format off
+const std::array<OptionRule, 8> kWindowOptions = {{
+  {Option::kHelp, "help", "h", "", "Shows this help."},
+  {Option::kPng, "png", "", "FILE",
+   "Writes the view's drawing as an 800x480 PNG (- for standard output) instead of the report; "
+   "not with --json, --max or --play."},
+  {Option::kSvg, "svg", "", "FILE", "Writes the same drawing as SVG (- likewise)."},
+  {Option::kCandidate, "candidate", "", "N", "Draws the Nth candidate in the image (default 1)."},
+  {Option::kJson, "json", "", "", "Writes one JSON object for scripts."},
+  {Option::kMax, "max", "", "N", "Stops after N candidates."},
+  {Option::kSlots, "slots", "", "K,K,...", "Ticks the panel slots K (0-63) instead of naming notes."},
+  {Option::kPlay, "play", "", "",
+   "Then plays the first candidate's chord from the sound files in ./wav/, as the play\n"
+   "button does, and waits until it has sounded."},
+}};
+
+const std::array<OptionRule, 14> kFinderOptions = {{
+  {Option::kVoicings, "voicings", "", "", "Every playable voicing of exactly the NOTEs."},
+  {Option::kChord, "chord", "", "SYMBOL", "Every playable voicing of a chord symbol (Am7, C/E)."},
+  {Option::kName, "name", "", "", "The names of the chord the NOTEs make, best first."},
+  {Option::kBatch, "batch", "", "", "Reads one query per line from stdin; writes JSON Lines."},
+  {Option::kJson, "json", "", "", "Writes one JSON object."},
+  {Option::kMax, "max", "", "N", "Lists at most N voicings (default: all)."},
+  {Option::kSpan, "span", "", "N", "Lets the fretted notes spread over N frets, 2 to 6 (default 4)."},
+  {Option::kTuning, "tuning", "", "T",
+   "standard, drop-d, or six pitches from string 6 to string 1 (\"C2 A2 D3 G3 B3 E4\")."},
+  {Option::kHelp, "help", "h", "", "Shows this help."},
+  {Option::kPng, "png", "", "FILE", ""},
+  {Option::kSvg, "svg", "", "FILE", ""},
+  {Option::kCandidate, "candidate", "", "N", ""},
+  {Option::kSlots, "slots", "", "K,K,...", ""},
+  {Option::kPlay, "play", "", "", ""},
+}};
+// clang-format on
+
+std::string_view Arguments::Value(Option option) const {
+  for (auto value = values.rbegin(); value != values.rend(); ++value) {
+    if (value->first == option) return value->second;
+  }
+  return {};
+}
+
+bool IsFinderCall(std::span<const std::string> words) {
+  return std::any_of(words.begin(), words.end(), [](const std::string& word) {
+    const auto name = OptionName(word);
+    return name && std::find(std::begin(kFinderOptionNames), std::end(kFinderOptionNames), *name) !=
+                       std::end(kFinderOptionNames);
+  });
+}
+
+void SplitWords(std::string_view line, std::vector<std::string>& words) {
+  words.clear();
+  std::string word;
+  int quotes = 0;  // double quotes in a row just read
+  bool quoted = false;
+  std::size_t run = 0;  // where the part of the word not yet in `word` starts
+  for (std::size_t i = 0; i < line.size();) {
+    if (line[i] == '"') {
+      word.append(line.substr(run, i - run));
+      if (++quotes == 3) quotes = 0, word += '"';
+      run = ++i;
+      continue;
+    }
+    if (quotes == 1) quoted = !quoted;
+    quotes = 0;
+    std::size_t length = 1;
+    bool space = line[i] == ' ' || (line[i] >= '\t' && line[i] <= '\r');
+    if (static_cast<unsigned char>(line[i]) >= 0x80) {
+      const auto [code, bytes] = DecodeUtf8(line, i);
+      space = QChar::isSpace(code), length = bytes;
+    }
+    if (space && !quoted) {
+      word.append(line.substr(run, i - run));
+      if (!word.empty()) words.push_back(std::move(word)), word.clear();
+      run = i + length;
+    }
+    i += length;
+  }
+  word.append(line.substr(run));
+  if (!word.empty()) words.push_back(std::move(word));
+}
+
+void ReadArguments(std::vector<std::string>& words, std::span<const OptionRule> rules,
+                   Arguments& into) {
+  into.set = 0;
+  into.values.clear();
+  into.positional.clear();
+  into.error.clear();
+  std::vector<std::string> unknown;
+  std::string valueError;  // the last one, as the parser keeps it
+  bool positionalOnly = false;
+  for (auto word = words.begin(); word != words.end(); ++word) {
+    if (positionalOnly || *word == "-" || !word->starts_with('-')) {
+      into.positional.push_back(std::move(*word));
+      continue;
+    }
+    if (*word == "--") {
+      positionalOnly = true;
+      continue;
+    }
+    const std::string_view name = *OptionName(*word);
+    const OptionRule* rule = FindRule(rules, name);
+    if (!rule) {
+      unknown.emplace_back(name);
+      continue;
+    }
+    into.set |= 1u << int(rule->option);
+    const auto assign = word->find('=');
+    if (rule->valueName.empty()) {
+      if (assign != std::string::npos) {
+        valueError = "Unexpected value after '" + word->substr(0, assign) + "'.";
+      }
+    } else if (assign != std::string::npos) {
+      into.values.emplace_back(rule->option, word->substr(assign + 1));
+    } else if (word + 1 == words.end()) {
+      valueError = "Missing value after '" + *word + "'.";
+    } else {
+      ++word;
+      into.values.emplace_back(rule->option, std::move(*word));
+    }
+  }
+  into.error = !valueError.empty() ? valueError : UnknownOptionsText(unknown);
+}
+
+std::string UnknownOptionsText(std::span<const std::string> names) {
+  if (names.empty()) return {};
+  if (names.size() == 1) return "Unknown option " + Quoted(names[0]) + ".";
+  std::string text = "Unknown options: ";
+  for (const std::string& name : names) {
+    if (&name != &names[0]) text += ", ";
+    text += Shortened(name);
+  }
+  return text + ".";
+}
+
+}  // namespace fretwise::cli
