@@ -26,6 +26,10 @@ class LazySoundLayer final : public SoundLayer {
   SoundResult Play(DeviceId device) override {
     return Made() ? layer_->Play(device) : kNoSoundLayer;
   }
+  // A strum's later strings: the port's default would start them at once.
+  SoundResult PlayDelayed(DeviceId device, std::chrono::milliseconds delay) override {
+    return Made() ? layer_->PlayDelayed(device, delay) : kNoSoundLayer;
+  }
   SoundResult Close(DeviceId device) override {
     return Made() ? layer_->Close(device) : kNoSoundLayer;
   }
