@@ -16,8 +16,8 @@ CFretwiseApp::~CFretwiseApp() { delete m_template.m_frame; }
 
 bool CFretwiseApp::InitInstance(const QStringList& arguments) {
   // Qt's controls have one look everywhere, so there are no three-dimensional controls to ask for.
-  QCoreApplication::setOrganizationName(Utf8(kSettingsKey));
-  QCoreApplication::setApplicationName(Utf8(kApplicationName));
+  QCoreApplication::setOrganizationName(ToQString(kSettingsKey));
+  QCoreApplication::setApplicationName(ToQString(kApplicationName));
   m_recentFiles.Load();
 
   if (arguments.size() > 1) {

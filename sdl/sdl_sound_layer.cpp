@@ -27,7 +27,8 @@ std::string FilePath(std::string name) {
   return name;
 }
 
-std::string Quoted(const std::string& name) { return "「" + name + "」"; }
+// A file name in corner brackets, as the messages quote it.
+std::string Bracketed(const std::string& name) { return "「" + name + "」"; }
 
 // SDL_mixer keeps the ID of the audio device it opens to itself. It is the only audio device
 // this process opens, so it is the one that is not stopped.
@@ -139,16 +140,16 @@ SoundResult SdlSoundLayer::OpenRegularFile(const std::string& name, int& fd, Sta
   fd = ::open(FilePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT || errno == ENOTDIR)
-      return Fail(kFileMissing, "サウンドファイル" + Quoted(name) + "がありません");
+      return Fail(kFileMissing, "サウンドファイル" + Bracketed(name) + "がありません");
     return Fail(kFileUnreadable,
-                "サウンドファイル" + Quoted(name) + "を開けません: " + std::strerror(errno));
+                "サウンドファイル" + Bracketed(name) + "を開けません: " + std::strerror(errno));
   }
   struct stat info {};
   SoundResult result = 0;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    result = Fail(kNotAFile, "サウンドファイル" + Quoted(name) + "はファイルではありません");
+    result = Fail(kNotAFile, "サウンドファイル" + Bracketed(name) + "はファイルではありません");
   } else if (info.st_size > kLargestSoundFile) {
-    result = Fail(kFileTooLarge, "サウンドファイル" + Quoted(name) + "は大きすぎます (" +
+    result = Fail(kFileTooLarge, "サウンドファイル" + Bracketed(name) + "は大きすぎます (" +
                                      std::to_string(kLargestSoundFile >> 20) + " MB まで)");
   }
   if (result != 0) {
@@ -180,12 +181,12 @@ SoundResult SdlSoundLayer::Load(const std::string& name, Chunk& chunk) {
     } else {
       ::close(fd);
     }
-    return Fail(kFileUnreadable, "サウンドファイル" + Quoted(name) + "を開けません");
+    return Fail(kFileUnreadable, "サウンドファイル" + Bracketed(name) + "を開けません");
   }
   Mix_Chunk* decoded = Mix_LoadWAV_RW(source, 1);
   if (decoded == nullptr)
     return Fail(kNotASound,
-                "サウンドファイル" + Quoted(name) + "を読み込めません: " + Mix_GetError());
+                "サウンドファイル" + Bracketed(name) + "を読み込めません: " + Mix_GetError());
   // A device may still hold the sound this one replaces; it is freed when that device closes.
   chunk = Chunk(decoded, Mix_FreeChunk);
   Keep(name, stamp, chunk);

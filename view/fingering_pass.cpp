@@ -6,11 +6,6 @@
 #include "view/view_core.h"
 
 namespace fretwise {
-namespace {
-
-std::string_view TokenText(const TokenCell& cell) { return std::string_view(cell.data()); }
-
-}  // namespace
 
 void ViewCore::RunFingeringPass(PassOrigin origin) {
   DiagramPainter& diagram = ports_.diagram;
@@ -58,7 +53,7 @@ void ViewCore::RunFingeringPass(PassOrigin origin) {
       std::string& path = m_soundFiles[n];
       path.assign(1, match.cells[cursor][0]);
       path += '\\';
-      path += TokenText(m_noteTokens[n]);
+      path += m_noteTokens[n].data();
       path += ".wav";
       --cursor;
     }
