@@ -17,9 +17,7 @@ QString Utf8(std::string_view text) {
 
 // "x", "0" or the fret of one string cell; a tuned-down string 6 shows its fret in the new tuning.
 std::string StringMark(const StringCell& cell) {
-  if (cell[1] == 'N') return "x";
-  if (cell[1] == ' ') return std::string(1, cell[2]);
-  return std::string{cell[1], cell[2]};
+  return cell.used() ? std::to_string(cell.fret) : "x";
 }
 
 // The best name of the ticked notes, or nothing.

@@ -133,9 +133,9 @@ TEST(Diagram, MarksDotsAndNumbersStandInTheirFretSpaces) {
         want += "#" + std::to_string(f) + std::to_string(f) + " " +
                 (f == 5 || f == 7 || f == 10 ? "•" + std::to_string(f) + " " : "");
       for (int s = 0; s < 6; ++s) {
-        const std::string_view cell = CellText(c.cells[s]);
-        const std::string fret(cell.substr(2 - (cell[1] != ' ')));
-        want += std::to_string(s) + (cell == "NN" ? "×0" : fret == "0" ? "○0" : "●" + fret) + " ";
+        const StringCell& cell = c.cells[s];
+        const std::string fret = std::to_string(cell.fret);
+        want += std::to_string(s) + (!cell.used() ? "×0" : fret == "0" ? "○0" : "●" + fret) + " ";
       }
       for (const Drawn& d : pass) {
         const int s = int(std::ranges::find(strings, d.top + 8) - strings.begin());
