@@ -15,7 +15,7 @@ CFretwiseApp::CFretwiseApp(SoundLayer& sound, FileDialogs& dialogs)
 CFretwiseApp::~CFretwiseApp() { delete m_template.m_frame; }
 
 bool CFretwiseApp::InitInstance(const QStringList& arguments) {
-  // Qt's controls have one look everywhere, so there are no three-dimensional controls to ask for.
+  // The settings, and with them the recent-file list, live under these names.
   QCoreApplication::setOrganizationName(ToQString(kSettingsKey));
   QCoreApplication::setApplicationName(ToQString(kApplicationName));
   m_recentFiles.Load();
