@@ -93,6 +93,13 @@ TEST(Staff, EachNoteStandsWhereAPlayerReadsIt) {
                   (d.right - d.left != 14 || (d.left < head.left && d.right > head.right)))
           << d.op << d.top;
   }
+  test::RecordingSource source;  // a slot without a check box has no note, and draws nothing
+  StaffDrawing staff(source);
+  staff.PrepareStaff();
+  const std::size_t prepared = source.drawn.size();
+  for (int slot : {-1, 2, 50, 64}) staff.DrawSlot(slot);
+  staff.EndStaff();
+  EXPECT_EQ(source.drawn.size(), prepared);
 }
 
 // Each candidate's diagram: the strings' numbers left of the nut, each mark in the fret space its
