@@ -71,9 +71,16 @@ bool CFretwiseApp::OpenDocumentFile(const QString& path) {
   }
   CreateFrameAndView();
   m_template.m_document.SetPathName(path);
-  m_recentFiles.Add(path);
+  AddRecentFile(path);
   ShowDocument();
   return true;
+}
+
+void CFretwiseApp::AddRecentFile(const QString& path) {
+  // At start-up the window is not shown yet; InitInstance shows the problem once it is.
+  if (!m_recentFiles.Add(path) && m_pMainWnd->isVisible()) {
+    messages_.Show(m_recentFiles.problem().toStdString());
+  }
 }
 
 void CFretwiseApp::OnFileOpen() {
@@ -92,7 +99,7 @@ void CFretwiseApp::OnFileSave() {
     return;
   }
   document.SetPathName(path);
-  m_recentFiles.Add(path);
+  AddRecentFile(path);
   m_pMainWnd->UpdateFrameTitleForDocument(document.GetTitle());
 }
 
