@@ -19,7 +19,7 @@ namespace {
 constexpr int kRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kBufferFrames = 512;
-constexpr int kMixerChannels = 8;  // more are allocated when every one is busy
+constexpr int kMixerChannels = 8;  // to start with; twice as many when every one is busy
 
 // The element name keeps its backslashes; the file system wants '/'.
 std::string FilePath(std::string name) {
@@ -127,8 +127,8 @@ SoundResult SdlSoundLayer::OpenAudio() {
   }
   audioOpen_ = true;
   audio_ = MixerDevice();
-  Mix_AllocateChannels(kMixerChannels);
-  channelOwner_.assign(kMixerChannels, 0);
+  // The mixer may give fewer channels than asked: the owners follow what it gave.
+  channelOwner_.assign(std::max(Mix_AllocateChannels(kMixerChannels), 0), 0);
   if (inChord_ && audio_ != 0) SDL_PauseAudioDevice(audio_, 1);
   return 0;
 }
@@ -200,15 +200,17 @@ void SdlSoundLayer::Keep(const std::string& name, const Stamp& stamp, const Chun
   if (kept_.size() > kKeptSounds) kept_.erase(kept_.begin());
 }
 
+// Every channel busy: twice as many, up to the bound. When the mixer gives no more, the start
+// fails with the mixer's reason for the first try.
 int SdlSoundLayer::StartOnFreeChannel(Mix_Chunk* chunk) {
-  int channel = Mix_PlayChannel(-1, chunk, 0);
-  if (channel < 0) {
-    const int more = 2 * Mix_AllocateChannels(-1);
-    Mix_AllocateChannels(more);
-    channelOwner_.resize(more, 0);
-    channel = Mix_PlayChannel(-1, chunk, 0);
-  }
-  return channel;
+  const int channel = Mix_PlayChannel(-1, chunk, 0);
+  if (channel >= 0) return channel;
+  const int had = int(channelOwner_.size());
+  const int wanted = std::min(std::max(2 * had, kMixerChannels), kMostChannels);
+  if (wanted <= had) return -1;
+  const int got = Mix_AllocateChannels(wanted);
+  channelOwner_.resize(std::max(got, 0), 0);
+  return got > had ? Mix_PlayChannel(-1, chunk, 0) : -1;
 }
 
 // Halts the device's channel only while it still plays this device's sound.

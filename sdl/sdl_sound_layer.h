@@ -39,6 +39,9 @@ class SdlSoundLayer final : public SoundLayer {
   static constexpr std::int64_t kLargestSoundFile = std::int64_t{64} << 20;
   // The notes of the current chord and of the previous one.
   static constexpr std::size_t kKeptSounds = 12;
+  // Devices sounding at once, each on a mixer channel of its own (a chord sounds six); a start
+  // beyond them fails with kNoChannel, as one does when the mixer gives no more channels.
+  static constexpr int kMostChannels = 64;
 
   SdlSoundLayer() = default;
   ~SdlSoundLayer() override;
