@@ -41,6 +41,13 @@ SDL_AudioDeviceID MixerDevice() {
 
 }  // namespace
 
+std::filesystem::path SdlSoundLayer::InstalledDataFolder() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return {};
+  return (program.parent_path() / FRETWISE_DATA_FROM_BINARY).lexically_normal();
+}
+
 SdlSoundLayer::~SdlSoundLayer() {
   if (!audioOpen_) return;
   Mix_HaltChannel(-1);
@@ -160,8 +167,23 @@ SoundResult SdlSoundLayer::OpenRegularFile(const std::string& name, int& fd, Sta
   return result;
 }
 
+// The element name as given, or the installed file's path when that one is read.
+std::string SdlSoundLayer::Locate(const std::string& name) const {
+  const std::filesystem::path path = FilePath(name);
+  if (path.is_absolute() || installed_.empty()) return name;
+  const auto first =
+      std::find_if(path.begin(), path.end(), [](const auto& part) { return part != "."; });
+  std::error_code error;
+  if (first == path.end() || std::filesystem::exists(*first, error) ||
+      !std::filesystem::is_directory(installed_ / *first, error)) {
+    return name;
+  }
+  return (installed_ / path).lexically_normal().string();
+}
+
 // Reads and decodes the file unless the same file, unchanged, was decoded before.
-SoundResult SdlSoundLayer::Load(const std::string& name, Chunk& chunk) {
+SoundResult SdlSoundLayer::Load(const std::string& element, Chunk& chunk) {
+  const std::string name = Locate(element);
   int fd = -1;
   Stamp stamp{};
   if (const SoundResult result = OpenRegularFile(name, fd, stamp); result != 0) return result;

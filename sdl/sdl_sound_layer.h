@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -43,13 +44,18 @@ class SdlSoundLayer final : public SoundLayer {
   // beyond them fails with kNoChannel, as one does when the mixer gives no more channels.
   static constexpr int kMostChannels = 64;
 
-  SdlSoundLayer() = default;
+  // installed is the folder the program's data is installed in, read when the working directory
+  // lacks a sound file's first folder (see Open); empty for none.
+  explicit SdlSoundLayer(std::filesystem::path installed = InstalledDataFolder())
+      : installed_(std::move(installed)) {}
   ~SdlSoundLayer() override;
   SdlSoundLayer(const SdlSoundLayer&) = delete;
   SdlSoundLayer& operator=(const SdlSoundLayer&) = delete;
 
   // Opens the audio output first if it is not open: 44.1 kHz, 16-bit stereo, 512-frame buffers.
-  // The element name is relative to the working directory; its backslashes separate folders.
+  // The element name's backslashes separate folders. A relative name is read under the working
+  // directory when its first folder is there (".\wav\1\E2.wav" from ./wav), else under the
+  // installed folder when that has it; messages name the file that was read.
   SoundResult Open(MciOpenRecord& record) override;
   SoundResult Play(DeviceId device) override;
   SoundResult Close(DeviceId device) override;
@@ -64,6 +70,9 @@ class SdlSoundLayer final : public SoundLayer {
   void WaitUntilSilent(std::chrono::milliseconds limit) const;
   // How many decoded sounds the layer keeps for later opens; at most kKeptSounds.
   std::size_t KeptSoundCount() const { return kept_.size(); }
+  // <datadir>/fretwise of the installation this program runs from, found from its own folder, so
+  // that any prefix works.
+  static std::filesystem::path InstalledDataFolder();
 
  private:
   using Chunk = std::shared_ptr<Mix_Chunk>;  // freed when neither the cache nor a device holds it
@@ -86,14 +95,16 @@ class SdlSoundLayer final : public SoundLayer {
     int channel = -1;  // the channel it was last started on
   };
 
+  std::string Locate(const std::string& name) const;
   SoundResult OpenAudio();
   SoundResult OpenRegularFile(const std::string& name, int& fd, Stamp& stamp);
-  SoundResult Load(const std::string& name, Chunk& chunk);
+  SoundResult Load(const std::string& element, Chunk& chunk);
   void Keep(const std::string& name, const Stamp& stamp, const Chunk& chunk);
   int StartOnFreeChannel(Mix_Chunk* chunk);
   void Silence(DeviceId id, const Device& device);
   SoundResult Fail(Code code, std::string text);
 
+  std::filesystem::path installed_;
   bool audioOpen_ = false;
   SDL_AudioDeviceID audio_ = 0;  // SDL_mixer's device, paused during a chord
   bool inChord_ = false;

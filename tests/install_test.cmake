@@ -47,3 +47,11 @@ execute_process(COMMAND ${PREFIX}/bin/fretwise-chord --png ${PREFIX}/c.png C4 E4
 if(NOT status EQUAL 0 OR NOT EXISTS ${PREFIX}/c.png)
   message(FATAL_ERROR "the installed fretwise-chord wrote no image: ${status} ${error}")
 endif()
+
+# Started in a folder without wav/, as from a terminal anywhere, --play sounds the installed set.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env SDL_AUDIODRIVER=dummy
+                        ${PREFIX}/bin/fretwise-chord --max 1 --play C4 E4 G4
+                WORKING_DIRECTORY ${PREFIX} RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE error)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the installed fretwise-chord did not play from the installed set: ${error}")
+endif()
