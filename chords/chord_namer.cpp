@@ -25,7 +25,7 @@ constexpr int kFurtherMissingToneCost = 5;
 
 void AddNames(PitchClassSet set, int bass, bool foreignBass, std::vector<RankedName>& out) {
   // Roots from the bass down, so that of two names that cost the same the one whose bass is the
-  // lower chord tone comes first (C7b5/E, the third in the bass, before Gb7b5/E), in every key.
+  // lower chord tone comes first (C7b5/E, the third in the bass, before F#7b5/E), in every key.
   for (int below = 0; below < 12; ++below) {
     const int root = PitchClass(bass - below);
     if (!(set & Bit(root))) continue;
