@@ -11,26 +11,24 @@ namespace fretwise {
 namespace {
 
 // What one command showed, as a player reads it: the diagram's frets from string 6 to string 1 (x
-// not played) and its last fret, or none; the note files the play button would sound (folder
-// and extension dropped), however many windows the command tried; the tuning letter, drawn in
-// each window tried; the message; the cursor left for the next command (window, step).
+// not played) and its last fret, or none; the note files the play button would sound (folder and
+// extension dropped), however many windows the command tried; the tuning letter of each window
+// tried; the message; the cursor left for the next command (window, step).
 std::string Shown(test::ViewRig& rig) {
   const ViewState& s = rig.state();
-  std::string out;
-  for (const auto& [cells, highest] : std::exchange(rig.rec.shown, {})) {
+  std::string out = rig.rec.shown.empty() ? "no diagram," : "";
+  for (const auto& [cells, last] : std::exchange(rig.rec.shown, {})) {
     for (int c = 5; c >= 0; --c)
-      out += (cells[c].used() ? std::to_string(cells[c].fret) : "x") + " ";
-    out += "to " + std::to_string(highest) + ",";
+      out += cells[c].used() ? std::to_string(cells[c].fret) + " " : "x ";
+    out += "to " + std::to_string(last) + ",";
   }
-  out += out.empty() ? "no diagram," : "";
   for (int n = 0; n < s.m_noteCount; ++n)
     out += " " + s.m_soundFiles[n].substr(0, s.m_soundFiles[n].find('.'));
   out += "; tried " + std::to_string(std::ranges::count(rig.log, "ClearFretboardArea"));
   std::string letters;
   for (const std::string& call : std::exchange(rig.log, {}))
     if (call.starts_with("Tuning ")) letters += call.back();
-  if (!letters.empty())
-    out += "; string 6 in " + letters.substr(0, 1) + " x" + std::to_string(letters.size());
+  out += letters.empty() ? "" : "; string 6 in " + letters;
   for (const std::string& text : std::exchange(rig.rec.texts, {})) out += "; " + text;
   return out + "; next " + std::to_string(s.m_windowIndex) + "," + std::to_string(s.m_stepIndex);
 }
@@ -51,16 +49,17 @@ TEST(FingeringPass, EachCommandShowsTheNextWindowThatSoundsTheChord) {
       {"B3 lost to C2 on string 2", "47 16", "x x 9 5 x x to 9, 4\\B3 3\\C2; tried 2; next 2,0"},
       {"A4, not in frets 0-4", "29", "x x x x x 5 to 5, 1\\A2; tried 2; next 2,0"},
       {"C2 E4, tuned in vain", "48 54",
-       "no diagram, 6\\C4 6\\E4; tried 18; string 6 in C x17; " + none + "; next 1,4",
+       "no diagram, 6\\C4 6\\E4; tried 18; string 6 in " + std::string(17, 'C') + "; " + none +
+           "; next 1,4",
        "no diagram, 6\\C4 6\\E4; tried 1; " + none + "; next 1,4"},
       {"seven notes", "63 32 35 38 39 42 45",
        "no diagram, 5\\B4 4\\C3 3\\D3 4\\E3 4\\F3 3\\G3 3\\A3; tried 18; " + none + "; next 1,4",
        "no diagram, 5\\B4 4\\C3 3\\D3 4\\E3 4\\F3 3\\G3 3\\A3; tried 1; " + none + "; next 1,4"},
-      {"C G3", "48 42", "0 x x 0 x x to 0, 6\\C4 3\\G3; tried 1; string 6 in C x1; next 1,0"},
-      {"C#", "49 42", "1 x x 0 x x to 0, 6\\C4_SRP 3\\G3; tried 1; string 6 in C x1; next 1,0"},
-      {"D#", "52 42", "1 x x 0 x x to 0, 6\\D4_SRP 3\\G3; tried 1; string 6 in D x1; next 1,0"},
+      {"C G3", "48 42", "0 x x 0 x x to 0, 6\\C4 3\\G3; tried 1; string 6 in C; next 1,0"},
+      {"C#", "49 42", "1 x x 0 x x to 0, 6\\C4_SRP 3\\G3; tried 1; string 6 in C; next 1,0"},
+      {"D#", "52 42", "1 x x 0 x x to 0, 6\\D4_SRP 3\\G3; tried 1; string 6 in D; next 1,0"},
       {"E4 G3, then D", "54 42 +51", "0 x x 0 x x to 0, 6\\E4 3\\G3; tried 1; next 1,0",
-       "0 x 5 x x x to 5, 6\\D4 4\\G3; tried 1; string 6 in D x1; next 2,0"},
+       "0 x 5 x x x to 5, 6\\D4 4\\G3; tried 1; string 6 in D; next 2,0"},
   };
   for (const std::vector<std::string>& row : rows) {
     SCOPED_TRACE(row[0]);
@@ -76,6 +75,15 @@ TEST(FingeringPass, EachCommandShowsTheNextWindowThatSoundsTheChord) {
   }
 }
 
+// The tool writes each cell as text: "NN" for a string not played, else the string digit and the
+// fret right-aligned in two characters.
+TEST(StringCells, ReadAsTheStringDigitAndTheFretInTwoCharacters) {
+  std::vector<std::string> cells;
+  for (const StringCell& cell : ListCandidates({16, 22, 26}, 1).candidates.at(0).cells)
+    cells.push_back(CellText(cell));
+  EXPECT_EQ(cells, (std::vector<std::string>{"NN", "2 8", "3 9", "410", "NN", "NN"}));
+}
+
 // With no notes every window matches, every string unplayed: one window per command, through every
 // step until the last, which stays at fret 0.
 TEST(FingeringPass, WithNoNotesEachCommandShowsTheNextWindowUntilTheLastStep) {
@@ -83,7 +91,7 @@ TEST(FingeringPass, WithNoNotesEachCommandShowsTheNextWindowUntilTheLastStep) {
   const CandidateList list = ListCandidates({}, 26);
   for (const Candidate& c : list.candidates) {
     starts += std::to_string(c.windowStart) + " ";
-    diagrams += std::ranges::count(c.cells, kUnusedCell) == 6 && c.highestFret == 0 ? "" : "?";
+    diagrams += c.cells == StringCells{} && c.highestFret == 0 ? "" : "?";
   }
   EXPECT_EQ(std::tuple(starts, diagrams, list.message.has_value()),
             std::tuple("0 5 10 15 0 4 8 12 16 0 6 12 18 0 7 14 0 8 16 0 9 18 0 0 0 0 ", "", false));
