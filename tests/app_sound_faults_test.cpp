@@ -55,16 +55,5 @@ TEST_P(SoundFault, OneBoxSaysWhatIsWrongAndNothingIsLost) {
 INSTANTIATE_TEST_SUITE_P(Faults, SoundFault, testing::ValuesIn(kFaults),
                          [](const testing::TestParamInfo<Fault>& info) { return info.param.name; });
 
-using InstalledSoundSet = RealSoundRig;
-
-TEST_F(InstalledSoundSet, PlaysInAWindowStartedInAFolderWithoutOne) {
-  ASSERT_TRUE(QDir().mkpath("installed") && QDir().rename("wav", "installed/wav"));
-  ASSERT_TRUE(Start());
-  for (int slot : {16, 22, 26}) Click(Box(slot));
-  Click(Button(app::kShowNotes)), Click(Button(app::kPlay)), Settle();
-  EXPECT_EQ(std::pair(openDevices_.size(), texts_.size()),
-            std::pair(std::size_t{3}, std::size_t{0}));
-}
-
 }  // namespace
 }  // namespace fretwise::test

@@ -1,6 +1,5 @@
 // The window on the real SDL sound layer, started in a temporary folder that holds a copy of the
-// built sound set (so that a test may break its files), with the devices left open in view. The
-// layer's installed data folder is installed/ there.
+// built sound set (so that a test may break its files), with the devices left open in view.
 #pragma once
 
 #include <QDir>
@@ -40,7 +39,7 @@ class RealSoundRig : public AppRig, public SoundLayer {
   void EndChord() override { layer_.EndChord(); }
 
   const QString startedIn_ = QDir::currentPath();
-  SdlSoundLayer layer_{folder_.filePath("installed").toStdString()};
+  SdlSoundLayer layer_;
   std::set<DeviceId> openDevices_;
 };
 
