@@ -19,9 +19,7 @@ TEST(SlotTable, EveryBoxSoundsOnSomeStringThePitchItsCaptionNamesAndItsTokenRead
     const SlotInfo& s = kSlots[slot];
     SCOPED_TRACE(slot);
     EXPECT_EQ(std::pair(s.row, s.position), std::pair(slot / 16 + 1, slot % 16));
-    const bool box = HasCheckBox(slot);  // a natural slot has no token, caption or control
-    EXPECT_EQ(std::tuple(!s.token.empty(), !s.caption.empty(), s.controlId != 0),
-              std::tuple(box, box, box));
+    EXPECT_EQ(HasCheckBox(slot), !s.token.empty() && !s.caption.empty() && s.controlId != 0);
     if (!HasCheckBox(slot)) continue;
     ids.insert(s.controlId);
     const int code = TokenCode(s.token);  // the pitches rise along the scan order
