@@ -44,10 +44,7 @@ class SdlSoundLayer final : public SoundLayer {
   // beyond them fails with kNoChannel, as one does when the mixer gives no more channels.
   static constexpr int kMostChannels = 64;
 
-  // installed is the folder the program's data is installed in, read when the working directory
-  // lacks a sound file's first folder (see Open); empty for none.
-  explicit SdlSoundLayer(std::filesystem::path installed = InstalledDataFolder())
-      : installed_(std::move(installed)) {}
+  SdlSoundLayer() = default;
   ~SdlSoundLayer() override;
   SdlSoundLayer(const SdlSoundLayer&) = delete;
   SdlSoundLayer& operator=(const SdlSoundLayer&) = delete;
@@ -104,7 +101,8 @@ class SdlSoundLayer final : public SoundLayer {
   void Silence(DeviceId id, const Device& device);
   SoundResult Fail(Code code, std::string text);
 
-  std::filesystem::path installed_;
+  // Read where the working directory lacks a sound file's first folder (see Open); empty for none.
+  std::filesystem::path installed_ = InstalledDataFolder();
   bool audioOpen_ = false;
   SDL_AudioDeviceID audio_ = 0;  // SDL_mixer's device, paused during a chord
   bool inChord_ = false;
