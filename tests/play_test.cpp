@@ -72,8 +72,7 @@ TEST(PlayPress, OpensTheChordOrShowsWhyNot) {
   }
 }
 
-// An error text is kept in 200 bytes with its terminator, cut before a character that does not
-// fit whole.
+// An error text is kept in 200 bytes with its terminator, cut before a character that won't fit.
 TEST_F(Play, AnErrorTextIsCutOnACharacterToFitTwoHundredBytes) {
   std::string wide;
   for (int i = 0; i < 100; ++i) wide += "音";  // 300 bytes, 3 per character
