@@ -78,9 +78,9 @@ TEST(FingeringPass, EachCommandShowsTheNextWindowThatSoundsTheChord) {
 // The tool writes each cell as text: "NN" for a string not played, else the string digit and the
 // fret right-aligned in two characters.
 TEST(StringCells, ReadAsTheStringDigitAndTheFretInTwoCharacters) {
+  const CandidateList list = ListCandidates({16, 22, 26}, 1);
   std::vector<std::string> cells;
-  for (const StringCell& cell : ListCandidates({16, 22, 26}, 1).candidates.at(0).cells)
-    cells.push_back(CellText(cell));
+  for (const StringCell& cell : list.candidates.at(0).cells) cells.push_back(CellText(cell));
   EXPECT_EQ(cells, (std::vector<std::string>{"NN", "2 8", "3 9", "410", "NN", "NN"}));
 }
 
