@@ -67,11 +67,11 @@ class SdlSoundLayer final : public SoundLayer {
   void WaitUntilSilent(std::chrono::milliseconds limit) const;
   // How many decoded sounds the layer keeps for later opens; at most kKeptSounds.
   std::size_t KeptSoundCount() const { return kept_.size(); }
+
+ private:
   // <datadir>/fretwise of the installation this program runs from, found from its own folder, so
   // that any prefix works.
   static std::filesystem::path InstalledDataFolder();
-
- private:
   using Chunk = std::shared_ptr<Mix_Chunk>;  // freed when neither the cache nor a device holds it
   // What tells a changed file from the one decoded before.
   struct Stamp {
