@@ -15,9 +15,9 @@ CFretwiseApp::CFretwiseApp(SoundLayer& sound, FileDialogs& dialogs)
 CFretwiseApp::~CFretwiseApp() { delete m_template.m_frame; }
 
 bool CFretwiseApp::InitInstance(const QStringList& arguments) {
-  // Qt's controls have one look everywhere, so there are no three-dimensional controls to ask for.
-  QCoreApplication::setOrganizationName(Utf8(kSettingsKey));
-  QCoreApplication::setApplicationName(Utf8(kApplicationName));
+  // The settings, and with them the recent-file list, live under these names.
+  QCoreApplication::setOrganizationName(ToQString(kSettingsKey));
+  QCoreApplication::setApplicationName(ToQString(kApplicationName));
   m_recentFiles.Load();
 
   if (arguments.size() > 1) {
@@ -71,9 +71,16 @@ bool CFretwiseApp::OpenDocumentFile(const QString& path) {
   }
   CreateFrameAndView();
   m_template.m_document.SetPathName(path);
-  m_recentFiles.Add(path);
+  AddRecentFile(path);
   ShowDocument();
   return true;
+}
+
+void CFretwiseApp::AddRecentFile(const QString& path) {
+  // At start-up the window is not shown yet; InitInstance shows the problem once it is.
+  if (!m_recentFiles.Add(path) && m_pMainWnd->isVisible()) {
+    messages_.Show(m_recentFiles.problem().toStdString());
+  }
 }
 
 void CFretwiseApp::OnFileOpen() {
@@ -92,7 +99,7 @@ void CFretwiseApp::OnFileSave() {
     return;
   }
   document.SetPathName(path);
-  m_recentFiles.Add(path);
+  AddRecentFile(path);
   m_pMainWnd->UpdateFrameTitleForDocument(document.GetTitle());
 }
 

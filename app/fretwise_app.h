@@ -47,6 +47,7 @@ class CFretwiseApp {
  private:
   void CreateFrameAndView();
   bool OpenDocumentFile(const QString& path);
+  void AddRecentFile(const QString& path);
   void ShowDocument();
 
   SoundLayer& sound_;

@@ -25,7 +25,6 @@ class CFretwiseDoc {
   void SetPathName(const QString& path);
   const QString& GetPathName() const { return m_strPathName; }
   QString GetTitle() const;
-  bool IsModified() const { return false; }
 
  private:
   QString m_strPathName;    // empty while untitled

@@ -72,7 +72,7 @@ CFretwiseView::~CFretwiseView() = default;
 
 int CFretwiseView::OnCreate() {
   for (const PushButton& b : kPushButtons) {
-    auto* button = new QPushButton(Utf8(b.caption), this);
+    auto* button = new QPushButton(ToQString(b.caption), this);
     button->setGeometry(Geometry(b.rect));
     button->setFocusPolicy(Qt::ClickFocus);  // no tab stop
     button->setProperty(kControlIdProperty, int(b.command));
@@ -83,7 +83,7 @@ int CFretwiseView::OnCreate() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (!HasCheckBox(slot)) continue;
     const SlotInfo& info = kSlots[slot];
-    auto* box = new QCheckBox(Utf8(info.caption), this);
+    auto* box = new QCheckBox(ToQString(info.caption), this);
     box->setGeometry(Geometry(kSlotRects[slot]));
     box->setProperty(kControlIdProperty, info.controlId);
     slots_.m_slotButtons[slot] = box;
@@ -101,7 +101,7 @@ bool CFretwiseView::OnCmdMsg(int command) {
 }
 
 void CFretwiseView::OnDraw() {
-  window()->setWindowTitle(Utf8(kViewTitle));
+  window()->setWindowTitle(ToQString(kViewTitle));
   // The paint's surface goes back before the show-notes pass, which may open a message box.
   Surface* paint = source_.GetDC();
   DrawPitchLegend(*paint);

@@ -52,6 +52,8 @@ class CFretwiseView final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Makes the buttons and boxes. Always 0: the window's creation status, kept in the shape the
+  // view's creation step has, though here nothing can fail and nothing reads it.
   int OnCreate();
   void OnDraw();
   void ScheduleDrawAnew();

@@ -38,10 +38,10 @@ int CMainFrame::OnCreate() {
   QMenu* menu = nullptr;
   std::string_view current;
   for (const MenuItem& item : kMenu) {
-    if (!menu || item.menu != current) menu = menuBar()->addMenu(Utf8(item.menu));
+    if (!menu || item.menu != current) menu = menuBar()->addMenu(ToQString(item.menu));
     current = item.menu;
     const int command = item.command;
-    menu->addAction(Utf8(item.item), this, [this, command] { router_(command); });
+    menu->addAction(ToQString(item.item), this, [this, command] { router_(command); });
   }
   for (const Accelerator& accelerator : kAccelerators) {
     const int command = accelerator.command;
@@ -53,7 +53,7 @@ int CMainFrame::OnCreate() {
 }
 
 void CMainFrame::UpdateFrameTitleForDocument(const QString& documentTitle) {
-  setWindowTitle(documentTitle + " - " + Utf8(kApplicationName));
+  setWindowTitle(documentTitle + " - " + ToQString(kApplicationName));
 }
 
 bool CMainFrame::event(QEvent* event) {

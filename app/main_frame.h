@@ -16,7 +16,7 @@ class CMainFrame final : public QMainWindow {
 
   explicit CMainFrame(Router router);
 
-  // "<document> - Fretwise", as the framework titles a frame; the view's paint replaces it.
+  // "<document> - Fretwise" until the view's next paint sets its own title.
   void UpdateFrameTitleForDocument(const QString& documentTitle);
 
  protected:
@@ -24,6 +24,8 @@ class CMainFrame final : public QMainWindow {
 
  private:
   void PreCreateWindow();
+  // Adds the menu and the keys. Always 0: the window's creation status, kept in the shape the
+  // frame's creation step has, though here nothing can fail and nothing reads it.
   int OnCreate();
   void FitOuterSize();
 

@@ -80,16 +80,16 @@ void RecentFileList::Load() {
   }
 }
 
-void RecentFileList::Add(const QString& path) {
+bool RecentFileList::Add(const QString& path) {
   const QString absolute = QFileInfo(path).absoluteFilePath();
   entries_.removeAll(absolute);
   entries_.prepend(absolute);
   while (entries_.size() > size_) entries_.removeLast();
-  Save();
+  return Save();
 }
 
-void RecentFileList::Save() const {
-  if (!problem_.isEmpty()) return;  // the user's file stays as it is
+bool RecentFileList::Save() {
+  if (!problem_.isEmpty()) return true;  // the user's file stays as it is
   QSettings settings;
   settings.beginGroup(kGroup);
   for (int i = 0; i < size_; ++i) {
@@ -99,6 +99,13 @@ void RecentFileList::Save() const {
       settings.remove(Key(i));
     }
   }
+  settings.sync();
+  if (settings.status() == QSettings::NoError) return true;
+  problem_ = QString(
+                 "設定ファイル \"%1\" に書き込めません: アクセスできません。最近使ったファイルの"
+                 "一覧は保存しません")
+                 .arg(settings.fileName());
+  return false;
 }
 
 }  // namespace fretwise::app

@@ -13,14 +13,15 @@ class RecentFileList {
   // format, starts empty and keeps the list in memory only, leaving that file as it is.
   void Load();
   // Moves path to the front (as an absolute path), drops the oldest past the size, and saves at
-  // once so that nothing is lost if the program ends abruptly.
-  void Add(const QString& path);
+  // once so that nothing is lost if the program ends abruptly. False when that save failed: from
+  // then on the list is kept in memory only, and problem() says why.
+  bool Add(const QString& path);
   const QStringList& entries() const { return entries_; }
-  // Why the settings could not be read, for the user; empty when they could.
+  // Why the settings could not be read or written, for the user; empty while they can.
   const QString& problem() const { return problem_; }
 
  private:
-  void Save() const;
+  bool Save();
   int size_;
   QStringList entries_;
   QString problem_;

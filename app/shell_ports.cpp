@@ -17,8 +17,8 @@ QString QtFileDialogs::SaveFileName(QWidget* parent) {
 }
 
 void QtMessageBox::Show(std::string_view text) {
-  QMessageBox box(QMessageBox::Warning, Utf8(kApplicationName), Utf8(text), QMessageBox::Ok,
-                  parent_);
+  QMessageBox box(QMessageBox::Warning, ToQString(kApplicationName), ToQString(text),
+                  QMessageBox::Ok, parent_);
   box.exec();
 }
 

@@ -6,7 +6,7 @@
 
 namespace fretwise {
 
-inline QString Utf8(std::string_view text) {
+inline QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 

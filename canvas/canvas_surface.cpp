@@ -57,7 +57,7 @@ QFont CanvasFont() {
   return font;
 }
 
-ObjectId CanvasSurface::CreatePen(int /*style*/, int /*width*/, Colour colour) {
+ObjectId CanvasSurface::CreatePen(Colour colour) {
   objects_[nextId_] = {true, colour};
   return nextId_++;
 }

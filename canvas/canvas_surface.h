@@ -22,14 +22,13 @@ QFont CanvasFont();
 
 // Draws through a painter that is active on its device for as long as the surface is used. The
 // surface starts with stock pen 1 (black, 1 pixel) and stock brush 2 (white) selected; the pens
-// and brushes it makes are numbered from 3 and are its own. Pens draw 1 pixel wide and solid
-// whatever their style and width.
+// and brushes it makes are numbered from 3 and are its own.
 class CanvasSurface final : public Surface {
  public:
   // Every pixel the surface touches is added to dirty.
   CanvasSurface(QPainter& painter, QRect& dirty) : painter_(painter), dirty_(dirty) {}
 
-  ObjectId CreatePen(int style, int width, Colour colour) override;
+  ObjectId CreatePen(Colour colour) override;
   ObjectId CreateSolidBrush(Colour colour) override;
   // An id the surface does not know selects nothing and returns 0.
   ObjectId SelectObject(ObjectId object) override;

@@ -7,7 +7,7 @@
 namespace fretwise::chords {
 namespace {
 
-struct Candidate {
+struct RankedName {
   ChordSymbol symbol;
   int cost;
 };
@@ -23,9 +23,9 @@ constexpr int kMissingThirdCost = 60;
 constexpr int kMissingToneCost = 45;  // the first; each further one adds
 constexpr int kFurtherMissingToneCost = 5;
 
-void AddNames(PitchClassSet set, int bass, bool foreignBass, std::vector<Candidate>& out) {
+void AddNames(PitchClassSet set, int bass, bool foreignBass, std::vector<RankedName>& out) {
   // Roots from the bass down, so that of two names that cost the same the one whose bass is the
-  // lower chord tone comes first (C7b5/E, the third in the bass, before Gb7b5/E), in every key.
+  // lower chord tone comes first (C7b5/E, the third in the bass, before F#7b5/E), in every key.
   for (int below = 0; below < 12; ++below) {
     const int root = PitchClass(bass - below);
     if (!(set & Bit(root))) continue;
@@ -60,14 +60,14 @@ std::vector<ChordSymbol> NameSymbols(std::span<const int> midis) {
   for (int midi : midis) set |= Bit(PitchClass(midi));
   const int bass = PitchClass(*std::min_element(midis.begin(), midis.end()));
 
-  std::vector<Candidate> candidates;
+  std::vector<RankedName> candidates;
   AddNames(set, bass, false, candidates);
   // A bass note outside the chord above it: C/F.
   if (Count(set) >= 4) AddNames(set & ~Bit(bass), bass, true, candidates);
   std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; });
+                   [](const RankedName& a, const RankedName& b) { return a.cost < b.cost; });
   std::vector<ChordSymbol> names;
-  for (const Candidate& c : candidates) names.push_back(c.symbol);
+  for (const RankedName& c : candidates) names.push_back(c.symbol);
   return names;
 }
 

@@ -9,11 +9,10 @@ namespace {
 
 // "x", "0" or the fret of one string cell; a tuned-down string 6 shows its fret in the new tuning.
 void WriteStringMark(Output& out, const StringCell& cell) {
-  if (cell[1] == 'N') {
-    out.Put('x');
+  if (cell.used()) {
+    out.AppendNumber(cell.fret);
   } else {
-    if (cell[1] != ' ') out.Put(cell[1]);
-    out.Put(cell[2]);
+    out.Put('x');
   }
 }
 

@@ -18,7 +18,7 @@ class DrawingPass {
 
   Surface& dc() { return *dc_; }
 
-  ObjectId Pen(Colour colour) { return Keep(dc_->CreatePen(kSolidPen, 1, colour), true); }
+  ObjectId Pen(Colour colour) { return Keep(dc_->CreatePen(colour), true); }
   ObjectId Brush(Colour colour) { return Keep(dc_->CreateSolidBrush(colour), false); }
 
   void Select(ObjectId object);

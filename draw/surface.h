@@ -13,8 +13,6 @@ inline constexpr Colour kWhite = 0xFFFFFF;
 inline constexpr Colour kBlack = 0x000000;
 inline constexpr Colour kRed = 0x0000FF;
 
-inline constexpr int kSolidPen = 0;
-
 // A pen or a brush made by a surface. 0 is never an object.
 using ObjectId = std::uint32_t;
 
@@ -23,7 +21,8 @@ using ObjectId = std::uint32_t;
 class Surface {
  public:
   virtual ~Surface() = default;
-  virtual ObjectId CreatePen(int style, int width, Colour colour) = 0;
+  // A solid pen 1 pixel wide, the only kind the drawing uses.
+  virtual ObjectId CreatePen(Colour colour) = 0;
   virtual ObjectId CreateSolidBrush(Colour colour) = 0;
   // Later lines and outlines use a selected pen, later interiors a selected brush. Returns the
   // object of the same kind that was selected before.

@@ -13,7 +13,7 @@ namespace fretwise::files {
 enum class Refusal {
   kNone,        // the path is a regular file that can be opened
   kMissing,     // nothing there
-  kDirectory,   //
+  kDirectory,   // a folder
   kNotRegular,  // a FIFO, socket or device, or a link to one
   kFailed,      // it is there but cannot be opened; the reason says why
 };

@@ -16,7 +16,7 @@ WindowMatch SearchWindow(const std::array<TokenCell, kTokenCells>& tokens, int s
       for (int s = 0; s < kStringCount; ++s) {
         for (int f = start; f < start + kWindowWidth; ++f) {
           if (kFretCodes[s][f] != code) continue;
-          match.cells[s] = FormatCell(s + 1, f);
+          match.cells[s] = FrettedCell(s + 1, f);
           match.highestFret = std::max(match.highestFret, f);
           return;
         }

@@ -42,10 +42,10 @@ struct LowNoteSubstitution {
   std::string_view soundFile;
 };
 inline constexpr std::array<LowNoteSubstitution, 4> kLowNoteSubstitutions = {{
-    {48, {'6', ' ', '0', '\0'}, 'C', "6\\C4.wav"},
-    {49, {'6', ' ', '1', '\0'}, 'C', "6\\C4_SRP.wav"},
-    {51, {'6', ' ', '0', '\0'}, 'D', "6\\D4.wav"},
-    {52, {'6', ' ', '1', '\0'}, 'D', "6\\D4_SRP.wav"},
+    {48, FrettedCell(6, 0), 'C', "6\\C4.wav"},
+    {49, FrettedCell(6, 1), 'C', "6\\C4_SRP.wav"},
+    {51, FrettedCell(6, 0), 'D', "6\\D4.wav"},
+    {52, FrettedCell(6, 1), 'D', "6\\D4_SRP.wav"},
 }};
 
 }  // namespace fretwise

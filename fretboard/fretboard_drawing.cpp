@@ -72,13 +72,12 @@ void FretboardDrawing::DrawFretboardDiagram(const StringCells& cells, int h) {
   // pixels right of the line that opens its fret; "×" and "○" stand left of the nut.
   for (int s = 1; s <= 6; ++s) {
     const StringCell& cell = cells[s - 1];
-    if (cell[1] == 'N') {
+    if (!cell.used()) {
       dc.TextOut(kMarkX, MarkY(s), kNotPlayed);
-    } else if (cell[1] == ' ' && cell[2] == '0') {
+    } else if (cell.fret == 0) {
       dc.TextOut(kMarkX, MarkY(s), kOpen);
     } else {
-      const int fret = (cell[1] == ' ' ? 0 : 10 * (cell[1] - '0')) + (cell[2] - '0');
-      dc.TextOut(30 * fret + kMarkX, MarkY(s), kFretted);
+      dc.TextOut(30 * cell.fret + kMarkX, MarkY(s), kFretted);
     }
   }
 }

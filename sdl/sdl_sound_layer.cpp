@@ -20,7 +20,7 @@ namespace {
 constexpr int kRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kBufferFrames = 512;
-constexpr int kMixerChannels = 8;  // more are allocated when every one is busy
+constexpr int kMixerChannels = 8;  // to start with; twice as many when every one is busy
 
 // The element name keeps its backslashes; the file system wants '/'.
 std::string FilePath(std::string name) {
@@ -28,7 +28,8 @@ std::string FilePath(std::string name) {
   return name;
 }
 
-std::string Quoted(const std::string& name) { return "「" + name + "」"; }
+// A file name in corner brackets, as the messages quote it.
+std::string Bracketed(const std::string& name) { return "「" + name + "」"; }
 
 // SDL_mixer keeps the ID of the audio device it opens to itself. It is the only audio device
 // this process opens, so it is the one that is not stopped.
@@ -40,6 +41,13 @@ SDL_AudioDeviceID MixerDevice() {
 }
 
 }  // namespace
+
+std::filesystem::path SdlSoundLayer::InstalledDataFolder() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return {};
+  return (program.parent_path() / FRETWISE_DATA_FROM_BINARY).lexically_normal();
+}
 
 SdlSoundLayer::~SdlSoundLayer() {
   if (!audioOpen_) return;
@@ -134,8 +142,8 @@ SoundResult SdlSoundLayer::OpenAudio() {
   // decoder is not kept ready.
   Mix_Init(MIX_INIT_FLAC);
   audio_ = MixerDevice();
-  Mix_AllocateChannels(kMixerChannels);
-  channelOwner_.assign(kMixerChannels, 0);
+  // The mixer may give fewer channels than asked: the owners follow what it gave.
+  channelOwner_.assign(std::max(Mix_AllocateChannels(kMixerChannels), 0), 0);
   if (inChord_ && audio_ != 0) SDL_PauseAudioDevice(audio_, 1);
   return 0;
 }
@@ -147,16 +155,16 @@ SoundResult SdlSoundLayer::OpenRegularFile(const std::string& name, int& fd, Sta
   fd = ::open(FilePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT || errno == ENOTDIR)
-      return Fail(kFileMissing, "サウンドファイル" + Quoted(name) + "がありません");
+      return Fail(kFileMissing, "サウンドファイル" + Bracketed(name) + "がありません");
     return Fail(kFileUnreadable,
-                "サウンドファイル" + Quoted(name) + "を開けません: " + std::strerror(errno));
+                "サウンドファイル" + Bracketed(name) + "を開けません: " + std::strerror(errno));
   }
   struct stat info {};
   SoundResult result = 0;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    result = Fail(kNotAFile, "サウンドファイル" + Quoted(name) + "はファイルではありません");
+    result = Fail(kNotAFile, "サウンドファイル" + Bracketed(name) + "はファイルではありません");
   } else if (info.st_size > kLargestSoundFile) {
-    result = Fail(kFileTooLarge, "サウンドファイル" + Quoted(name) + "は大きすぎます (" +
+    result = Fail(kFileTooLarge, "サウンドファイル" + Bracketed(name) + "は大きすぎます (" +
                                      std::to_string(kLargestSoundFile >> 20) + " MB まで)");
   }
   if (result != 0) {
@@ -167,8 +175,23 @@ SoundResult SdlSoundLayer::OpenRegularFile(const std::string& name, int& fd, Sta
   return result;
 }
 
+// The element name as given, or the installed file's path when that one is read.
+std::string SdlSoundLayer::Locate(const std::string& name) const {
+  const std::filesystem::path path = FilePath(name);
+  if (path.is_absolute() || installed_.empty()) return name;
+  const auto first =
+      std::find_if(path.begin(), path.end(), [](const auto& part) { return part != "."; });
+  std::error_code error;
+  if (first == path.end() || std::filesystem::exists(*first, error) ||
+      !std::filesystem::is_directory(installed_ / *first, error)) {
+    return name;
+  }
+  return (installed_ / path).lexically_normal().string();
+}
+
 // Reads and decodes the file unless the same file, unchanged, was decoded before.
-SoundResult SdlSoundLayer::Load(const std::string& name, Chunk& chunk) {
+SoundResult SdlSoundLayer::Load(const std::string& element, Chunk& chunk) {
+  const std::string name = Locate(element);
   int fd = -1;
   Stamp stamp{};
   if (const SoundResult result = OpenRegularFile(name, fd, stamp); result != 0) return result;
@@ -188,12 +211,12 @@ SoundResult SdlSoundLayer::Load(const std::string& name, Chunk& chunk) {
     } else {
       ::close(fd);
     }
-    return Fail(kFileUnreadable, "サウンドファイル" + Quoted(name) + "を開けません");
+    return Fail(kFileUnreadable, "サウンドファイル" + Bracketed(name) + "を開けません");
   }
   Mix_Chunk* decoded = Mix_LoadWAV_RW(source, 1);
   if (decoded == nullptr)
     return Fail(kNotASound,
-                "サウンドファイル" + Quoted(name) + "を読み込めません: " + Mix_GetError());
+                "サウンドファイル" + Bracketed(name) + "を読み込めません: " + Mix_GetError());
   // A device may still hold the sound this one replaces; it is freed when that device closes.
   chunk = Chunk(decoded, Mix_FreeChunk);
   Keep(name, stamp, chunk);
@@ -207,15 +230,17 @@ void SdlSoundLayer::Keep(const std::string& name, const Stamp& stamp, const Chun
   if (kept_.size() > kKeptSounds) kept_.erase(kept_.begin());
 }
 
+// Every channel busy: twice as many, up to the bound. When the mixer gives no more, the start
+// fails with the mixer's reason for the first try.
 int SdlSoundLayer::StartOnFreeChannel(Mix_Chunk* chunk) {
-  int channel = Mix_PlayChannel(-1, chunk, 0);
-  if (channel < 0) {
-    const int more = 2 * Mix_AllocateChannels(-1);
-    Mix_AllocateChannels(more);
-    channelOwner_.resize(more, 0);
-    channel = Mix_PlayChannel(-1, chunk, 0);
-  }
-  return channel;
+  const int channel = Mix_PlayChannel(-1, chunk, 0);
+  if (channel >= 0) return channel;
+  const int had = int(channelOwner_.size());
+  const int wanted = std::min(std::max(2 * had, kMixerChannels), kMostChannels);
+  if (wanted <= had) return -1;
+  const int got = Mix_AllocateChannels(wanted);
+  channelOwner_.resize(std::max(got, 0), 0);
+  return got > had ? Mix_PlayChannel(-1, chunk, 0) : -1;
 }
 
 // Halts the device's channel only while it still plays this device's sound.

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,6 +40,9 @@ class SdlSoundLayer final : public SoundLayer {
   static constexpr std::int64_t kLargestSoundFile = std::int64_t{64} << 20;
   // The notes of the current chord and of the previous one, of up to eight strings.
   static constexpr std::size_t kKeptSounds = 16;
+  // Devices sounding at once, each on a mixer channel of its own (a chord sounds up to eight); a
+  // start beyond them fails with kNoChannel, as one does when the mixer gives no more channels.
+  static constexpr int kMostChannels = 64;
 
   SdlSoundLayer() = default;
   ~SdlSoundLayer() override;
@@ -46,7 +50,9 @@ class SdlSoundLayer final : public SoundLayer {
   SdlSoundLayer& operator=(const SdlSoundLayer&) = delete;
 
   // Opens the audio output first if it is not open: 44.1 kHz, 16-bit stereo, 512-frame buffers.
-  // The element name is relative to the working directory; its backslashes separate folders.
+  // The element name's backslashes separate folders. A relative name is read under the working
+  // directory when its first folder is there (".\wav\1\E2.wav" from ./wav), else under the
+  // installed folder when that has it; messages name the file that was read.
   SoundResult Open(MciOpenRecord& record) override;
   SoundResult Play(DeviceId device) override;
   // The delay is exact to the frame: the sound is started with the others, led by silence.
@@ -65,6 +71,9 @@ class SdlSoundLayer final : public SoundLayer {
   std::size_t KeptSoundCount() const { return kept_.size(); }
 
  private:
+  // <datadir>/fretwise of the installation this program runs from, found from its own folder, so
+  // that any prefix works.
+  static std::filesystem::path InstalledDataFolder();
   using Chunk = std::shared_ptr<Mix_Chunk>;  // freed when neither the cache nor a device holds it
   // What tells a changed file from the one decoded before.
   struct Stamp {
@@ -86,14 +95,17 @@ class SdlSoundLayer final : public SoundLayer {
     int channel = -1;         // the channel it was last started on
   };
 
+  std::string Locate(const std::string& name) const;
   SoundResult OpenAudio();
   SoundResult OpenRegularFile(const std::string& name, int& fd, Stamp& stamp);
-  SoundResult Load(const std::string& name, Chunk& chunk);
+  SoundResult Load(const std::string& element, Chunk& chunk);
   void Keep(const std::string& name, const Stamp& stamp, const Chunk& chunk);
   int StartOnFreeChannel(Mix_Chunk* chunk);
   void Silence(DeviceId id, const Device& device);
   SoundResult Fail(Code code, std::string text);
 
+  // Read where the working directory lacks a sound file's first folder (see Open); empty for none.
+  std::filesystem::path installed_ = InstalledDataFolder();
   bool audioOpen_ = false;
   SDL_AudioDeviceID audio_ = 0;  // SDL_mixer's device, paused during a chord
   bool inChord_ = false;

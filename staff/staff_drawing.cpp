@@ -27,8 +27,10 @@ void StaffDrawing::PrepareStaff() {
 }
 
 void StaffDrawing::DrawSlot(int slot) {
+  const std::optional<StaffRow> found = StaffRowOf(slot);
+  if (!found) return;
+  const StaffRow& row = *found;
   Surface& dc = pass_->dc();
-  const StaffRow& row = StaffRowOf(slot);
   if (kSlots[slot].kind == SlotKind::kSharp) dc.TextOut(kSharpX, row.sharpY, "#");
   dc.RoundRect(kHeadLeft, row.headTop, kHeadRight, row.headBottom, 90, 90);
   for (int i = 0; i < row.ledgerCount; ++i) {

@@ -8,7 +8,8 @@ class StaffPainter {
  public:
   virtual ~StaffPainter() = default;
   virtual void PrepareStaff() = 0;
-  virtual void DrawSlot(int slot) = 0;  // a ticked plain or sharp slot, in scan order
+  // A ticked plain or sharp slot, in scan order; a slot without a check box draws nothing.
+  virtual void DrawSlot(int slot) = 0;
   virtual void EndStaff() = 0;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "draw/rect.h"
 
@@ -84,12 +85,12 @@ inline constexpr std::array<StaffRow, 48> kStaffRows = {{
 }};
 // clang-format on
 
-// The staff row of a slot with a check box.
-constexpr const StaffRow& StaffRowOf(int slot) {
+// The staff row of a slot with a check box; nothing for any other slot, which has no note.
+constexpr std::optional<StaffRow> StaffRowOf(int slot) {
   for (const StaffRow& row : kStaffRows) {
     if (row.slot == slot) return row;
   }
-  return kStaffRows[0];  // not reached: every slot with a check box has a row
+  return std::nullopt;
 }
 
 }  // namespace fretwise

@@ -81,6 +81,17 @@ TEST_F(WindowFiles, SaveAndOpenNameTheDocumentKeepAnOpenedFilesBytesAndListTheFo
   EXPECT_EQ(recent, (QStringList{paths[0], paths[3], paths[5], paths[4], ""}));
 }
 
+// A file where the settings' folder should be: the first open, which saves the recent list, says
+// in one box that it cannot; the list is kept for the run.
+TEST_F(WindowFiles, ARecentListThatCannotBeSavedSaysSoOnceAndIsKeptForTheRun) {
+  ASSERT_TRUE(Start());
+  const QString settings = Write("Local AppWizard-Generated Applications") + "/Fretwise.conf";
+  for (const char* name : {"a", "b"}) openAnswer_ = Write(name), app_->OnCommand(app::kFileOpen);
+  ASSERT_EQ(std::pair(texts_.size(), app_->recentFiles().entries().size()), std::pair(1ul, 2ll));
+  EXPECT_TRUE(
+      texts_[0].starts_with("設定ファイル \"" + settings.toStdString() + "\" に書き込めません"));
+}
+
 // As the settings, each odd file gives one box and an empty recent list that is kept for the run,
 // and stays as it is. As the document (the junk, a regular file, opens), opening one fails at
 // once, and so does saving to it unless it is a device, written in place.

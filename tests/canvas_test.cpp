@@ -38,9 +38,9 @@ TEST(Canvas, EachCallChangesExactlyItsPixels) {
       {"to its start", Path({{50, 50}}), {}, ""},
       {"note heads, the ellipses in their boxes; selections give back what they replace",
        [](Surface& dc) {
-         const ObjectId red = dc.CreatePen(kSolidPen, 1, kRed);
+         const ObjectId red = dc.CreatePen(kRed);
          const ObjectId green = dc.CreateSolidBrush(0x00FF00);
-         const ObjectId other = dc.CreatePen(kSolidPen, 1, 0x00FF00);
+         const ObjectId other = dc.CreatePen(0x00FF00);
          std::vector<ObjectId> replaced;
          for (const ObjectId object : {red, green, other, red, 999u})
            replaced.push_back(dc.SelectObject(object));
@@ -61,7 +61,7 @@ TEST(Canvas, EachCallChangesExactlyItsPixels) {
 
 TEST(Canvas, TextIsBlackIpaGothicOnAnOpaqueWhiteSixteenPixelLineFromTheTopLeft) {
   const auto [box, picture] = Changes([](Surface& dc) {
-    dc.SelectObject(dc.CreatePen(kSolidPen, 1, kRed));
+    dc.SelectObject(dc.CreatePen(kRed));
     dc.RoundRect(41, 51, 45, 55, 90, 90);  // under the text, in the red pen the painter keeps
     dc.TextOut(40, 50, "C\u266Fm");
   });
@@ -77,8 +77,8 @@ TEST(CanvasSource, SurfacesShareOnePainterThatEndsWithTheLastAndReportsWhatTheyD
   CanvasSource source(
       image, [&](const QRect& area) { painted.emplace_back(area, image.paintingActive()); });
   Surface *a = source.GetDC(), *b = source.GetDC();
-  EXPECT_EQ(a->SelectObject(a->CreatePen(kSolidPen, 1, kRed)), 1u);
-  EXPECT_EQ(b->CreatePen(kSolidPen, 1, kRed), 3u);
+  EXPECT_EQ(a->SelectObject(a->CreatePen(kRed)), 1u);
+  EXPECT_EQ(b->CreatePen(kRed), 3u);
   a->MoveTo(10, 10);
   b->MoveTo(50, 50);
   b->LineTo(50, 55);

@@ -19,8 +19,8 @@ std::pair<std::vector<int>, std::vector<std::string>> Sounded(const Candidate& c
   std::vector<std::string> files;
   std::string strings;
   for (int s = 5; s >= 0; --s)
-    if (const std::string_view cell = CellText(c.cells[s]); cell != "NN")
-      codes.push_back(kOpenCodes[s] + std::stoi(std::string(cell.substr(1)))), strings += cell[0];
+    if (const StringCell& cell = c.cells[s]; cell.used())
+      codes.push_back(kOpenCodes[s] + cell.fret), strings += std::to_string(cell.string);
   std::ranges::sort(codes);
   for (std::size_t n = 0; n < codes.size() && codes[n] < kTokenCount; ++n)
     files.push_back(strings[n] + ("\\" + TokenText(codes[n])) + ".wav");

@@ -53,3 +53,21 @@ execute_process(COMMAND ${PREFIX}/bin/fretwise-chord --png ${PREFIX}/c.png C4 E4
 if(NOT status EQUAL 0 OR NOT EXISTS ${PREFIX}/c.png)
   message(FATAL_ERROR "the installed fretwise-chord wrote no image: ${status} ${error}")
 endif()
+
+# Started in a folder without wav/, as from a terminal anywhere, --play sounds the installed set;
+# a wav/ of the working directory wins, whole, even one without the file.
+foreach(own_set IN ITEMS "" wav)
+  file(REMOVE_RECURSE ${PREFIX}/wav)
+  if(own_set)
+    file(MAKE_DIRECTORY ${PREFIX}/wav)
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env SDL_AUDIODRIVER=dummy
+                          ${PREFIX}/bin/fretwise-chord --max 1 --play C4 E4 G4
+                  WORKING_DIRECTORY ${PREFIX} RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE error)
+  if(NOT own_set AND NOT status EQUAL 0)
+    message(FATAL_ERROR "the installed fretwise-chord did not play the installed set: ${error}")
+  endif()
+  if(own_set AND NOT error MATCHES "「\\.\\\\wav\\\\4\\\\C2\\.wav」がありません")
+    message(FATAL_ERROR "the working directory's wav/ did not win: ${status} ${error}")
+  endif()
+endforeach()

@@ -68,25 +68,28 @@ TEST(PlayPress, OpensTheChordOrShowsWhyNot) {
   }
 }
 
-// An error text is kept in 200 bytes, cut with its terminator, never inside a character. A paint
-// in a message box's loop rebuilds the list; the play goes on with the notes it took. Destroying
-// the view closes the devices of the last play, and no others.
-TEST_F(Play, ErrorTextsCutOnACharacterPaintsUnderAMessageAndTheViewsEnd) {
+// An error text is kept in 200 bytes with its terminator, cut before a character that won't fit.
+TEST_F(Play, AnErrorTextIsCutOnACharacterToFitTwoHundredBytes) {
   std::string wide;
   for (int i = 0; i < 100; ++i) wide += "音";  // 300 bytes, 3 per character
-  sound.failOpen[".\\wav\\4\\C2.wav"] = 7, sound.texts[7] = "x" + wide.substr(0, 297) + "yz";
-  Show(kCMajor), PlayCalls();                 // cut at 199
+  sound.failOpen[".\\wav\\4\\C2.wav"] = 7, Show(kCMajor);
+  sound.texts[7] = "x" + wide.substr(0, 297) + "yz", PlayCalls();  // cut at 199
   sound.texts[7] = "xy" + wide, PlayCalls();  // byte 199 inside, and one more would fit 200
   EXPECT_EQ(rec.texts, (std::vector{"x" + wide.substr(0, 198), "xy" + wide.substr(0, 195)}));
-  sound.failOpen.clear(), sound.failPlay[1] = 8;
+}
+
+// A paint in a message box's loop rebuilds the list; the play goes on with the notes it took.
+TEST_F(Play, APaintUnderItsMessageLeavesThePlayItsNotes) {
+  sound.failPlay[1] = 8, Show(kCMajor);
   rec.whileShown = [this] { ticks = kOpenE, view->OnShowNotes(); };
   PlayCalls();
   EXPECT_EQ(std::pair(Audible(), state().m_noteCount), std::pair(std::string("3\\E2; 2\\G2"), 6));
-  view.reset(), rec.whileShown = nullptr;  // closes the last play's devices, the unstarted too
-  std::string closes = Joined(log);
-  for (const TickSet& before : {kNone, kSeven})  // no play, a refused play
-    Make(), Show(before), PlayCalls(), view.reset(), closes += "; " + Joined(log);
-  EXPECT_EQ(closes, "Close 1; Close 2; Close 3; ; ");
+}
+
+// Destroying the view closes the devices of the last play, one that failed to start too.
+TEST_F(Play, DestroyingTheViewClosesTheLastPlaysDevices) {
+  sound.failPlay[1] = 8, Show(kCMajor), PlayCalls(), view.reset();
+  EXPECT_EQ(Joined(log), "Close 1; Close 2; Close 3");
 }
 
 // Stray continuation bytes at the very start of a text: the cut looks no further back than the

@@ -13,7 +13,8 @@
 namespace fretwise {
 namespace {
 
-// One layer's life: ten notes, beyond the mixer's first channels and a file twice; a short sound
+// One layer's life: ten notes, beyond the mixer's first channels and a file twice, then as many as
+// sound at once, one start beyond them refused until a device closes; a short sound
 // that the wait sees end; files gone or not wave audio (the window meets the other faults); every
 // note of the set, of which two chords' worth stay decoded; the audio output given back at the end.
 TEST(SdlLayer, DevicesSoundTheirFilesAndSilenceOnlyTheirOwnSound) {
@@ -43,6 +44,14 @@ TEST(SdlLayer, DevicesSoundTheirFilesAndSilenceOnlyTheirOwnSound) {
     EXPECT_EQ(std::pair(layer.Play(gone), layer.Close(gone)), std::pair(none, none));
     EXPECT_EQ(text(none), "サウンドデバイス " + std::to_string(gone) + " は開いていません");
     EXPECT_EQ(text(SdlSoundLayer::kNoChannel), "サウンドデバイスのエラーです (コード 7)");
+    while (Mix_Playing(-1) < SdlSoundLayer::kMostChannels && !testing::Test::HasFailure())
+      ASSERT_EQ(layer.Play(*devices.insert(open(".\\wav\\1\\E2.wav")).first), 0u);
+    const DeviceId beyond = open(".\\wav\\1\\E2.wav");
+    const std::string refused = "サウンドデバイス " + std::to_string(beyond) + " を鳴らせません: ";
+    EXPECT_EQ(layer.Play(beyond), SdlSoundLayer::kNoChannel);
+    EXPECT_TRUE(text(SdlSoundLayer::kNoChannel).starts_with(refused));
+    layer.Close(*devices.rbegin()), devices.insert(beyond);
+    EXPECT_EQ(layer.Play(beyond), 0u) << "a channel is free again";
     for (const DeviceId device : devices) layer.Close(device);
 
     const std::string file = testing::TempDir() + "/brief.wav";

@@ -2,6 +2,7 @@
 // boxes, show the notes, then press next candidate until the message appears.
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@ struct CandidateList {
 
 // Stops after maxCandidates candidates (at least 1), or at the message, whichever comes first.
 // With no notes the windows never run out, so only maxCandidates ends the list.
+inline constexpr int kAllCandidates = std::numeric_limits<int>::max();  // up to the message
 CandidateList ListCandidates(const TickSet& ticks, int maxCandidates);
 
 }  // namespace fretwise

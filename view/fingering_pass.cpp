@@ -1,16 +1,12 @@
 // The fingering pass of the view: search the window at the cursor, rewrite the sound-file paths,
 // and either draw the fingering or move on to the next window.
 #include <algorithm>
+#include <string>
 
 #include "fingering/fingering_search.h"
 #include "view/view_core.h"
 
 namespace fretwise {
-namespace {
-
-std::string_view TokenText(const TokenCell& cell) { return std::string_view(cell.data()); }
-
-}  // namespace
 
 void ViewCore::RunFingeringPass(PassOrigin origin) {
   DiagramPainter& diagram = ports_.diagram;
@@ -51,14 +47,14 @@ void ViewCore::RunFingeringPass(PassOrigin origin) {
           continue;
         }
       }
-      while (cursor >= 0 && match.cells[cursor][0] == 'N') --cursor;
+      while (cursor >= 0 && !match.cells[cursor].used()) --cursor;
       // Every note takes a string, so the strings run out by the seventh note at the latest and
       // no token beyond the six cells is read.
       if (cursor < 0 || n >= kTokenCells) break;
       std::string& path = m_soundFiles[n];
-      path.assign(1, match.cells[cursor][0]);
+      path = std::to_string(match.cells[cursor].string);
       path += '\\';
-      path += TokenText(m_noteTokens[n]);
+      path += m_noteTokens[n].data();
       path += ".wav";
       --cursor;
     }

@@ -26,14 +26,17 @@ struct ViewState {
   std::int32_t m_windowIndex = 0;
   std::int32_t m_stepIndex = 0;
   std::array<MciOpenRecord, kMaxPlayNotes> m_mciOpen{};
-  // One table shared by every view; it never changes.
+  // One table shared by every view; it never changes. Kept as the view's fret note table by name:
+  // the search reads its integer form, kFretCodes.
   static constexpr const FretNoteTable& m_fretNotes = kFretNotes;
   SoundResult m_mciError = 0;
   std::array<char, kErrorTextCapacity> m_mciErrorText{};
   // Counts every collected note, up to 48, even past the six token cells.
   std::int32_t m_noteCount = 0;
   std::int32_t m_openDeviceCount = 0;
-  std::int32_t m_devicesOpen = 0;  // non-zero while the last play's devices are open
+  // Non-zero while the last play's devices are open. Kept beside the count, which a close leaves
+  // as it is: only the flag tells the destructor and the next play whether to close.
+  std::int32_t m_devicesOpen = 0;
 };
 
 }  // namespace fretwise

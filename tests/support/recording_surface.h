@@ -23,7 +23,7 @@ struct Drawn {
 struct RecordingSource final : SurfaceSource {
   struct Recording final : Surface {
     Recording(RecordingSource& source, int index) : source(source), index(index) {}
-    ObjectId CreatePen(int, int, Colour colour) override { return Make(true, colour); }
+    ObjectId CreatePen(Colour colour) override { return Make(true, colour); }
     ObjectId CreateSolidBrush(Colour colour) override { return Make(false, colour); }
     ObjectId SelectObject(ObjectId object) override {
       if (!objects.contains(object)) return Problem("selected a missing object"), 0;
