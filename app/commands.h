@@ -19,6 +19,7 @@ enum Command : int {
   kAppExit = 57665,
   kNextPane = 57680,
   kPrevPane = 57681,
+  kFindChord = 32771,  // the chord finder's window
   // The view's push buttons.
   kShowNotes = 61233,
   kPlay = 61277,
@@ -32,8 +33,9 @@ struct MenuItem {
   Command command;
 };
 
-inline constexpr std::array<MenuItem, 2> kMenu = {{
+inline constexpr std::array<MenuItem, 3> kMenu = {{
     {"ﾌｧｲﾙ(&F)", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X) Ctrl+Q", kAppExit},
+    {"ｺｰﾄﾞ(&C)", "ｺｰﾄﾞ検索(&F)...", kFindChord},
     {"ﾍﾙﾌﾟ(&H)", "ﾊﾞｰｼﾞｮﾝ情報(Fretwise) (&A)...", kAppAbout},
 }};
 
@@ -43,7 +45,7 @@ struct Accelerator {
 };
 
 // Every entry is bound; those whose command has no handler do nothing.
-inline constexpr std::array<Accelerator, 13> kAccelerators = {{
+inline constexpr std::array<Accelerator, 14> kAccelerators = {{
     {Qt::CTRL | Qt::Key_C, kEditCopy},
     {Qt::CTRL | Qt::Key_N, kFileNew},
     {Qt::CTRL | Qt::Key_O, kFileOpen},
@@ -57,6 +59,7 @@ inline constexpr std::array<Accelerator, 13> kAccelerators = {{
     {Qt::CTRL | Qt::Key_Insert, kEditCopy},
     {Qt::SHIFT | Qt::Key_Insert, kEditPaste},
     {Qt::CTRL | Qt::Key_X, kEditCut},
+    {Qt::CTRL | Qt::Key_F, kFindChord},
 }};
 
 inline constexpr std::string_view kApplicationName = "Fretwise";

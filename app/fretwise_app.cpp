@@ -1,8 +1,10 @@
 #include "app/fretwise_app.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 
 #include "app/commands.h"
+#include "app/finder_window.h"
 #include "app/fretwise_view.h"
 #include "app/main_frame.h"
 #include "app/utf8.h"
@@ -108,6 +110,17 @@ void CFretwiseApp::OnAppAbout() {
   dialog.exec();
 }
 
+void CFretwiseApp::OnFindChord() {
+  if (!finder_) {
+    CheckBoxSlots& boxes = m_template.m_view->checkBoxes();
+    finder_ = new FinderWindow(m_pMainWnd, boxes, sound_, dialogs_);
+    // A player's click only: the finder's own ticks (to the panel) do not come back to it.
+    for (QCheckBox* box : boxes.m_slotButtons)
+      if (box) QObject::connect(box, &QCheckBox::clicked, finder_, &FinderWindow::OnPanelTick);
+  }
+  finder_->OpenOrRaise();
+}
+
 void CFretwiseApp::OnCommand(int command) {
   if (m_template.m_view && m_template.m_view->OnCmdMsg(command)) return;
   switch (command) {
@@ -125,6 +138,9 @@ void CFretwiseApp::OnCommand(int command) {
       break;
     case kFileOpen:
       OnFileOpen();
+      break;
+    case kFindChord:
+      OnFindChord();
       break;
     default:
       break;  // bound to a key, but nothing here handles it

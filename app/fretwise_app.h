@@ -12,6 +12,7 @@ namespace fretwise::app {
 
 class CMainFrame;
 class CFretwiseView;
+class FinderWindow;
 
 // The single-document template: one document, one main frame, one view, made once and reused by
 // the new and open commands.
@@ -36,6 +37,8 @@ class CFretwiseApp {
   void OnFileNew();
   void OnFileOpen();
   void OnFileSave();
+  // Opens the chord finder's window, made on first use, or raises it.
+  void OnFindChord();
   // Routes a command from the menu, an accelerator or a button.
   void OnCommand(int command);
 
@@ -43,6 +46,7 @@ class CFretwiseApp {
   CFretwiseView* view() const { return m_template.m_view; }
   const CFretwiseDoc& document() const { return m_template.m_document; }
   const RecentFileList& recentFiles() const { return m_recentFiles; }
+  FinderWindow* finder() const { return finder_; }
 
  private:
   void CreateFrameAndView();
@@ -56,6 +60,7 @@ class CFretwiseApp {
   RecentFileList m_recentFiles{4};
   CSingleDocTemplate m_template;
   QString startupError_;
+  FinderWindow* finder_ = nullptr;  // a window of the frame's, which deletes it
 };
 
 }  // namespace fretwise::app

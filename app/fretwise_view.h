@@ -43,6 +43,7 @@ class CFretwiseView final : public QWidget {
   void OnDocumentCommand() { core_->OnDocumentCommand(); }
 
   const ViewCore& core() const { return *core_; }
+  CheckBoxSlots& checkBoxes() { return slots_; }
   const QImage& canvas() const { return canvas_; }
 
  protected:

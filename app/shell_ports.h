@@ -16,12 +16,15 @@ class FileDialogs {
   virtual QString OpenFileName(QWidget* parent) = 0;
   // A file name to save under, or empty when the user cancels.
   virtual QString SaveFileName(QWidget* parent) = 0;
+  // Where to write a chord sheet (PDF, SVG or PNG), `suggested` offered; empty when cancelled.
+  virtual QString SheetFileName(QWidget*, const QString& /*suggested*/) { return {}; }
 };
 
 class QtFileDialogs final : public FileDialogs {
  public:
   QString OpenFileName(QWidget* parent) override;
   QString SaveFileName(QWidget* parent) override;
+  QString SheetFileName(QWidget* parent, const QString& suggested) override;
 };
 
 // A modal warning with an OK button over the given window.

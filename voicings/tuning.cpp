@@ -5,8 +5,8 @@
 namespace fretwise::voicings {
 
 std::optional<Tuning> ParseTuning(std::string_view text) {
-  if (text == "standard") return kStandardTuning;
-  if (text == "drop-d") return kDropDTuning;
+  for (const TuningPreset& preset : kTuningPresets)
+    if (text == preset.name) return preset.tuning;
   Tuning tuning{};
   int count = 0;
   while (!text.empty()) {

@@ -20,8 +20,18 @@ using Tuning = std::array<int, kStrings>;
 inline constexpr Tuning kStandardTuning = {40, 45, 50, 55, 59, 64};  // E2 A2 D3 G3 B3 E4
 inline constexpr Tuning kDropDTuning = {38, 45, 50, 55, 59, 64};
 
-// "standard", "drop-d", or six pitches from string 6 to string 1 separated by spaces or commas
-// ("C2 A2 D3 G3 B3 E4"). Gives nothing for anything else.
+// The tunings known by name, in the order a list offers them; the first is the default.
+struct TuningPreset {
+  std::string_view name;
+  Tuning tuning;
+};
+inline constexpr std::array<TuningPreset, 2> kTuningPresets = {{
+    {"standard", kStandardTuning},
+    {"drop-d", kDropDTuning},
+}};
+
+// A preset's name (kTuningPresets), or six pitches from string 6 to string 1 separated by spaces
+// or commas ("C2 A2 D3 G3 B3 E4"). Gives nothing for anything else.
 std::optional<Tuning> ParseTuning(std::string_view text);
 
 // The span option's limits, in frets.
