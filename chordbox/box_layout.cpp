@@ -56,11 +56,15 @@ void AddGrid(Figure& f, const Grid& g) {
     const double inset = (s.nut - s.line) / 2, y = g.top + s.line / 2 - s.nut / 2;
     f.Add(Line{{g.X(0) + inset, y}, {g.Right() - inset, y}, s.nut, s.ink});
   } else {
-    f.Add(Text{{g.X(0) - g.dot - s.labelGap, g.RowY(g.first)},
+    // Two digits ("12fr") are drawn smaller rather than past the box's left edge.
+    const double right = g.X(0) - g.dot - s.labelGap;
+    f.Add(Text{{right, g.RowY(g.first)},
                s.labelSize,
                Align::kRight,
                s.ink,
-               fretText(g.first)});
+               fretText(g.first),
+               false,
+               right - s.line});
   }
 }
 

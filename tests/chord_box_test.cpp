@@ -58,7 +58,8 @@ std::string Read(const Figure& figure) {
     if (t.text.ends_with("fr")) {
       first = std::stoi(t.text);
       const bool beside = t.at.y > r.frets[0] && t.at.y < r.frets[1] && t.at.x < r.strings[0];
-      top += " " + t.text + (beside ? "" : " off its row");
+      top += " " + t.text + (beside ? "" : " off its row") +
+             (t.maxWidth > 0 && t.maxWidth < t.at.x ? "" : " past the left edge");
     } else if (t.at.y > r.frets.back()) {
       under += " " + t.text;
     } else if (t.at.y < r.frets.front() - 8) {
@@ -130,6 +131,8 @@ TEST(ChordBox, ReadsAsTheShapeItDraws) {
        "F | 1 3 3 2 1 1 | 1 3 4 2 1 1 | barre 1 (6-1) | nut, 4 frets |"},
       {Box("Am7", {5, 7, 5, 5, 5, 5}, {1, 3, 1, 1, 1, 1}, 5),
        "Am7 | 5 7 5 5 5 5 | 1 3 1 1 1 1 | barre 5 (6-1) | no nut 5fr, 4 frets |"},
+      {Box("Am7", {-1, 12, 10, 12, 10, 12}, {0, 2, 1, 3, 1, 4}, 10),
+       "Am7 | x 12 10 12 10 12 | - 2 1 3 1 4 | barre 10 (4-2) | no nut 10fr, 4 frets |"},
       // A partial barre, and a muted string under a barre, which the hand damps.
       {Box("A", {-1, 0, 2, 2, 2, 0}, {0, 0, 1, 1, 1, 0}),
        "A | x 0 2 2 2 0 | - - 1 1 1 - | barre 2 (4-2) | nut, 4 frets |"},

@@ -1,12 +1,17 @@
 // Draws the window as a player sees it after ticking a C major chord and showing its notes, for
-// the software centre's listing. Runs headless at build time: make_screenshot <file.png>
+// the software centre's listing; with --finder, the chord finder's window showing Am7 with its
+// first voicing selected, for the README. Runs headless at build time:
+// make_screenshot [--finder] <file.png>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
+#include <QKeyEvent>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <iostream>
 
 #include "app/commands.h"
+#include "app/finder_window.h"
 #include "app/fretwise_app.h"
 #include "app/main_frame.h"
 #include "notes/note_token.h"
@@ -33,10 +38,12 @@ QAbstractButton* Control(QWidget& window, int controlId) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qt(argc, argv);
-  if (argc != 2) {
-    std::cerr << "usage: make_screenshot <file.png>\n";
+  const bool finder = argc == 3 && std::string_view(argv[1]) == "--finder";
+  if (argc != 2 && !finder) {
+    std::cerr << "usage: make_screenshot [--finder] <file.png>\n";
     return 2;
   }
+  const char* file = argv[argc - 1];
   // The recent-file list is read at start-up; keep the builder's own settings out of it.
   QTemporaryDir settings;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
@@ -52,8 +59,19 @@ int main(int argc, char** argv) {
   }
   if (QAbstractButton* show = Control(window, fretwise::app::kShowNotes)) show->click();
   QCoreApplication::processEvents();
-  if (!window.grab().save(argv[1], "PNG")) {
-    std::cerr << "make_screenshot: cannot write " << argv[1] << "\n";
+  QWidget* shown = &window;
+  if (finder) {
+    app.OnCommand(fretwise::app::kFindChord);
+    fretwise::app::FinderWindow& finderWindow = *app.finder();
+    finderWindow.field().setText("Am7");
+    QMetaObject::invokeMethod(&finderWindow.field(), "returnPressed");
+    QKeyEvent home(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);  // selects, without a sound
+    QCoreApplication::sendEvent(&finderWindow.grid(), &home);
+    QCoreApplication::processEvents();
+    shown = &finderWindow;
+  }
+  if (!shown->grab().save(file, "PNG")) {
+    std::cerr << "make_screenshot: cannot write " << file << "\n";
     return 1;
   }
   return 0;
