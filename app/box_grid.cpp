@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "canvas/figure_painter.h"
@@ -22,7 +23,9 @@ const QColor kSelected(0x30, 0x70, 0xD0);
 }  // namespace
 
 BoxGrid::BoxGrid(finder::FinderCore& core, Changed changed, QWidget* parent)
-    : QAbstractScrollArea(parent), core_(core), changed_(std::move(changed)),
+    : QAbstractScrollArea(parent),
+      core_(core),
+      changed_(std::move(changed)),
       pictures_(kKeptPictures) {
   setFocusPolicy(Qt::StrongFocus);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -69,8 +72,8 @@ const QPixmap& BoxGrid::Picture(int index) {
   if (const QPixmap* kept = pictures_.object(index)) return *kept;
   const Figure figure = chordbox::LayOutBox(core_.BoxAt(index));
   const qreal ratio = devicePixelRatioF();
-  auto* picture = new QPixmap(int(std::ceil(figure.width * ratio)),
-                              int(std::ceil(figure.height * ratio)));
+  auto* picture =
+      new QPixmap(int(std::ceil(figure.width * ratio)), int(std::ceil(figure.height * ratio)));
   picture->setDevicePixelRatio(ratio);
   picture->fill(Qt::white);
   QPainter painter(picture);
@@ -131,25 +134,23 @@ void BoxGrid::mousePressEvent(QMouseEvent* event) {
 }
 
 void BoxGrid::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space) {
+    if (!event->isAutoRepeat()) core_.Replay();
+    return changed_();
+  }
   const int across = columns();
   const int page = std::max(1, viewport()->height() / cell_.height()) * across;
-  int by = 0;
-  switch (event->key()) {
-    case Qt::Key_Left: by = -1; break;
-    case Qt::Key_Right: by = 1; break;
-    case Qt::Key_Up: by = -across; break;
-    case Qt::Key_Down: by = across; break;
-    case Qt::Key_PageUp: by = -page; break;
-    case Qt::Key_PageDown: by = page; break;
-    case Qt::Key_Home: by = -core_.count(); break;
-    case Qt::Key_End: by = core_.count(); break;
-    case Qt::Key_Space:
-      core_.Replay();
-      return changed_();
-    default:
-      return QAbstractScrollArea::keyPressEvent(event);
-  }
-  core_.Move(by);
+  const std::pair<int, int> moves[] = {{Qt::Key_Left, -1},
+                                       {Qt::Key_Right, 1},
+                                       {Qt::Key_Up, -across},
+                                       {Qt::Key_Down, across},
+                                       {Qt::Key_PageUp, -page},
+                                       {Qt::Key_PageDown, page},
+                                       {Qt::Key_Home, -core_.count()},
+                                       {Qt::Key_End, core_.count()}};
+  const auto move = std::ranges::find(moves, event->key(), &std::pair<int, int>::first);
+  if (move == std::end(moves)) return QAbstractScrollArea::keyPressEvent(event);
+  core_.Move(move->second);
   ShowSelection();
   changed_();
 }

@@ -43,9 +43,12 @@ QString Joined(const std::vector<std::string>& names) {
 
 QString WhyNot(const files::Outcome& outcome) {
   switch (outcome.refusal) {
-    case files::Refusal::kDirectory: return "フォルダです";
-    case files::Refusal::kNotRegular: return "普通のファイルではありません";
-    default: return outcome.reason;
+    case files::Refusal::kDirectory:
+      return "フォルダです";
+    case files::Refusal::kNotRegular:
+      return "普通のファイルではありません";
+    default:
+      return outcome.reason;
   }
 }
 
@@ -91,6 +94,13 @@ void FinderWindow::Build() {
   strum_->setSuffix(" ms");
   strum_->setSpecialValueText("同時");
   names_ = new QLabel;
+  for (auto [widget, name] : {std::pair<QWidget*, const char*>{reason_, "reason"},
+                              {names_, "names"},
+                              {stroke_, "stroke"},
+                              {strum_, "strum"},
+                              {capo_, "capo"},
+                              {leftHanded_, "leftHanded"}})
+    widget->setObjectName(name);  // for tests and style sheets
   QFont large = names_->font();
   large.setPointSizeF(large.pointSizeF() * 1.5);
   names_->setFont(large);
@@ -98,6 +108,7 @@ void FinderWindow::Build() {
   toPanel_ = new QPushButton("ﾊﾟﾈﾙへ");
   save_ = new QPushButton("ｼｰﾄ保存(&S)...");
   status_ = new QLabel;
+  status_->setObjectName("status");
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(field_, 0, 0);
@@ -159,23 +170,21 @@ void FinderWindow::OnPanelTick() {
   Refresh(true);
 }
 
-void FinderWindow::Enter() {
-  Refresh(core_.Enter(field_->text().toStdString()));
-}
+void FinderWindow::Enter() { Refresh(core_.Enter(field_->text().toStdString())); }
 
 void FinderWindow::SettingsChanged() {
   const finder::FinderSettings before = core_.settings();
-  core_.Change({.preset = preset_->currentIndex(),
-                .capo = capo_->value(),
-                .span = span_->value(),
-                .leftHanded = leftHanded_->isChecked(),
-                .strum = {stroke_->currentIndex() == 0 ? playback::Stroke::kDown
-                                                       : playback::Stroke::kUp,
-                          std::chrono::milliseconds(strum_->value())}});
+  core_.Change(
+      {.preset = preset_->currentIndex(),
+       .capo = capo_->value(),
+       .span = span_->value(),
+       .leftHanded = leftHanded_->isChecked(),
+       .strum = {stroke_->currentIndex() == 0 ? playback::Stroke::kDown : playback::Stroke::kUp,
+                 std::chrono::milliseconds(strum_->value())}});
   const finder::FinderSettings& after = core_.settings();
   // A hand or a strum changes no voicing; the left hand draws every box anew all the same.
-  Refresh(after.preset != before.preset || after.capo != before.capo ||
-          after.span != before.span || after.leftHanded != before.leftHanded);
+  Refresh(after.preset != before.preset || after.capo != before.capo || after.span != before.span ||
+          after.leftHanded != before.leftHanded);
 }
 
 void FinderWindow::SaveSheet() {

@@ -23,6 +23,8 @@ class CheckBoxSlots;
 class FileDialogs;
 
 class FinderWindow final : public QWidget {
+  Q_OBJECT
+
  public:
   // A window of its own that closes with mainWindow; the panel's boxes, the sound layer and the
   // dialogs must outlive it.

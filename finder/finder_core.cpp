@@ -72,9 +72,8 @@ void FinderCore::Search() {
                             : voicings::VoicingsOfPitches(query_->pitches, options);
   // The neck ends where it ends: above a capo a voicing has that many frets fewer.
   const int highest = voicings::kHighestFret - settings_.capo;
-  std::erase_if(voicings_, [&](const voicings::Voicing& v) {
-    return std::ranges::max(v.frets) > highest;
-  });
+  std::erase_if(voicings_,
+                [&](const voicings::Voicing& v) { return std::ranges::max(v.frets) > highest; });
   status_ = voicings_.empty() ? "押さえられる形はありません" : std::to_string(count()) + " 通り";
 }
 
@@ -92,7 +91,8 @@ chordbox::ChordBox FinderCore::TallestBox() const {
   reach.frets.fill(0);
   reach.frets.front() = 1;
   reach.frets.back() = std::int8_t(settings_.span);
-  chordbox::ChordBox box = voicingbox::BoxOf(reach, "", voicings::kTuningPresets[settings_.preset].tuning);
+  chordbox::ChordBox box =
+      voicingbox::BoxOf(reach, "", voicings::kTuningPresets[settings_.preset].tuning);
   box.capo = settings_.capo;
   return box;
 }

@@ -53,7 +53,8 @@ ReadQuery ReadFinderText(std::string_view text) {
   if (words.size() == 1) {
     std::string symbol(words.front());
     if (symbol[0] >= 'a' && symbol[0] <= 'g') symbol[0] = char(symbol[0] - 'a' + 'A');
-    if (auto chord = chords::ParseChordSymbol(symbol)) return {FinderQuery{std::move(chord), {}}, {}};
+    if (auto chord = chords::ParseChordSymbol(symbol))
+      return {FinderQuery{std::move(chord), {}}, {}};
     if (!ParsePitch(symbol)) return {{}, SymbolReason(symbol)};
   }
   std::vector<int> midis;
@@ -78,7 +79,8 @@ std::vector<std::string> NamesOf(const FinderQuery& query) {
   const int bass = chord.bass == chords::kNoBass ? chord.root : chord.bass;
   std::vector<int> pitches = {48 + bass};
   for (int pc = 0; pc < 12; ++pc)
-    if ((chord.Tones() & Bit(pc)) && pc != bass) pitches.push_back(48 + bass + PitchClass(pc - bass));
+    if ((chord.Tones() & Bit(pc)) && pc != bass)
+      pitches.push_back(48 + bass + PitchClass(pc - bass));
   std::vector<std::string> names = {chords::SymbolText(chord)};
   for (std::string& name : chords::NameChord(pitches))
     if (name != names.front()) names.push_back(std::move(name));

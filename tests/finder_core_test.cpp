@@ -41,16 +41,23 @@ struct Finder {
 // Each text entered in turn into one finder: a text that is no chord leaves the chord shown.
 TEST(FinderCore, TheFieldShowsAChordOrItsPitchesOrSaysWhyNot) {
   const std::pair<const char*, const char*> rows[] = {
-      {"", "ｺｰﾄﾞ検索 - Fretwise |  |  | コード名か音名を入力してください (Am7、C/E、C3 E3 G3) | none"},
+      {"",
+       "ｺｰﾄﾞ検索 - Fretwise |  |  | コード名か音名を入力してください (Am7、C/E、C3 E3 G3) | none"},
       {"Am7", "Am7 - Fretwise | Am7 | Am7 |  | boxes"},
       {"a-7", "Am7 - Fretwise | Am7 | Am7 |  | boxes"},
-      {"H7", "Am7 - Fretwise | Am7 | Am7 | 「H7」はコード名ではありません: 根音 (A〜G) で始めます | boxes"},
+      {"H7",
+       "Am7 - Fretwise | Am7 | Am7 | 「H7」はコード名ではありません: 根音 (A〜G) で始めます | "
+       "boxes"},
       {"Cxyz/E",
-       "Am7 - Fretwise | Am7 | Am7 | 「Cxyz/E」はコード名ではありません: 「xyz」という種類はありません | boxes"},
-      {"C/H", "Am7 - Fretwise | Am7 | Am7 | 「C/H」はコード名ではありません: / の後ろはベースの音名 (A〜G) です | boxes"},
+       "Am7 - Fretwise | Am7 | Am7 | 「Cxyz/E」はコード名ではありません: "
+       "「xyz」という種類はありません | boxes"},
+      {"C/H",
+       "Am7 - Fretwise | Am7 | Am7 | 「C/H」はコード名ではありません: / の後ろはベースの音名 "
+       "(A〜G) です | boxes"},
       {"C/E", "C/E - Fretwise | C/E | C/E |  | boxes"},
       {"E3  G3\u3000C3 E3", "C - Fretwise | C | C3 E3 G3 |  | boxes"},
-      {"C3 X3", "C - Fretwise | C | C3 E3 G3 | 「X3」は音名ではありません (C3、F#4、Bb2 のように) | boxes"},
+      {"C3 X3",
+       "C - Fretwise | C | C3 E3 G3 | 「X3」は音名ではありません (C3、F#4、Bb2 のように) | boxes"},
       {"C2 C#2 D2", "C2 C#2 D2 - Fretwise |  | C2 C#2 D2 |  | none"},
   };
   Finder finder;
@@ -73,15 +80,21 @@ TEST(FinderCore, AClickPlaysTheVoicingAsTheStrumAndCapoSay) {
     const char* frets;  // of the first box
     const char* calls;
   } rows[] = {
-      {"a light downstroke", {}, "x02010",
-       "Open A2; Open E3; Open G3; Open C4; Open E4; BeginChord; Play 1 +0; Play 2 +15; Play 3 +30; "
-       "Play 4 +45; Play 5 +60; EndChord"},
-      {"an upstroke, 40 ms", {.strum = {playback::Stroke::kUp, std::chrono::milliseconds(40)}},
+      {"a light downstroke",
+       {},
        "x02010",
-       "Open E4; Open C4; Open G3; Open E3; Open A2; BeginChord; Play 1 +0; Play 2 +40; Play 3 +80; "
+       "Open A2; Open E3; Open G3; Open C4; Open E4; BeginChord; Play 1 +0; Play 2 +15; Play 3 "
+       "+30; "
+       "Play 4 +45; Play 5 +60; EndChord"},
+      {"an upstroke, 40 ms",
+       {.strum = {playback::Stroke::kUp, std::chrono::milliseconds(40)}},
+       "x02010",
+       "Open E4; Open C4; Open G3; Open E3; Open A2; BeginChord; Play 1 +0; Play 2 +40; Play 3 "
+       "+80; "
        "Play 4 +120; Play 5 +160; EndChord"},
       {"a block chord, the Gm7 shape under a capo at 2",
-       {.capo = 2, .strum = playback::kBlockChord}, "353333",
+       {.capo = 2, .strum = playback::kBlockChord},
+       "353333",
        "Open A2; Open E3; Open G3; Open C4; Open E4; Open A4; BeginChord; Play 1 +0; Play 2 +0; "
        "Play 3 +0; Play 4 +0; Play 5 +0; Play 6 +0; EndChord"},
   };
@@ -103,7 +116,8 @@ TEST(FinderCore, ThePanelsTicksShowExactlyTheirNotesAndABoxTicksItsOwn) {
   Finder finder;
   finder.panel.ticked = {48, 51, 54, 55, 58, 61, 63};  // the lowest row's naturals: C2 to B2
   finder.core.ShowTicked();
-  EXPECT_EQ(finder.Shown(), "Cmaj13 - Fretwise | Cmaj13 | C2 D2 E2 F2 G2 A2 B2 |  | none") << "seven";
+  EXPECT_EQ(finder.Shown(), "Cmaj13 - Fretwise | Cmaj13 | C2 D2 E2 F2 G2 A2 B2 |  | none")
+      << "seven";
   finder.panel.ticked = {32, 38, 42, 16};  // the boxes of C3, E3, G3 and C4
   finder.core.ShowTicked();
   EXPECT_EQ(finder.Shown(), "C - Fretwise | C | C3 E3 G3 C4 |  | boxes");

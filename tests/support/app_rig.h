@@ -36,6 +36,7 @@ class AppRig : public testing::Test, public QObject, public app::FileDialogs {
   virtual SoundLayer& Sound() { return sound_; }
   QString OpenFileName(QWidget*) override { return ++opens_, openAnswer_; }
   QString SaveFileName(QWidget*) override { return ++saves_, saveAnswer_; }
+  QString SheetFileName(QWidget*, const QString&) override { return sheetAnswer_; }
   // Answers each modal box (message or dialog) at once, from inside its own loop.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -66,7 +67,7 @@ class AppRig : public testing::Test, public QObject, public app::FileDialogs {
   QTemporaryDir folder_;
   CallLog soundLog_;
   FakeSound sound_{soundLog_};
-  QString openAnswer_, saveAnswer_;
+  QString openAnswer_, saveAnswer_, sheetAnswer_;
   int opens_ = 0, saves_ = 0;
   std::vector<std::string> texts_;      // of the message boxes, in order
   int openBoxes_ = 0, mostBoxes_ = 0;   // open now, and the most open at once
