@@ -99,6 +99,8 @@ void FinderWindow::Build() {
                               {stroke_, "stroke"},
                               {strum_, "strum"},
                               {capo_, "capo"},
+                              {span_, "span"},
+                              {preset_, "preset"},
                               {leftHanded_, "leftHanded"}})
     widget->setObjectName(name);  // for tests and style sheets
   QFont large = names_->font();

@@ -77,6 +77,7 @@ class FinderCore {
   bool IsSelected(int index) const { return selected_.contains(index); }
   bool HasSelection() const { return !selected_.empty(); }
   const FinderSettings& settings() const { return settings_; }
+  const playback::VoicingPlayer& player() const { return player_; }
   // The window's title: the chord shown first ("Am7 - Fretwise").
   std::string Title() const;
   const std::vector<std::string>& names() const { return names_; }

@@ -46,6 +46,8 @@ class VoicingPlayer {
   SoundResult Stop();
   // The layer's text for a code that Play or Stop returned, complete characters only.
   std::string ErrorText(SoundResult code);
+  // The devices of the voicing played last, open until the next Play or Stop.
+  std::span<const DeviceId> devices() const { return devices_; }
 
  private:
   SoundLayer& sound_;

@@ -1,11 +1,18 @@
 // A seeded random walk of user actions on the real window and sound layer (SDL's dummy driver),
-// checking after every action what a user could see go wrong. Replay a failure with
-// FRETWISE_SOAK_SEED (and, to make it longer, FRETWISE_SOAK_ACTIONS).
+// the chord finder's window among them, checking after every action what a user could see go
+// wrong. Replay a failure with FRETWISE_SOAK_SEED (and, to make it longer, FRETWISE_SOAK_ACTIONS).
+#include <QCheckBox>
+#include <QComboBox>
 #include <QExposeEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QWindow>
 #include <random>
 
 #include "app/commands.h"
+#include "app/finder_window.h"
 #include "canvas/view_image.h"
 #include "support/real_sound_rig.h"
 #include "view/candidate_list.h"
@@ -30,24 +37,69 @@ TEST_F(Soak, ARandomWalkOfUserActionsKeepsEveryVisibleInvariant) {
       if (Box(slot)->isChecked()) ticks.Tick(slot);
     return ticks;
   };
+  // The finder: opened, a symbol typed, scrolled, a box clicked or keyed, sent to the panel, its
+  // settings changed, closed. Gives whether it now shows the panel's ticks.
+  auto finderAction = [&](int roll, bool showsTicks) {
+    app::FinderWindow* finder = app_->finder();
+    if (!finder || !finder->isVisible() || roll < 3) return app_->OnFindChord(), showsTicks;
+    app::BoxGrid& grid = finder->grid();
+    const QRect cell = grid.CellRect(pick(std::max(1, finder->core().count())));
+    if (roll < 5) {
+      QTest::keyClick(finder, Qt::Key_Escape);
+    } else if (roll < 9) {
+      const char* texts[] = {"Am7", "C/E", "F#m7b5", "C9", "E5", "Cxyz", "H", "C3 E3 G3", "", "D/F#"};
+      finder->field().setText(texts[pick(10)]);
+      QTest::keyClick(&finder->field(), Qt::Key_Return);
+      return showsTicks && !finder->findChild<QLabel*>("reason")->text().isEmpty();
+    } else if (roll < 12) {
+      QTest::mouseClick(grid.viewport(), Qt::LeftButton,
+                        pick(4) ? Qt::NoModifier : Qt::ControlModifier, cell.center());
+    } else if (roll < 14) {
+      grid.verticalScrollBar()->setValue(pick(grid.verticalScrollBar()->maximum() + 1));
+    } else if (roll < 16) {
+      const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Down, Qt::Key_Space, Qt::Key_End,
+                              Qt::Key_PageUp};
+      QTest::keyClick(&grid, keys[pick(5)]);
+    } else if (roll < 17) {
+      finder->findChild<QPushButton*>()->click();
+      return false;
+    } else {
+      const char* spins[] = {"capo", "span", "strum"};
+      QSpinBox* spin = finder->findChild<QSpinBox*>(spins[pick(3)]);
+      spin->setValue(spin->minimum() + pick(spin->maximum() - spin->minimum() + 1));
+      if (pick(3) == 0) finder->findChild<QCheckBox*>("leftHanded")->toggle();
+      auto* preset = finder->findChild<QComboBox*>("preset");
+      if (pick(3) == 0) preset->setCurrentIndex(pick(preset->count()));
+    }
+    return showsTicks;
+  };
   ASSERT_TRUE(Start());
+  bool finderShowsTicks = false;  // since a tick with the finder open, and nothing else shown
+  int tickedVoicings = 0;         // voicings checked against the ticks
   int chordSize = 3;
   const int actions = qEnvironmentVariable("FRETWISE_SOAK_ACTIONS", "20000").toInt();
   for (int i = 0; i < actions && !HasFailure(); ++i) {
     // One action: tick towards a chord of chordSize notes (sometimes seven or more, sometimes a
     // low note that retunes string 6), a button, a repaint, or New.
-    const int roll = pick(100);
+    const int roll = pick(120);
+    const std::size_t boxesBefore = texts_.size();
     bool painted = false;
-    if (roll < 45) {
+    if (roll >= 100) {
+      finderShowsTicks = finderAction(roll - 100, finderShowsTicks);
+    } else if (roll < 45) {
       if (pick(10) == 0) chordSize = pick(7) == 0 ? 7 + pick(5) : 1 + pick(6);
       int slot = std::array{48, 49, 51, 52}[pick(4)];
       const bool untick = ticked().Count() > chordSize;
       while (pick(12) && (!HasCheckBox(slot) || Box(slot)->isChecked() != untick))
         slot = pick(kSlotCount);
-      if (HasCheckBox(slot)) Click(Box(slot));
+      if (HasCheckBox(slot)) {
+        Click(Box(slot));
+        finderShowsTicks = app_->finder() && app_->finder()->isVisible();
+      }
     } else if (roll < 80) {
       Click(Button(
           std::array{app::kShowNotes, app::kNextCandidate, app::kClear, app::kPlay}[roll % 4]));
+      if (roll % 4 == 2) finderShowsTicks = false;
     } else if (roll < 97) {  // a resize, an expose or an unmap and map, now or under a box
       auto repaint = [&, kind = roll % 3] {
         const QSize size(600 + pick(500), 380 + pick(400));
@@ -72,6 +124,27 @@ TEST_F(Soak, ARandomWalkOfUserActionsKeepsEveryVisibleInvariant) {
     std::set<DeviceId> closedNext;  // every open device is one the next play (or the end) closes
     for (int j = 0; s.m_devicesOpen && j < s.m_openDeviceCount; ++j)
       closedNext.insert(s.m_mciOpen[j].deviceId);
+    if (app_->finder()) {
+      const finder::FinderCore& core = app_->finder()->core();
+      closedNext.insert(core.player().devices().begin(), core.player().devices().end());
+      EXPECT_EQ(app_->finder()->windowTitle().toStdString(), core.Title());
+      EXPECT_TRUE(core.names().empty() || core.Title().starts_with(core.names().front() + " - "));
+      if (roll >= 100) {
+        EXPECT_EQ(texts_.size(), boxesBefore) << "the finder shows no message box";
+      }
+      if (finderShowsTicks) {  // exactly the ticked notes, on every voicing looked at
+        std::set<int> ticks;
+        for (int slot : kScanOrder)
+          if (Box(slot)->isChecked()) ticks.insert(kLowestMidi + TokenCode(kSlots[slot].token));
+        for (int v = 0; v < std::min(core.count(), 3); ++v) {
+          std::set<int> sounding;
+          for (int midi : core.PitchesAt(v))
+            if (midi >= 0) sounding.insert(midi);
+          EXPECT_EQ(sounding, ticks) << "voicing " << v;
+          ++tickedVoicings;
+        }
+      }
+    }
     EXPECT_EQ(openDevices_, closedNext);
     if (!painted) continue;
     const TickSet ticks = ticked();
@@ -88,6 +161,7 @@ TEST_F(Soak, ARandomWalkOfUserActionsKeepsEveryVisibleInvariant) {
       EXPECT_TRUE(Shown(area) == expected.copy(area)) << "the screen differs from the engine's";
   }
   EXPECT_FALSE(texts_.empty());
+  EXPECT_GT(tickedVoicings, 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The window on the real SDL sound layer, started in a temporary folder that holds a copy of the
-// built sound set (so that a test may break its files), with the devices left open in view.
+// built sound set (so that a test may break its files) and the instruments' notes, with the
+// devices left open in view.
 #pragma once
 
 #include <QDir>
@@ -17,6 +18,8 @@ class RealSoundRig : public AppRig, public SoundLayer {
     AppRig::SetUp();
     std::filesystem::copy(FRETWISE_SOUND_SET, folder_.filePath("wav").toStdString(),
                           std::filesystem::copy_options::recursive);
+    std::filesystem::create_directory_symlink(FRETWISE_INSTRUMENT_SETS,
+                                              folder_.filePath("instruments").toStdString());
     QDir::setCurrent(folder_.path());  // the program reads .\wav\ under its working directory
   }
   void TearDown() override { AppRig::TearDown(), QDir::setCurrent(startedIn_); }
