@@ -47,7 +47,8 @@ TEST_F(Soak, ARandomWalkOfUserActionsKeepsEveryVisibleInvariant) {
     if (roll < 5) {
       QTest::keyClick(finder, Qt::Key_Escape);
     } else if (roll < 9) {
-      const char* texts[] = {"Am7", "C/E", "F#m7b5", "C9", "E5", "Cxyz", "H", "C3 E3 G3", "", "D/F#"};
+      const char* texts[] = {"Am7",  "C/E", "F#m7b5",   "C9", "E5",
+                             "Cxyz", "H",   "C3 E3 G3", "",   "D/F#"};
       finder->field().setText(texts[pick(10)]);
       QTest::keyClick(&finder->field(), Qt::Key_Return);
       return showsTicks && !finder->findChild<QLabel*>("reason")->text().isEmpty();
