@@ -218,6 +218,11 @@ void FinderWindow::Refresh(bool newList) {
   }
 }
 
+void FinderWindow::closeEvent(QCloseEvent* event) {
+  core_.Silence();
+  QWidget::closeEvent(event);
+}
+
 bool FinderWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == mainWindow_ && event->type() == QEvent::Close) close();
   // Up and down in the field move through the boxes; left and right stay with the text.

@@ -15,6 +15,7 @@
 #include <random>
 #include <thread>
 
+#include "finder/finder_core.h"
 #include "playback/voicing_player.h"
 #include "sdl/sdl_sound_layer.h"
 #include "view/null_ports.h"
@@ -165,6 +166,23 @@ BENCHMARK(BM_VoicingDelayToFirstSoundingBuffer)
     ->Arg(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// A click on a box of the finder's window (the first Am7, a block chord; the window's repaint comes
+// after the sound has started) to the first buffer with its sound, its notes already decoded.
+void BM_FinderClickDelayToFirstSoundingBuffer(benchmark::State& state) {
+  struct NoPanel final : finder::Panel {
+    bool IsTicked(int) const override { return false; }
+    void SetTicked(int, bool) override {}
+  } panel;
+  SdlSoundLayer sound;
+  finder::FinderCore finder(panel, sound);
+  finder.Change({.strum = playback::kBlockChord});
+  finder.Enter("Am7");
+  finder.Click(0);  // opens the output and decodes the notes
+  MeasureDelayToSound(state, [&] { finder.Silence(); }, [&] { finder.Click(0); });
+  if (!finder.status().ends_with(" 通り")) state.SkipWithError(finder.status().c_str());
+}
+BENCHMARK(BM_FinderClickDelayToFirstSoundingBuffer)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The click's own work, without waiting for a buffer: CPU time is the figure to read on a busy
 // machine. Arg 1 decodes the six notes (crowded out of the layer's memory untimed), arg 0 not.

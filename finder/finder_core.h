@@ -66,6 +66,8 @@ class FinderCore {
   void Move(int by);
   // Plays the voicing last selected again.
   void Replay();
+  // Silences the voicing played last (the window closes).
+  void Silence() { player_.Stop(); }
   // Ticks exactly the selected voicing's pitches that the panel has; tells of those it has not.
   void SendToPanel();
   // The selected voicings' boxes in list order, for a sheet.
