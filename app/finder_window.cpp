@@ -67,7 +67,8 @@ FinderWindow::FinderWindow(QWidget* mainWindow, CheckBoxSlots& panel, SoundLayer
   Refresh(true);
 }
 
-FinderWindow::~FinderWindow() = default;
+// The grid goes first: it reads the core, which goes before the window's children do.
+FinderWindow::~FinderWindow() { delete grid_; }
 
 void FinderWindow::Build() {
   field_ = new QLineEdit;
