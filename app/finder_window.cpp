@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QTimer>
 
 #include "app/fretwise_view.h"
 #include "app/shell_ports.h"
@@ -150,6 +151,8 @@ void FinderWindow::Build() {
 
 void FinderWindow::OpenOrRaise() {
   if (!placed_ && mainWindow_) {
+    // The window's sound module (12 ms) loads once the finder is up, not at its first click.
+    QTimer::singleShot(0, this, [this] { core_.PrepareSound(); });
     // Beside the main window: on its right, else on its left, where the screen has room.
     placed_ = true;
     const QRect main = mainWindow_->frameGeometry();

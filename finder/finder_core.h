@@ -42,7 +42,14 @@ struct FinderSettings {
 class FinderCore {
  public:
   // The panel and the sound layer must outlive the finder.
-  FinderCore(Panel& panel, SoundLayer& sound) : panel_(panel), player_(sound) {}
+  FinderCore(Panel& panel, SoundLayer& sound) : panel_(panel), sound_(sound), player_(sound) {}
+
+  // An empty chord, so that a sound layer made on first use is made now rather than at the first
+  // click, which would wait for it.
+  void PrepareSound() {
+    sound_.BeginChord();
+    sound_.EndChord();
+  }
 
   // The field's text on Return: shows its chord and gives true, or leaves the chord shown and
   // gives false with the reason.
@@ -94,6 +101,7 @@ class FinderCore {
   voicings::Tuning CapoedTuning() const;
 
   Panel& panel_;
+  SoundLayer& sound_;
   playback::VoicingPlayer player_;
   FinderSettings settings_;
   std::optional<FinderQuery> query_;

@@ -27,6 +27,7 @@ class Finder : public AppRig {
   void Open() {
     ASSERT_TRUE(Start());
     Key("Ctrl+F");
+    EXPECT_EQ(Heard(), "BeginChord; EndChord") << "the sound layer made before the first click";
   }
   void Type(const char* text) {
     QLineEdit& field = finder().field();
