@@ -228,6 +228,8 @@ TEST(FinderTool, BatchAnswersEveryLineItCanRead) {
       {QByteArray(100000, '\0'), "a line longer than 65536 bytes is not a query; it is skipped"},
       {"", "an empty line is not a query"},
       {"--name C4 C#4 D4", "names "},
+      {"--sheet x.pdf C",
+       "--batch writes only JSON: no images, sheets or ChordPro, and plays nothing"},
   };
   QByteArray input;
   for (const auto& [line, answer] : rows) input += line + "\n";
