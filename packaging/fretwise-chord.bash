@@ -44,7 +44,8 @@ _fretwise_chord() {
       return ;;
     --song)
       compopt -o filenames 2>/dev/null
-      COMPREPLY=($(compgen -f -X '!*.@(cho|crd|chopro|chordpro|pro)' -- "$cur") $(compgen -d -- "$cur"))
+      COMPREPLY=($(compgen -f -X '!*.@(cho|crd|chopro|chordpro|pro)' -- "$cur")
+                 $(compgen -d -- "$cur"))
       return ;;
     --page)
       COMPREPLY=($(compgen -W 'a4 letter' -- "$cur"))
