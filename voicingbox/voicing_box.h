@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "chordbox/chord_box.h"
 #include "voicings/voicing_search.h"
@@ -13,5 +14,8 @@ namespace fretwise::voicingbox {
 // standard.
 chordbox::ChordBox BoxOf(const voicings::Voicing& voicing, std::string name,
                          const voicings::Tuning& tuning, bool leftHanded = false);
+
+// The open strings' note names that a box shows under a tuning: none for standard tuning.
+std::vector<std::string> TuningNames(const voicings::Tuning& tuning);
 
 }  // namespace fretwise::voicingbox
