@@ -127,12 +127,12 @@ TEST(Answers, EachVoicingComplete) {
   const std::vector<int> c6 = {48, 52, 55, 57}, outOfReach = {30, 48};
   const std::tuple<const char*, std::vector<Answer>, std::size_t, std::string> rows[] = {
       {"Am7, open first", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 1), 1,
-       "x 0 2 0 1 0 002010 Am7 C/A C6/A A2 E3 G3 C4 E4"},
+       "x 0 2 0 1 0 002010 Am7 C6/A C/A Fmaj9/A A2 E3 G3 C4 E4"},
       {"F", AnswersOfChord(*ParseChordSymbol("F"), {}, 2), 2,
        "1 3 3 2 1 1 134211 1(6-1) F F2 C3 F3 A3 C4 F4"},
       {"Am7, two barres", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 12), 12,
-       "5 3 5 5 5 3 213331 3(5-1) 5(4-2) Am7 C/A C6/A A2 C3 G3 C4 E4 G4"},
-      {"C6", AnswersOfPitches(c6, {}), 1, "8 7 7 0 x x 312000 C6 Am7/C C3 E3 A3 G3"},
+       "5 3 5 5 5 3 213331 3(5-1) 5(4-2) Am7 C6/A C/A Fmaj9/A A2 C3 G3 C4 E4 G4"},
+      {"C6", AnswersOfPitches(c6, {}), 1, "8 7 7 0 x x 312000 C6 Am7/C Fmaj9/C C3 E3 A3 G3"},
       {"out of reach", AnswersOfPitches(outOfReach, {}, 3), 0, ""}};
   for (const auto& [query, answers, count, last] : rows) {
     SCOPED_TRACE(query);

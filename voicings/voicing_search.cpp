@@ -39,7 +39,7 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
 
 std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
                                      const SearchOptions& options) {
-  const chords::ChordQuality& quality = chords::kQualities[chord.quality];
+  const chords::ChordQuality quality = chord.Quality();
   const PitchClassSet tones = chord.Tones();
   const bool slash = chord.bass != chords::kNoBass;
   const PitchClassSet bassBit = slash ? Bit(chord.bass) : 0;
