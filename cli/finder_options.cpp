@@ -34,7 +34,8 @@ std::string ReadNumbers(const Arguments& arguments, FinderQuery& query) {
       return "--tuning needs standard, drop-d or six pitches from string 6 to string 1, not " +
              Quoted(text);
     }
-    query.search.tuning = *tuning;
+    query.search.tuning = tuning->tuning;
+    query.search.frets = tuning->frets;
   }
   return {};
 }

@@ -35,7 +35,7 @@ TEST(VoicingBox, DrawsTheVoicingsFretsFingersAndBarres) {
        "C: 0 0 0 2 3 2 | 0 0 0 1 3 2 | | 1 | D A D G B E"},
   };
   for (const auto& [frets, tuning, shown] : rows) {
-    const voicings::Voicing voicing{frets, *voicings::Finger(frets, voicings::kDefaultSpan)};
+    const voicings::Voicing voicing{frets, *voicings::Finger(frets, 6, voicings::kDefaultSpan)};
     EXPECT_EQ(Shown(BoxOf(voicing, "C", tuning)), shown);
   }
   EXPECT_TRUE(BoxOf({}, "C", voicings::kStandardTuning, true).leftHanded);

@@ -8,10 +8,11 @@ chordbox::ChordBox BoxOf(const voicings::Voicing& voicing, std::string name,
                          const voicings::Tuning& tuning, bool leftHanded) {
   chordbox::ChordBox box;
   box.name = std::move(name);
-  box.strings = voicings::kStrings;
+  box.strings = tuning.size();
   box.leftHanded = leftHanded;
-  const voicings::Frets fingers = voicings::FingerNumbers(voicing.frets, voicing.fingering);
-  for (int i = 0; i < voicings::kStrings; ++i)
+  const voicings::Frets fingers =
+      voicings::FingerNumbers(voicing.frets, tuning.size(), voicing.fingering);
+  for (int i = 0; i < tuning.size(); ++i)
     box.notes.push_back(
         {voicing.frets[i] == voicings::kMuted ? chordbox::kMuted : voicing.frets[i], fingers[i]});
   for (int i = 0; i < voicing.fingering.barreCount; ++i) {

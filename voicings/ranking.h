@@ -66,16 +66,16 @@ constexpr int Score(const Traits& t) {
 
 // Above every score: each trait at its worst.
 inline constexpr int kWorstScore = Score({.fingers = kMostFingers,
-                                          .barres = kStrings / 2,
+                                          .barres = kMostStrings / 2,
                                           .stretch = kMostSpan,
-                                          .position = kHighestFret,
-                                          .innerMutes = kStrings,
-                                          .silent = kStrings,
-                                          .open = kStrings,
-                                          .highest = kHighestFret,
+                                          .position = kMostFrets,
+                                          .innerMutes = kMostStrings,
+                                          .silent = kMostStrings,
+                                          .open = kMostStrings,
+                                          .highest = kMostFrets,
                                           .bassNotRoot = true,
                                           .omitted = 12,
-                                          .fillable = kStrings,
-                                          .thin = kStrings});
+                                          .fillable = kMostStrings,
+                                          .thin = kMostStrings});
 
 }  // namespace fretwise::voicings

@@ -7,23 +7,40 @@
 
 namespace fretwise::voicings {
 
+namespace {
+
+// The neck as the search sees it: with a capo, open strings sound at the capo's fret and the
+// frets count from it.
+SearchOptions AtCapo(const SearchOptions& options) {
+  SearchOptions capoed = options;
+  std::array<int, kMostStrings> open{};
+  for (int s = 0; s < options.tuning.size(); ++s) open[s] = options.tuning[s] + options.capo;
+  capoed.tuning = Tuning(std::span(open).first(options.tuning.size()));
+  capoed.frets = options.frets - options.capo;
+  capoed.capo = 0;
+  return capoed;
+}
+
+}  // namespace
+
 std::vector<int> Pitches(const Frets& frets, const Tuning& tuning) {
   std::vector<int> pitches;
-  for (int s = 0; s < kStrings; ++s) {
+  for (int s = 0; s < tuning.size(); ++s) {
     if (frets[s] != kMuted) pitches.push_back(tuning[s] + frets[s]);
   }
   return pitches;
 }
 
-std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchOptions& options) {
+std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchOptions& given) {
+  const SearchOptions options = AtCapo(given);
   std::vector<int> asked(midis.begin(), midis.end());
   std::sort(asked.begin(), asked.end());
   asked.erase(std::unique(asked.begin(), asked.end()), asked.end());
-  if (asked.empty() || int(asked.size()) > kStrings) return {};
+  if (asked.empty() || int(asked.size()) > options.tuning.size() || options.frets < 1) return {};
 
   Query query;
-  for (int s = 0; s < kStrings; ++s) {
-    for (int f = 0; f <= kHighestFret; ++f) {
+  for (int s = 0; s < options.tuning.size(); ++s) {
+    for (int f = 0; f <= options.frets; ++f) {
       const auto at = std::find(asked.begin(), asked.end(), options.tuning[s] + f);
       if (at != asked.end()) query.bits[s][f] = Bits(1u << (at - asked.begin()));
     }
@@ -38,7 +55,9 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
 }
 
 std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
-                                     const SearchOptions& options) {
+                                     const SearchOptions& given) {
+  const SearchOptions options = AtCapo(given);
+  if (options.frets < 1) return {};
   const chords::ChordQuality quality = chord.Quality();
   const PitchClassSet tones = chord.Tones();
   const bool slash = chord.bass != chords::kNoBass;
@@ -48,8 +67,8 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
   const PitchClassSet added = bassBit & ~tones;
 
   Query query;
-  for (int s = 0; s < kStrings; ++s) {
-    for (int f = 0; f <= kHighestFret; ++f) {
+  for (int s = 0; s < options.tuning.size(); ++s) {
+    for (int f = 0; f <= options.frets; ++f) {
       const PitchClassSet bit = Bit(PitchClass(options.tuning[s] + f));
       if (bit & allowed) query.bits[s][f] = bit;
     }

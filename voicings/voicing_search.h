@@ -18,6 +18,10 @@ struct Voicing {
 struct SearchOptions {
   Tuning tuning = kStandardTuning;
   int span = kDefaultSpan;
+  int frets = kDefaultFrets;  // the neck's highest fret
+  // The capo's fret, 0 for none: no note is fretted below it, an open string sounds at it, and a
+  // voicing's frets count from it (0 is the capo), as chord books write capo shapes.
+  int capo = 0;
 };
 
 // Voicings whose sounding pitches, as a set, are exactly `midis` (a pitch may sound on two
@@ -29,7 +33,7 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
 std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
                                      const SearchOptions& options);
 
-// The sounding pitches, string 6 first.
+// The sounding pitches, in the order of the tuning's strings.
 std::vector<int> Pitches(const Frets& frets, const Tuning& tuning);
 
 }  // namespace fretwise::voicings
