@@ -44,9 +44,11 @@ void AddNames(PitchClassSet set, int bass, bool foreignBass, std::vector<RankedN
       // A name that leaves out its third says so, and only where the quality may leave it out
       // (C9(no3)); a suspended quality is the better name.
       const bool noThird = (ThirdOf(quality) & ~intervals) != 0;
-      if (noThird && (!(ThirdOf(quality) & quality.optional) || !(intervals & interval::R))) continue;
+      if (noThird && (!(ThirdOf(quality) & quality.optional) || !(intervals & interval::R)))
+        continue;
       // A rootless name needs the bass to be a chord tone, and over a foreign bass the root sounds.
-      if (!(intervals & interval::R) && (foreignBass || !(quality.tones & Bit(PitchClass(bass - root)))))
+      if (!(intervals & interval::R) &&
+          (foreignBass || !(quality.tones & Bit(PitchClass(bass - root)))))
         continue;
       if (foreignBass && (quality.tones & Bit(PitchClass(bass - root)))) continue;
       ChordSymbol symbol;
@@ -56,8 +58,8 @@ void AddNames(PitchClassSet set, int bass, bool foreignBass, std::vector<RankedN
       symbol.bass = bass == root ? kNoBass : bass;
       symbol.noThird = noThird;
       const int cost = int(q) + MissingCost(quality.tones & ~intervals) +
-                       (noThird ? kMissingThirdCost : 0) +
-                       (bass == root ? 0 : kInversionCost) + (foreignBass ? kForeignBassCost : 0);
+                       (noThird ? kMissingThirdCost : 0) + (bass == root ? 0 : kInversionCost) +
+                       (foreignBass ? kForeignBassCost : 0);
       out.push_back({symbol, cost});
     }
   }

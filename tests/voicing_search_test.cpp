@@ -114,7 +114,8 @@ TEST(VoicingSearch, ListsExactlyThePlayableVoicings) {
             ASSERT_TRUE(u == t ? frets[t] == frets[s] : frets[u] == kMuted || frets[u] >= frets[s]);
       }
       EXPECT_TRUE(std::ranges::count(frets, kMuted) - (kMostStrings - strings) <= strings - 2 &&
-                  std::ranges::max(fingers) <= 4 && (highest == 0 || highest - lowest < options.span));
+                  std::ranges::max(fingers) <= 4 &&
+                  (highest == 0 || highest - lowest < options.span));
     }
     EXPECT_EQ(got.size(), listed.size()) << "a voicing listed twice";
     EXPECT_TRUE(got == expected) << got.size() << " listed, " << expected.size() << " expected";

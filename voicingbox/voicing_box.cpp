@@ -5,11 +5,12 @@
 namespace fretwise::voicingbox {
 
 chordbox::ChordBox BoxOf(const voicings::Voicing& voicing, std::string name,
-                         const voicings::Tuning& tuning, bool leftHanded) {
+                         const voicings::Tuning& tuning, bool leftHanded, int capo) {
   chordbox::ChordBox box;
   box.name = std::move(name);
   box.strings = tuning.size();
   box.leftHanded = leftHanded;
+  box.capo = capo;
   const voicings::Frets fingers =
       voicings::FingerNumbers(voicing.frets, tuning.size(), voicing.fingering);
   for (int i = 0; i < tuning.size(); ++i)

@@ -5,11 +5,11 @@
 namespace fretwise::voicings {
 namespace {
 
-// The frets as one number that orders voicings as the walk meets them: the first string's fret first,
-// muted (-1) before open before fretted, as unsigned bytes with the sign bit flipped. Flipped once
-// the bytes are joined, so that the compiler reads them as one swapped word (as fast as a memcpy
-// and a byte swap, measured, but in any byte order); flipped byte by byte, the sort runs 10%
-// slower.
+// The frets as one number that orders voicings as the walk meets them: the first string's fret
+// first, muted (-1) before open before fretted, as unsigned bytes with the sign bit flipped.
+// Flipped once the bytes are joined, so that the compiler reads them as one swapped word (as fast
+// as a memcpy and a byte swap, measured, but in any byte order); flipped byte by byte, the sort
+// runs 10% slower.
 std::uint64_t WalkOrder(const Found& found) {
   std::uint64_t order = 0;
   for (const std::int8_t fret : found.frets) order = order << 8 | std::uint8_t(fret);

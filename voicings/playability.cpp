@@ -84,7 +84,8 @@ Frets FingerNumbers(const Frets& frets, int strings, const Fingering& fingering)
   Frets fingers{};
   int lowest = kMostFrets + 1, highest = 0;
   for (int s = 0; s < strings; ++s) {
-    if (frets[s] > 0) lowest = std::min<int>(lowest, frets[s]), highest = std::max<int>(highest, frets[s]);
+    if (frets[s] > 0)
+      lowest = std::min<int>(lowest, frets[s]), highest = std::max<int>(highest, frets[s]);
   }
   int next = 1;
   std::array<int, kMostStrings / 2> barreFinger{};

@@ -204,7 +204,7 @@ class Walker {
   std::array<int, 13> omittedPoints_{};               // by the chord tones left out
   std::array<int, N + 1> fillablePoints_{};
   std::array<int, N + 1> thinPoints_{};  // by the strings sounding
-  Shape worked_;  // the shape met last, when there is no table
+  Shape worked_;                         // the shape met last, when there is no table
   Fingering workedFingering_;
   int bassPoints_ = 0;
   ScoreCounts start_{};  // the leaves count the scores for the sort
@@ -260,8 +260,8 @@ void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int inde
 // Field by field into the list: a record built aside and copied in whole would wait for its
 // narrow stores.
 template <int N>
-void Walker<N>::Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
-                 const Shape& shape) {
+void Walker<N>::Add(std::vector<Found>& list, const Frets& frets, int score, int index,
+                    int position, const Shape& shape) {
   ++start_[score + 1];
   Found& f = list.emplace_back();
   f.frets = frets;
@@ -282,12 +282,18 @@ std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
   // search, would be handed back to the system and fetched anew page by page.
   thread_local std::vector<Found> found, movedUp;
   switch (options.tuning.size()) {
-    case 3: return Walker<3>(query, options, found, movedUp).Run();
-    case 4: return Walker<4>(query, options, found, movedUp).Run();
-    case 5: return Walker<5>(query, options, found, movedUp).Run();
-    case 6: return Walker<6>(query, options, found, movedUp).Run();
-    case 7: return Walker<7>(query, options, found, movedUp).Run();
-    case 8: return Walker<8>(query, options, found, movedUp).Run();
+    case 3:
+      return Walker<3>(query, options, found, movedUp).Run();
+    case 4:
+      return Walker<4>(query, options, found, movedUp).Run();
+    case 5:
+      return Walker<5>(query, options, found, movedUp).Run();
+    case 6:
+      return Walker<6>(query, options, found, movedUp).Run();
+    case 7:
+      return Walker<7>(query, options, found, movedUp).Run();
+    case 8:
+      return Walker<8>(query, options, found, movedUp).Run();
   }
   return {};
 }

@@ -20,8 +20,8 @@ struct Shape {
   // Its share of the score (fingers, barres, stretch, muted and open strings), with the highest
   // fret below 5 and at 5 or above.
   std::array<std::int16_t, 2> points{};
-  std::int8_t highest = -1;         // k of the highest fretted string, -1 when none is fretted
-  std::int8_t silent = 0;           // muted strings
+  std::int8_t highest = -1;  // k of the highest fretted string, -1 when none is fretted
+  std::int8_t silent = 0;    // muted strings
   // Bit s (0 for the highest-numbered string): muted, and after a sounding string in string order.
   std::uint8_t mutedAboveBass = 0;
   bool playable = false;

@@ -28,7 +28,8 @@ inline constexpr int kSilence = 1 << 30;
 class Tuning {
  public:
   constexpr Tuning() = default;
-  constexpr Tuning(std::initializer_list<int> open) : Tuning(std::span(open.begin(), open.size())) {}
+  constexpr Tuning(std::initializer_list<int> open)
+      : Tuning(std::span(open.begin(), open.size())) {}
   // At most kMostStrings are taken.
   constexpr explicit Tuning(std::span<const int> open)
       : strings_(int(std::min<std::size_t>(open.size(), kMostStrings))) {

@@ -54,8 +54,7 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
   return Search(query, options);
 }
 
-std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
-                                     const SearchOptions& given) {
+std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const SearchOptions& given) {
   const SearchOptions options = AtCapo(given);
   if (options.frets < 1) return {};
   const chords::ChordQuality quality = chord.Quality();
