@@ -19,8 +19,7 @@ struct Option {
   // The string's share of the shape index before the lowest fret is taken off (see Walk).
   int digit;
   int fretted;  // the string's digit weight when fretted, else 0
-  // The fret as the hand's lowest and highest fretted fret: kNoLowest and kNoHighest unless
-  // fretted.
+  // As the hand's lowest and highest fretted fret: kNoLowest and kNoHighest unless fretted.
   int low, high;
 };
 
@@ -272,30 +271,28 @@ void Walker<N>::Add(std::vector<Found>& list, const Frets& frets, int score, int
   f.barres = shape.barres;
 }
 
+template <int N>
+std::vector<Voicing> RunWith(const Query& query, const SearchOptions& options,
+                             std::vector<Found>& found, std::vector<Found>& movedUp) {
+  return Walker<N>(query, options, found, movedUp).Run();
+}
+
 }  // namespace
 
 std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
+  const int strings = options.tuning.size();
   if (options.span < kFewestSpan || options.span > kMostSpan || options.frets < 1 ||
-      options.frets > kMostFrets)
+      options.frets > kMostFrets || strings < kFewestStrings || strings > kMostStrings)
     return {};
   // The lists are kept for the thread's next search: their memory, freed and taken again at each
   // search, would be handed back to the system and fetched anew page by page.
   thread_local std::vector<Found> found, movedUp;
-  switch (options.tuning.size()) {
-    case 3:
-      return Walker<3>(query, options, found, movedUp).Run();
-    case 4:
-      return Walker<4>(query, options, found, movedUp).Run();
-    case 5:
-      return Walker<5>(query, options, found, movedUp).Run();
-    case 6:
-      return Walker<6>(query, options, found, movedUp).Run();
-    case 7:
-      return Walker<7>(query, options, found, movedUp).Run();
-    case 8:
-      return Walker<8>(query, options, found, movedUp).Run();
-  }
-  return {};
+  using Run = std::vector<Voicing> (*)(const Query&, const SearchOptions&, std::vector<Found>&,
+                                       std::vector<Found>&);
+  static constexpr Run kRuns[] = {RunWith<3>, RunWith<4>, RunWith<5>,
+                                  RunWith<6>, RunWith<7>, RunWith<8>};
+  static_assert(std::size(kRuns) == kMostStrings - kFewestStrings + 1);
+  return kRuns[strings - kFewestStrings](query, options, found, movedUp);
 }
 
 }  // namespace fretwise::voicings
