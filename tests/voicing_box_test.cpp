@@ -26,7 +26,7 @@ TEST(VoicingBox, DrawsTheVoicingsFretsFingersAndBarres) {
   const voicings::Tuning ukulele = {67, 60, 64, 69};
   const std::tuple<voicings::Frets, voicings::Tuning, std::string, int> rows[] = {
       {{-1, 3, 2, 0, 1, 0}, voicings::kStandardTuning, "C: x 3 2 0 1 0 | 0 3 2 0 1 0 | | 1 |", 0},
-      {{0, 0, 0, 3}, ukulele, "C: 0 0 0 3 | 0 0 0 1 | | 1 | G C E A", 0},
+      {{0, 0, 0, 3}, ukulele, "C: 0 0 0 3 | 0 0 0 3 | | 1 | G C E A", 0},
       {{3, 2, 0, 0, 0, 3},
        voicings::kStandardTuning,
        "C: 3 2 0 0 0 3 | 2 1 0 0 0 3 | | 1 | | capo 5",

@@ -14,20 +14,31 @@ namespace fretwise::voicings {
 
 using namespace chords;
 
-TEST(Playability, FingersAndBarres) {
-  // Fingers as the tool prints them ("x 3 2 0 1 0"), then the number of barres.
+// Playable or not, and the fingers as players are taught them.
+TEST(Playability, FingersAndBarresAsTaught) {
+  // Fingers as the tool prints them ("x 3 2 0 1 0"), then the number of barres shown.
   const auto Fingers = [](const Frets& frets, int span = kDefaultSpan) -> std::string {
     const auto fingering = Finger(frets, 6, span);
     if (!fingering) return "none";
-    const Frets fingers = FingerNumbers(frets, 6, *fingering);
+    const Fingering taught = TaughtFingering(frets, 6, *fingering);
+    const Frets fingers = FingerNumbers(frets, 6, taught);
     std::string row;
     for (int s = 0; s < 6; ++s)
       row += (frets[s] == kMuted ? std::string("x") : std::to_string(fingers[s])) + " ";
-    return row + "/" + std::to_string(fingering->barreCount);
+    return row + "/" + std::to_string(taught.barreCount);
   };
   const std::pair<Frets, const char*> rows[] = {
-      {{1, 3, 3, 2, 1, 1}, "1 3 4 2 1 1 /1"},
-      {{3, 0, 3, 3, 3, 3}, "1 0 2 2 2 2 /1"},
+      {{-1, 3, 2, 0, 1, 0}, "x 3 2 0 1 0 /0"},  // the open shapes
+      {{3, 2, 0, 0, 0, 3}, "2 1 0 0 0 3 /0"},
+      {{-1, -1, 0, 2, 3, 2}, "x x 0 1 3 2 /0"},
+      {{-1, 0, 2, 2, 2, 0}, "x 0 1 2 3 0 /0"},
+      {{0, 2, 2, 0, 0, 0}, "0 1 2 0 0 0 /0"},
+      {{1, 3, 3, 2, 1, 1}, "1 3 4 2 1 1 /1"},  // one finger per fret up from the barre
+      {{5, 7, 5, 5, 5, 5}, "1 3 1 1 1 1 /1"},
+      {{-1, 3, 5, 5, -1, -1}, "x 1 3 4 x x /0"},
+      {{-1, 5, 7, 7, 7, 5}, "x 1 3 3 3 1 /2"},  // the ring finger's partial barre
+      {{-1, 2, 4, 4, 3, 2}, "x 1 3 4 2 1 /1"},
+      {{3, 0, 3, 3, 3, 3}, "2 0 1 1 1 1 /1"},
       {{7, 7, 5, 5, 8, 8}, "2 2 1 1 3 4 /2"},   // two barres bring six strings to four fingers
       {{8, -1, 8, 8, 8, 8}, "1 x 1 1 1 1 /1"},  // the hand damps string 5 under the barre
       {{2, 1, 2, 0, 2, 1}, "none"},             // the open string and lower frets break barres
@@ -147,7 +158,7 @@ TEST(Answers, EachVoicingComplete) {
       {"F", AnswersOfChord(*ParseChordSymbol("F"), {}, 2), 2,
        "1 3 3 2 1 1 134211 1(6-1) F F2 C3 F3 A3 C4 F4"},
       {"Am7, two barres", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 12), 12,
-       "5 3 5 5 5 3 213331 3(5-1) 5(4-2) Am7 C6/A C/A Fmaj9/A A2 C3 G3 C4 E4 G4"},
+       "5 3 5 5 5 3 413331 3(5-1) 5(4-2) Am7 C6/A C/A Fmaj9/A A2 C3 G3 C4 E4 G4"},
       {"C6", AnswersOfPitches(c6, {}), 1, "8 7 7 0 x x 312000 C6 Am7/C Fmaj9/C C3 E3 A3 G3"},
       {"out of reach", AnswersOfPitches(outOfReach, {}, 3), 0, ""}};
   for (const auto& [query, answers, count, last] : rows) {

@@ -21,8 +21,9 @@ std::vector<Answer> Complete(std::vector<Voicing> voicings, const SearchOptions&
 
 Answer AnswerOf(const Voicing& voicing, const SearchOptions& options) {
   const int strings = options.tuning.size();
-  const Frets fingers = FingerNumbers(voicing.frets, strings, voicing.fingering);
-  const auto barres = std::span(voicing.fingering.barres).first(voicing.fingering.barreCount);
+  const Fingering taught = TaughtFingering(voicing.frets, strings, voicing.fingering);
+  const Frets fingers = FingerNumbers(voicing.frets, strings, taught);
+  const auto barres = std::span(taught.barres).first(taught.barreCount);
   std::vector<int> pitches = Pitches(voicing.frets, options.tuning);
   std::optional<chords::ChordSymbol> shape;
   if (options.capo > 0) {

@@ -80,28 +80,4 @@ bool FingerInto(const Frets& frets, int strings, int span, Fingering& fingering)
   return true;
 }
 
-Frets FingerNumbers(const Frets& frets, int strings, const Fingering& fingering) {
-  Frets fingers{};
-  int lowest = kMostFrets + 1, highest = 0;
-  for (int s = 0; s < strings; ++s) {
-    if (frets[s] > 0)
-      lowest = std::min<int>(lowest, frets[s]), highest = std::max<int>(highest, frets[s]);
-  }
-  int next = 1;
-  std::array<int, kMostStrings / 2> barreFinger{};
-  for (int fret = lowest; fret <= highest; ++fret) {
-    for (int s = 0; s < strings; ++s) {
-      if (frets[s] != fret) continue;
-      const int barre = fingering.BarreAt(fret, strings - s);
-      if (barre < 0) {
-        fingers[s] = next++;
-        continue;
-      }
-      if (barreFinger[barre] == 0) barreFinger[barre] = next++;
-      fingers[s] = barreFinger[barre];
-    }
-  }
-  return fingers;
-}
-
 }  // namespace fretwise::voicings

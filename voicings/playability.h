@@ -43,9 +43,16 @@ std::optional<Fingering> Finger(const Frets& frets, int strings, int span);
 // which writes each voicing once, in place.
 bool FingerInto(const Frets& frets, int strings, int span, Fingering& fingering);
 
+// The hand as players are taught to place it (see fingers.h): the playable fingering's barres, and
+// a partial barre wherever three strings or more share a fret above the lowest.
+Fingering TaughtFingering(const Frets& frets, int strings, const Fingering& playable);
+
 // Which finger frets each string, the highest-numbered first: 0 for an open or muted string, else
-// 1 (index) to 4 (little), numbered up the neck and then across from the highest-numbered string;
-// a barre's strings share one.
+// 1 (index) to 4 (little); a barre's strings share one. One finger per fret where the hand allows:
+// the index on the lowest fret, each fret above it the finger as many frets up (5 7 5 5 5 5 is
+// 1 3 1 1 1 1, x 3 5 5 x x is 1 3 4), fewer where the notes above need the fingers; notes on one
+// fret take fingers across from the highest-numbered string. A lone fretted note beside open
+// strings takes the finger of its fret (a ukulele's C, 0 0 0 3, the ring finger).
 Frets FingerNumbers(const Frets& frets, int strings, const Fingering& fingering);
 
 inline constexpr int kMostFingers = 4;
