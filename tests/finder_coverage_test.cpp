@@ -84,7 +84,9 @@ TEST(FinderCoverage, TheGuitarCollectionsVoicingsAndNames) {
   EXPECT_GE(f.bySymbol, 1329);
   EXPECT_GE(f.named, 1330);
   EXPECT_GE(f.namedFirst, 800);
-  EXPECT_GE(f.topThirty, 1082);
+  // Ranked near the top: at least 80% within the first thirty, half within the first six.
+  EXPECT_GE(f.topThirty, 1099);
+  EXPECT_LE(f.medianRank, 6);
 }
 
 // The ukulele's: G4 C4 E4 A4, string 4 sounding above string 3; its extended chords mostly
@@ -99,6 +101,7 @@ TEST(FinderCoverage, TheUkuleleCollectionsVoicingsAndNames) {
   EXPECT_GE(f.named, 856);
   EXPECT_GE(f.namedFirst, 338);
   EXPECT_GE(f.topThirty, 856);
+  EXPECT_LE(f.medianRank, 4);
 }
 
 }  // namespace

@@ -38,6 +38,8 @@ TEST(Playability, FingersAndBarresAsTaught) {
       {{-1, 3, 5, 5, -1, -1}, "x 1 3 4 x x /0"},
       {{-1, 5, 7, 7, 7, 5}, "x 1 3 3 3 1 /2"},  // the ring finger's partial barre
       {{-1, 2, 4, 4, 3, 2}, "x 1 3 4 2 1 /1"},
+      {{-1, -1, 3, 2, 1, 1}, "x x 3 2 1 1 /1"},  // the index finger's partial barre
+      {{-1, -1, 0, 2, 1, 1}, "x x 0 2 1 1 /1"},
       {{3, 0, 3, 3, 3, 3}, "2 0 1 1 1 1 /1"},
       {{7, 7, 5, 5, 8, 8}, "2 2 1 1 3 4 /2"},   // two barres bring six strings to four fingers
       {{8, -1, 8, 8, 8, 8}, "1 x 1 1 1 1 /1"},  // the hand damps string 5 under the barre
@@ -148,6 +150,7 @@ TEST(Answers, EachVoicingComplete) {
       text += " " + std::to_string(b.fret) + "(" + std::to_string(b.fromString) + "-" +
               std::to_string(b.toString) + ")";
     for (const ChordSymbol& name : a.names) text += " " + SymbolText(name);
+    if (a.shape) text += " (" + SymbolText(*a.shape) + " shape)";
     for (int midi : a.pitches) text += " " + PitchName(midi);
     return text;
   };
@@ -157,9 +160,13 @@ TEST(Answers, EachVoicingComplete) {
        "x 0 2 0 1 0 002010 Am7 C6/A C/A Fmaj9/A A2 E3 G3 C4 E4"},
       {"F", AnswersOfChord(*ParseChordSymbol("F"), {}, 2), 2,
        "1 3 3 2 1 1 134211 1(6-1) F F2 C3 F3 A3 C4 F4"},
-      {"Am7, two barres", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 12), 12,
+      {"Am7, two barres", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 13), 13,
        "5 3 5 5 5 3 413331 3(5-1) 5(4-2) Am7 C6/A C/A Fmaj9/A A2 C3 G3 C4 E4 G4"},
-      {"C6", AnswersOfPitches(c6, {}), 1, "8 7 7 0 x x 312000 C6 Am7/C Fmaj9/C C3 E3 A3 G3"},
+      {"C6", AnswersOfPitches(c6, {}), 1, "8 7 7 0 x x 211000 7(5-4) C6 Am7/C Fmaj9/C C3 E3 A3 G3"},
+      {"C from fret 7", AnswersOfChord(*ParseChordSymbol("C"), {.position = 7}, 1), 1,
+       "x x 10 9 8 8 003211 8(2-1) C C4 E4 G4 C5"},
+      {"A at capo 2, a G shape", AnswersOfChord(*ParseChordSymbol("A"), {.capo = 2}, 2), 2,
+       "3 2 0 0 0 3 210003 A (G shape) A2 C#3 E3 A3 C#4 A4"},
       {"out of reach", AnswersOfPitches(outOfReach, {}, 3), 0, ""}};
   for (const auto& [query, answers, count, last] : rows) {
     SCOPED_TRACE(query);

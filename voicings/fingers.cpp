@@ -7,22 +7,26 @@
 namespace fretwise::voicings {
 namespace {
 
-// A partial barre: three strings or more (players barre these with one finger, as the A shape's
-// x 5 7 7 7 5 with the ring finger) at one fret above the lowest, with no open or lower-fretted
-// string between them and none held by a barre already.
-void AddPartialBarres(const Frets& frets, int strings, int lowest, Fingering& fingering) {
-  for (int fret = lowest + 1; fret <= lowest + kMostSpan; ++fret) {
+// Partial barres as players use them: the index finger over two strings side by side or more at
+// the lowest fret when notes lie above it (x x 3 2 1 1 is 3 2 1 1); one finger over three strings
+// or more at a fret above (the A shape's x 5 7 7 7 5, the ring finger's), with no open or
+// lower-fretted string between them; none over strings a barre holds already.
+void AddPartialBarres(const Frets& frets, int strings, int lowest, int highest,
+                      Fingering& fingering) {
+  for (int fret = lowest; fret <= highest; ++fret) {
+    const bool index = fret == lowest;
+    if (index && highest == lowest) break;
     int first = -1, last = -1, count = 0;
     const auto close = [&] {
-      if (count >= 3 && fingering.barreCount < int(fingering.barres.size()))
+      if (count >= (index ? 2 : 3) && fingering.barreCount < int(fingering.barres.size()))
         fingering.barres[fingering.barreCount++] = {std::int8_t(fret), std::int8_t(strings - first),
                                                     std::int8_t(strings - last)};
       first = last = -1, count = 0;
     };
     for (int s = 0; s < strings; ++s) {
       const int f = frets[s];
-      if (f == kMuted || f > fret) continue;
-      if (f < fret || fingering.BarreAt(fret, strings - s) >= 0) {
+      if (!index && (f == kMuted || f > fret)) continue;
+      if (f != fret || fingering.BarreAt(fret, strings - s) >= 0) {
         close();
         continue;
       }
@@ -41,10 +45,11 @@ void AddPartialBarres(const Frets& frets, int strings, int lowest, Fingering& fi
 
 Fingering TaughtFingering(const Frets& frets, int strings, const Fingering& playable) {
   Fingering taught = playable;
-  int lowest = kMostFrets + 1;
+  int lowest = kMostFrets + 1, highest = 0;
   for (int s = 0; s < strings; ++s)
-    if (frets[s] > 0) lowest = std::min<int>(lowest, frets[s]);
-  if (lowest <= kMostFrets) AddPartialBarres(frets, strings, lowest, taught);
+    if (frets[s] > 0)
+      lowest = std::min<int>(lowest, frets[s]), highest = std::max<int>(highest, frets[s]);
+  if (highest > 0) AddPartialBarres(frets, strings, lowest, highest, taught);
   return taught;
 }
 

@@ -28,17 +28,17 @@ namespace points {
 // Points, fitted so that the voicings players write down rank near the top.
 constexpr int kPerFinger = 3;
 constexpr int kPerBarre = 7;
-constexpr int kPerFretOfStretch = 4;
+constexpr int kPerFretOfStretch = 6;
 constexpr int kPerFretOfPosition = 1;
 constexpr int kPerFretAbove11 = 10;  // the same shapes sound an octave lower below fret 12
-constexpr int kPerInnerMute = 18;
+constexpr int kPerInnerMute = 10;
 constexpr int kPerSilentString = 2;
 constexpr int kPerFillableString = 7;
-constexpr int kPerThinString = 21;
-constexpr int kPerOpenString = 3;
+constexpr int kPerThinString = 15;
+constexpr int kPerOpenString = 4;
 constexpr int kPerOpenStringUpTheNeck = 9;  // an open string beside frets 5 and up
-constexpr int kBassNotRoot = 27;
-constexpr int kPerOmittedTone = 3;
+constexpr int kBassNotRoot = 20;
+constexpr int kPerOmittedTone = 6;
 
 }  // namespace points
 

@@ -21,6 +21,19 @@ SearchOptions AtCapo(const SearchOptions& options) {
   return capoed;
 }
 
+// The voicings of the position asked for, in their order.
+std::vector<Voicing> AtPosition(std::vector<Voicing> voicings, const SearchOptions& options) {
+  if (options.position == kAnywhere) return voicings;
+  std::erase_if(voicings, [&](const Voicing& v) {
+    int lowest = kMostFrets + 1;
+    for (int s = 0; s < options.tuning.size(); ++s)
+      if (v.frets[s] > 0) lowest = std::min<int>(lowest, v.frets[s]);
+    if (lowest > kMostFrets) lowest = 0;
+    return lowest < options.position || lowest >= options.position + options.span;
+  });
+  return voicings;
+}
+
 }  // namespace
 
 std::vector<int> Pitches(const Frets& frets, const Tuning& tuning) {
@@ -51,7 +64,7 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
   query.omitted[query.required] = 0;
   const auto names = chords::NameSymbols(asked);
   query.root = names.empty() ? -1 : names.front().root;
-  return Search(query, options);
+  return AtPosition(Search(query, options), options);
 }
 
 std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const SearchOptions& given) {
@@ -89,7 +102,7 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const Sea
   // The slash bass, else the root, is the bass a player looks for.
   query.root = slash ? chord.bass : chord.root;
   query.octaveRepeats = true;
-  return Search(query, options);
+  return AtPosition(Search(query, options), options);
 }
 
 }  // namespace fretwise::voicings
