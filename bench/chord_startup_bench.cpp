@@ -1,13 +1,15 @@
 // fretwise-chord as whole processes, each run paired with one of the smallest Qt Core program
 // (alternating, so both see the same machine): the counters give each one's user + system CPU
-// time and their ratio. A text or JSON run loads no image or sound module. FRETWISE_CHORD in the
-// environment weighs another build of the tool (an older one, to compare).
+// time and their ratio, and the tool's wall-clock time. A text or JSON run loads no image or sound
+// module. FRETWISE_CHORD in the environment weighs another build of the tool (an older one, to
+// compare).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -68,12 +70,16 @@ void Paired(benchmark::State& state, std::vector<std::string> arguments, std::FI
   std::vector<std::string> tool{Tool()};
   tool.insert(tool.end(), arguments.begin(), arguments.end());
   double toolMs = 0, baselineMs = 0;
+  std::chrono::duration<double, std::milli> wall{};
   for (auto _ : state) {
     baselineMs += ChildCpuMs({QT_CORE_BASELINE, "C4", "E4", "G4"});
+    const auto start = std::chrono::steady_clock::now();
     toolMs += ChildCpuMs(tool, input);
+    wall += std::chrono::steady_clock::now() - start;
   }
   const double runs = double(state.iterations());
   state.counters["tool_cpu_ms"] = toolMs / runs;
+  state.counters["tool_wall_ms"] = wall.count() / runs;
   state.counters["qt_core_cpu_ms"] = baselineMs / runs;
   state.counters["ratio"] = toolMs / baselineMs;
   if (!per.empty()) {
@@ -122,6 +128,15 @@ std::FILE* ChordQueries() {
   return Queries(lines);
 }
 
+// A chord sheet of 100 symbols, every root in nine qualities and then some, as a PDF.
+std::vector<std::string> SheetOf100() {
+  static const char* kQualities[] = {"", "m", "7", "m7", "maj7", "sus4", "9", "dim7", "6"};
+  std::vector<std::string> arguments = {"--sheet", "-", "--title", "A hundred chords"};
+  for (int i = 0; i < 100; ++i)
+    arguments.push_back(kRoots[i % 12] + std::string(kQualities[i / 12]));
+  return arguments;
+}
+
 BENCHMARK_CAPTURE(Paired, Text, {"C4", "E4", "G4"})->Iterations(100)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Paired, Json, {"--json", "C4", "E4", "G4"})
     ->Iterations(100)
@@ -138,6 +153,9 @@ BENCHMARK_CAPTURE(Paired, BatchOf1000Chords, {"--batch"}, ChordQueries(), "voici
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Paired, Png, {"--png", "/dev/null", "C4", "E4", "G4"})
     ->Iterations(30)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Paired, SheetOf100ChordsPdf, SheetOf100())
+    ->Iterations(20)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

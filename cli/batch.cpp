@@ -47,9 +47,14 @@ void AnswerFinder(const Arguments& arguments, Output& out) {
   const FinderOutcome parsed = CheckFinderQuery(arguments);
   if (parsed.help) return ErrorLine(out, "--help is not a query");
   if (!parsed.options) return ErrorLine(out, parsed.error);
-  if (parsed.options->mode == FinderMode::kBatch) return ErrorLine(out, "--batch does not nest");
+  const FinderQuery& query = *parsed.options;
+  if (query.mode == FinderMode::kBatch) return ErrorLine(out, "--batch does not nest");
+  if (query.mode == FinderMode::kSheet || query.WantsImage() || query.chordPro || query.play) {
+    return ErrorLine(out,
+                     "--batch writes only JSON: no images, sheets or ChordPro, and plays nothing");
+  }
   JsonWriter json(out);
-  WriteFinderJson(json, *parsed.options);
+  WriteFinderJson(json, query);
 }
 
 void Answer(std::string_view line, LineWords& kept, Output& out) {
@@ -105,27 +110,6 @@ int RunBatch(Output& out) {
     }
     if (!out.SendIfFull()) return 1;
   }
-}
-
-int RunFinder(const QStringList& arguments, Output& out) {
-  const FinderOutcome parsed = ParseFinderQuery(arguments);
-  if (parsed.help) {
-    out.Append(parsed.helpText);
-    return 0;
-  }
-  if (!parsed.options) {
-    ReportError(parsed.error);
-    return kUsageError;
-  }
-  if (parsed.options->mode == FinderMode::kBatch) return RunBatch(out);
-  if (parsed.options->json) {
-    JsonWriter json(out);
-    WriteFinderJson(json, *parsed.options);
-    out.Put('\n');
-  } else {
-    WriteFinderText(out, *parsed.options);
-  }
-  return 0;
 }
 
 }  // namespace fretwise::cli

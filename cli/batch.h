@@ -1,16 +1,11 @@
-// The chord finder's entry and fretwise-chord --batch: one query per line in, JSON Lines out.
+// fretwise-chord --batch: one query per line in, JSON Lines out.
 #pragma once
 
-#include <QStringList>
 #include <cstddef>
 
 #include "cli/output.h"
 
 namespace fretwise::cli {
-
-// Runs a finder call (IsFinderCall): its output in out, or one error line on stderr and the usage
-// status. A failed write of out gives status 1 and is left to the caller to report.
-int RunFinder(const QStringList& arguments, Output& out);
 
 // Answers each line of standard input (the arguments of one call, as a shell would split them)
 // with one JSON object on a line of out: what --json gives, or {"error":"..."} for a line that

@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <optional>
+#include <span>
 #include <string>
 
+#include "canvas/chord_box_files.h"
 #include "view/slot_buttons.h"
 
 namespace fretwise::cli {
@@ -21,5 +23,13 @@ struct ImageResult {
 // path "-" is standard output.
 ImageResult WritePng(const QString& path, const TickSet& ticks, int candidate);
 ImageResult WriteSvg(const QString& path, const TickSet& ticks, int candidate);
+// A one-page PDF of the same size, in points.
+ImageResult WritePdf(const QString& path, const TickSet& ticks, int candidate);
+
+// Chord boxes in a grid, and chord sheets; FIFOs are waited for as above.
+ImageResult WriteBoxes(const QString& path, ImageFormat format,
+                       std::span<const chordbox::ChordBox> boxes);
+ImageResult WriteSheet(const QString& path, ImageFormat format,
+                       std::span<const chordbox::ChordBox> boxes, const SheetOptions& options);
 
 }  // namespace fretwise::cli

@@ -7,9 +7,12 @@
 
 #include <QCoreApplication>
 #include <memory>
+#include <span>
 #include <string>
 
+#include "canvas/chord_box_files.h"
 #include "cli/chord_image.h"
+#include "playback/voicing_player.h"
 #include "view/slot_buttons.h"
 
 namespace fretwise::cli {
@@ -21,6 +24,13 @@ class ImageModule {
   virtual std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) = 0;
   virtual ImageResult WritePng(const QString& path, const TickSet& ticks, int candidate) = 0;
   virtual ImageResult WriteSvg(const QString& path, const TickSet& ticks, int candidate) = 0;
+  virtual ImageResult WritePdf(const QString& path, const TickSet& ticks, int candidate) = 0;
+  // Chord boxes as WriteChordBoxes and WriteChordSheet write them.
+  virtual ImageResult WriteBoxes(const QString& path, ImageFormat format,
+                                 std::span<const chordbox::ChordBox> boxes) = 0;
+  virtual ImageResult WriteSheet(const QString& path, ImageFormat format,
+                                 std::span<const chordbox::ChordBox> boxes,
+                                 const SheetOptions& options) = 0;
 
  protected:
   ~ImageModule() = default;
@@ -31,6 +41,9 @@ class PlayModule {
   // Plays as PlayChord does, with the audio libraries' own output kept off stderr. Returns the
   // exit status; error is the first message of the play, when there is one.
   virtual int Play(const TickSet& ticks, std::string& error) = 0;
+  // Plays a voicing as PlayVoicing does, likewise.
+  virtual int PlayVoicing(std::span<const int> pitches, playback::Instrument instrument,
+                          playback::Strum strum, std::string& error) = 0;
 
  protected:
   ~PlayModule() = default;

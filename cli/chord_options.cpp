@@ -26,7 +26,7 @@ std::string Dashed(Option option) {
 // shape the report or play are refused rather than dropped.
 std::string RefusedWithImage(const Arguments& arguments) {
   for (const Option option : {Option::kJson, Option::kMax, Option::kPlay}) {
-    if (arguments.IsSet(option)) return Dashed(option) + " does not go with --png or --svg";
+    if (arguments.IsSet(option)) return Dashed(option) + " does not go with --png, --svg or --pdf";
   }
   return {};
 }
@@ -71,9 +71,11 @@ std::string Check(const Arguments& arguments, ChordOptions& options) {
   }
   options.pngPath = arguments.Value(Option::kPng);
   options.svgPath = arguments.Value(Option::kSvg);
+  options.pdfPath = arguments.Value(Option::kPdf);
   if ((arguments.IsSet(Option::kPng) && options.pngPath.empty()) ||
-      (arguments.IsSet(Option::kSvg) && options.svgPath.empty())) {
-    return "--png and --svg need a file name";
+      (arguments.IsSet(Option::kSvg) && options.svgPath.empty()) ||
+      (arguments.IsSet(Option::kPdf) && options.pdfPath.empty())) {
+    return "--png, --svg and --pdf need a file name";
   }
   if (options.WantsImage()) {
     if (error = RefusedWithImage(arguments); !error.empty()) return error;
@@ -82,7 +84,7 @@ std::string Check(const Arguments& arguments, ChordOptions& options) {
     const auto number = CountOfAtLeastOne(arguments, Option::kCandidate, error);
     if (!number) return error;
     if (!options.WantsImage())
-      return "--candidate " + std::to_string(*number) + " needs --png or --svg";
+      return "--candidate " + std::to_string(*number) + " needs --png, --svg or --pdf";
     options.candidate = *number;
   }
   if (error = TickSlots(arguments, options.ticks); !error.empty()) return error;

@@ -17,8 +17,9 @@ struct ChordOptions {
   std::optional<int> maxCandidates;
   std::string pngPath;  // empty unless an image is asked for
   std::string svgPath;
+  std::string pdfPath;
   int candidate = 1;  // which candidate the image shows, from 1
-  bool WantsImage() const { return !pngPath.empty() || !svgPath.empty(); }
+  bool WantsImage() const { return !pngPath.empty() || !svgPath.empty() || !pdfPath.empty(); }
   // How many candidates to list: with no notes the windows never run out and every candidate is
   // the same empty one, so one is all there is to see, whatever --max asks.
   int CandidatesToList() const;

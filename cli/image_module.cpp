@@ -28,6 +28,18 @@ class Images final : public ImageModule {
   ImageResult WriteSvg(const QString& path, const TickSet& ticks, int candidate) override {
     return cli::WriteSvg(path, ticks, candidate);
   }
+  ImageResult WritePdf(const QString& path, const TickSet& ticks, int candidate) override {
+    return cli::WritePdf(path, ticks, candidate);
+  }
+  ImageResult WriteBoxes(const QString& path, ImageFormat format,
+                         std::span<const chordbox::ChordBox> boxes) override {
+    return cli::WriteBoxes(path, format, boxes);
+  }
+  ImageResult WriteSheet(const QString& path, ImageFormat format,
+                         std::span<const chordbox::ChordBox> boxes,
+                         const SheetOptions& options) override {
+    return cli::WriteSheet(path, format, boxes, options);
+  }
 };
 
 }  // namespace

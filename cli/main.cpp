@@ -9,6 +9,7 @@
 #include "cli/chord_options.h"
 #include "cli/command_line.h"
 #include "cli/finder_options.h"
+#include "cli/finder_run.h"
 #include "cli/json_writer.h"
 #include "cli/one_line.h"
 #include "cli/output.h"
@@ -36,6 +37,9 @@ int WriteImages(cli::ImageModule& images, const cli::ChordOptions& options) {
   if (!options.svgPath.empty()) {
     report(images.WriteSvg(cli::ToQString(options.svgPath), options.ticks, candidate));
   }
+  if (!options.pdfPath.empty()) {
+    report(images.WritePdf(cli::ToQString(options.pdfPath), options.ticks, candidate));
+  }
   if (!errors.empty()) {
     cli::ReportError(errors);
     return 1;
@@ -52,12 +56,13 @@ int Play(const TickSet& ticks) {
   return status;
 }
 
-// Images need Qt's GUI part, which the text output does without; the options are read after the
-// application object exists, so this looks ahead.
+// Images and sheets need Qt's GUI part, which the text output does without; the options are read
+// after the application object exists, so this looks ahead.
 bool MentionsImage(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
-    for (std::string_view option : {"--png", "--svg", "-png", "-svg"}) {
+    for (std::string_view option :
+         {"--png", "--svg", "--pdf", "--sheet", "-png", "-svg", "-pdf", "-sheet"}) {
       if (argument.starts_with(option)) return true;
     }
   }
@@ -79,7 +84,7 @@ int RunWindowSearch(cli::ImageModule* images, cli::Output& out) {
   const cli::ChordOptions& options = *parsed.options;
   if (options.WantsImage()) {
     if (images) return WriteImages(*images, options);
-    cli::ReportError("--png and --svg must be given as options of their own");
+    cli::ReportError("--png, --svg and --pdf must be given as options of their own");
     return cli::kUsageError;
   }
   const CandidateList list = ListCandidates(options.ticks, options.CandidatesToList());
@@ -101,7 +106,7 @@ int RunWindowSearch(cli::ImageModule* images, cli::Output& out) {
 int Run(cli::ImageModule* images, cli::Output& out) {
   try {
     const QStringList arguments = QCoreApplication::arguments();
-    if (cli::IsFinderCall(cli::Words(arguments))) return cli::RunFinder(arguments, out);
+    if (cli::IsFinderCall(cli::Words(arguments))) return cli::RunFinder(arguments, images, out);
     return RunWindowSearch(images, out);
   } catch (const std::bad_alloc&) {
     cli::ReportError("not enough memory to answer");

@@ -25,7 +25,7 @@ class PlayMessages final : public MessageBox {
   std::string& first_;
 };
 
-// The longest a note of the sound set sounds, and some.
+// The longest a note of the sound sets sounds, and some.
 constexpr std::chrono::seconds kLongestNote{3};
 
 }  // namespace
@@ -42,6 +42,19 @@ int PlayChord(const TickSet& ticks, std::string& error) {
   view.OnPlay();
   sound.WaitUntilSilent(kLongestNote);
   return messages.shown ? kPlayError : 0;
+}
+
+int PlayVoicing(std::span<const int> pitches, playback::Instrument instrument,
+                playback::Strum strum, std::string& error) {
+  SdlSoundLayer sound;
+  playback::VoicingPlayer player(sound);
+  const SoundResult result = player.Play(pitches, instrument, strum);
+  if (result != 0) {
+    error = player.ErrorText(result);
+    return kPlayError;
+  }
+  sound.WaitUntilSilent(kLongestNote + playback::kSlowestStrum * int(pitches.size()));
+  return 0;
 }
 
 }  // namespace fretwise::cli

@@ -45,6 +45,12 @@ class Player final : public PlayModule {
     const SilencedStderr silenced;
     return PlayChord(ticks, error);
   }
+  int PlayVoicing(std::span<const int> pitches, playback::Instrument instrument,
+                  playback::Strum strum, std::string& error) override {
+    SDL_LogSetOutputFunction(NoLog, nullptr);
+    const SilencedStderr silenced;
+    return cli::PlayVoicing(pitches, instrument, strum, error);
+  }
 };
 
 }  // namespace

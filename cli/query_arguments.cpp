@@ -8,8 +8,9 @@
 namespace fretwise::cli {
 namespace {
 
-constexpr std::string_view kFinderOptionNames[] = {"voicings", "chord", "name",
-                                                   "batch",    "span",  "tuning"};
+constexpr std::string_view kFinderOptionNames[] = {
+    "voicings", "chord", "name",   "batch",       "sheet",    "song",  "page",
+    "title",    "span",  "tuning", "left-handed", "chordpro", "strum", "strum-up"};
 
 // The option's name in "--name=value" or "-name", or nothing for a word that is no option.
 std::optional<std::string_view> OptionName(std::string_view word) {
@@ -44,12 +45,13 @@ const OptionRule* FindRule(std::span<const OptionRule> rules, std::string_view n
 }  // namespace
 
 // clang-format off
-const std::array<OptionRule, 8> kWindowOptions = {{
+const std::array<OptionRule, 9> kWindowOptions = {{
   {Option::kHelp, "help", "h", "", "Shows this help."},
   {Option::kPng, "png", "", "FILE",
    "Writes the view's drawing as an 800x480 PNG (- for standard output) instead of the report; "
    "not with --json, --max or --play."},
   {Option::kSvg, "svg", "", "FILE", "Writes the same drawing as SVG (- likewise)."},
+  {Option::kPdf, "pdf", "", "FILE", "Writes the same drawing as a one-page PDF (- likewise)."},
   {Option::kCandidate, "candidate", "", "N", "Draws the Nth candidate in the image (default 1)."},
   {Option::kJson, "json", "", "", "Writes one JSON object for scripts."},
   {Option::kMax, "max", "", "N", "Stops after N candidates."},
@@ -59,22 +61,36 @@ const std::array<OptionRule, 8> kWindowOptions = {{
    "button does, and waits until it has sounded."},
 }};
 
-const std::array<OptionRule, 14> kFinderOptions = {{
+const std::array<OptionRule, 23> kFinderOptions = {{
   {Option::kVoicings, "voicings", "", "", "Every playable voicing of exactly the NOTEs."},
   {Option::kChord, "chord", "", "SYMBOL", "Every playable voicing of a chord symbol (Am7, C/E)."},
   {Option::kName, "name", "", "", "The names of the chord the NOTEs make, best first."},
   {Option::kBatch, "batch", "", "", "Reads one query per line from stdin; writes JSON Lines."},
+  {Option::kSheet, "sheet", "", "FILE",
+   "A chord sheet of the chord symbols given as arguments, one box each in order: .pdf, .svg "
+   "or .png (- for a PDF on standard output)."},
+  {Option::kSong, "song", "", "FILE",
+   "With --sheet: every chord of a ChordPro song once, in order of first use, under its title."},
+  {Option::kPage, "page", "", "SIZE", "The sheet's PDF pages: a4 (default) or letter."},
+  {Option::kTitle, "title", "", "TEXT", "The sheet's title (default: the song's)."},
   {Option::kJson, "json", "", "", "Writes one JSON object."},
   {Option::kMax, "max", "", "N", "Lists at most N voicings (default: all)."},
   {Option::kSpan, "span", "", "N", "Lets the fretted notes spread over N frets, 2 to 6 (default 4)."},
   {Option::kTuning, "tuning", "", "T",
    "standard, drop-d, or six pitches from string 6 to string 1 (\"C2 A2 D3 G3 B3 E4\")."},
+  {Option::kLeftHanded, "left-handed", "", "", "Draws the boxes mirrored, string 6 on the right."},
+  {Option::kChordPro, "chordpro", "", "",
+   "Writes the voicings as ChordPro {define} lines instead of the list."},
+  {Option::kStrum, "strum", "", "MS",
+   "With --play: MS milliseconds from one string to the next, 0 to 100 (default 15)."},
+  {Option::kStrumUp, "strum-up", "", "", "With --play: an upstroke, string 1 first."},
   {Option::kHelp, "help", "h", "", "Shows this help."},
   {Option::kPng, "png", "", "FILE", ""},
   {Option::kSvg, "svg", "", "FILE", ""},
+  {Option::kPdf, "pdf", "", "FILE", ""},
+  {Option::kPlay, "play", "", "", ""},
   {Option::kCandidate, "candidate", "", "N", ""},
   {Option::kSlots, "slots", "", "K,K,...", ""},
-  {Option::kPlay, "play", "", "", ""},
 }};
 // clang-format on
 

@@ -28,7 +28,16 @@ enum class Option {
   kName,
   kBatch,
   kSpan,
-  kTuning
+  kTuning,
+  kPdf,
+  kSheet,
+  kSong,
+  kPage,
+  kTitle,
+  kLeftHanded,
+  kChordPro,
+  kStrum,
+  kStrumUp
 };
 
 struct OptionRule {
@@ -40,10 +49,11 @@ struct OptionRule {
 };
 
 // The window's search, in the order --help lists them.
-extern const std::array<OptionRule, 8> kWindowOptions;
-// The chord finder's, in the order its --help lists them; then the window's own, unlisted, so that
-// a finder query that gives one is told that it does not go with the query, not that it is unknown.
-extern const std::array<OptionRule, 14> kFinderOptions;
+extern const std::array<OptionRule, 9> kWindowOptions;
+// The chord finder's, in the order its --help lists them; then those that --help lists with the
+// window's search (images, --play), and the window's own, so that a finder query that gives one is
+// told that it does not go with the query, not that it is unknown.
+extern const std::array<OptionRule, 23> kFinderOptions;
 
 struct Arguments {
   std::uint32_t set = 0;                               // one bit per Option given
@@ -84,7 +94,8 @@ Reading<Options> Checked(const Arguments& arguments,
 }
 
 // Whether the words (the arguments without the program's name) ask for the chord finder rather
-// than the window's search: they give --voicings, --chord, --name, --batch, --span or --tuning.
+// than the window's search: they give --voicings, --chord, --name, --batch, --sheet or an option
+// only the finder has.
 bool IsFinderCall(std::span<const std::string> words);
 
 // Splits a --batch line into words as QProcess::splitCommand does: at white space outside double

@@ -1,5 +1,6 @@
 # bash completion for fretwise-chord: its options (read from its own --help, so they never drift),
-# note names where notes go, chord symbols after --chord and files after the image options.
+# note names where notes go, chord symbols after --chord and on a --sheet line, and files after
+# the image, sheet and song options.
 
 _fretwise_chord_notes() {
   local letter accidental octave
@@ -9,6 +10,13 @@ _fretwise_chord_notes() {
         printf '%s\n' "$letter$accidental$octave"
       done
     done
+  done
+}
+
+_fretwise_chord_symbols() {
+  local root quality
+  for root in C C# Db D Eb E F F# Gb G Ab A Bb B; do
+    for quality in "" m 7 m7 maj7 sus4 dim aug 9; do printf '%s\n' "$root$quality"; done
   done
 }
 
@@ -26,17 +34,29 @@ _fretwise_chord() {
       compopt -o filenames 2>/dev/null
       COMPREPLY=($(compgen -f -X '!*.svg' -- "$cur") $(compgen -d -- "$cur"))
       return ;;
+    --pdf)
+      compopt -o filenames 2>/dev/null
+      COMPREPLY=($(compgen -f -X '!*.pdf' -- "$cur") $(compgen -d -- "$cur"))
+      return ;;
+    --sheet)
+      compopt -o filenames 2>/dev/null
+      COMPREPLY=($(compgen -f -X '!*.@(pdf|svg|png)' -- "$cur") $(compgen -d -- "$cur"))
+      return ;;
+    --song)
+      compopt -o filenames 2>/dev/null
+      COMPREPLY=($(compgen -f -X '!*.@(cho|crd|chopro|chordpro|pro)' -- "$cur")
+                 $(compgen -d -- "$cur"))
+      return ;;
+    --page)
+      COMPREPLY=($(compgen -W 'a4 letter' -- "$cur"))
+      return ;;
     --tuning)
       COMPREPLY=($(compgen -W 'standard drop-d' -- "$cur"))
       return ;;
     --chord)
-      local root quality symbols=()
-      for root in C C# Db D Eb E F F# Gb G Ab A Bb B; do
-        for quality in "" m 7 m7 maj7 sus4 dim aug 9; do symbols+=("$root$quality"); done
-      done
-      COMPREPLY=($(compgen -W "${symbols[*]}" -- "$cur"))
+      COMPREPLY=($(compgen -W "$(_fretwise_chord_symbols)" -- "$cur"))
       return ;;
-    --max | --candidate | --span | --slots)
+    --max | --candidate | --span | --slots | --title | --strum)
       return ;;
   esac
 
@@ -46,7 +66,12 @@ _fretwise_chord() {
     COMPREPLY=($(compgen -W "$options" -- "$cur"))
     return
   fi
-  # Notes: the chord's own arguments, and those of --voicings and --name.
+  # A sheet's arguments are chord symbols; otherwise notes: the window's search's own, and those
+  # of --voicings and --name.
+  if [[ " ${COMP_WORDS[*]} " == *" --sheet "* ]]; then
+    COMPREPLY=($(compgen -W "$(_fretwise_chord_symbols)" -- "$cur"))
+    return
+  fi
   COMPREPLY=($(compgen -W "$(_fretwise_chord_notes)" -- "$cur"))
 }
 

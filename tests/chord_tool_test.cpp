@@ -49,7 +49,7 @@ TEST(ChordTool, AFailureIsOneLineNamingWhatFailedAndNothingOnStdout) {
       {{"--slots", "3,64"}, 2, {"slot '64' is not a slot index from 0 to 63"}},
       {{"--slots", "2"}, 2, {"slot '2' is a natural slot, which has no check box"}},
       {{"--max", "0", "C4"}, 2, {"--max needs a whole number of at least 1, not '0'"}},
-      {{"--candidate", "2", "C4"}, 2, {"--candidate 2 needs --png or --svg"}},
+      {{"--candidate", "2", "C4"}, 2, {"--candidate 2 needs --png, --svg or --pdf"}},
       {{"\x1b[2JC\n4\x7f\u0085"}, 2, {"'\\x1B[2JC\\n4\\x7F\\u0085'"}},
       {{"--json", "--png", "@/a.png", "C4"}, 2, {"--json"}},
       {{"--svg", "@", "C4"}, 1, {"Is a directory"}},
@@ -96,7 +96,7 @@ TEST(ChordTool, AFailedWriteIsStatusOneAndOneLineNamingTheOutput) {
       {{"--png", "-", "C4", "E4", "G4"}, "", ">&-", 1, "cannot write '-': Bad file descriptor"},
       {{"--svg", "-", "C4"}, "", ">/dev/full", 1, "cannot write '-': No space left on device"},
       {{"--batch"}, "", "<&-", 1, "cannot read standard input: Bad file descriptor"},
-      {{"--chord", "Am7", "--png", "x.png"}, "", "", 2, "--png does not go with --chord yet"},
+      {{"--sheet", "-", "Am7"}, "", ">/dev/full", 1, "cannot write '-': No space left on device"},
       {{"--chord", symbol},
        "",
        "",
@@ -228,6 +228,8 @@ TEST(FinderTool, BatchAnswersEveryLineItCanRead) {
       {QByteArray(100000, '\0'), "a line longer than 65536 bytes is not a query; it is skipped"},
       {"", "an empty line is not a query"},
       {"--name C4 C#4 D4", "names "},
+      {"--sheet x.pdf C",
+       "--batch writes only JSON: no images, sheets or ChordPro, and plays nothing"},
   };
   QByteArray input;
   for (const auto& [line, answer] : rows) input += line + "\n";

@@ -22,9 +22,15 @@ chordbox::ChordBox BoxOf(const voicings::Voicing& voicing, std::string name,
     box.barres.push_back({barre.fret, barre.fromString, barre.toString});
   }
   box.firstFret = chordbox::FirstFretFor(box.notes);
-  if (tuning != voicings::kStandardTuning)
-    for (const int midi : tuning) box.tuning.emplace_back(SharpName(PitchClass(midi)));
+  box.tuning = TuningNames(tuning);
   return box;
+}
+
+std::vector<std::string> TuningNames(const voicings::Tuning& tuning) {
+  std::vector<std::string> names;
+  if (tuning != voicings::kStandardTuning)
+    for (const int midi : tuning) names.emplace_back(SharpName(PitchClass(midi)));
+  return names;
 }
 
 }  // namespace fretwise::voicingbox

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "chordbox/chord_box.h"
 #include "voicings/voicing_search.h"
@@ -14,5 +15,8 @@ namespace fretwise::voicingbox {
 // the capo's fret when there is one, the frets counted from it as the finder gives them.
 chordbox::ChordBox BoxOf(const voicings::Voicing& voicing, std::string name,
                          const voicings::Tuning& tuning, bool leftHanded = false, int capo = 0);
+
+// The open strings' note names that a box shows under a tuning: none for standard tuning.
+std::vector<std::string> TuningNames(const voicings::Tuning& tuning);
 
 }  // namespace fretwise::voicingbox
