@@ -158,15 +158,17 @@ TEST(Answers, EachVoicingComplete) {
   const std::tuple<const char*, std::vector<Answer>, std::size_t, std::string> rows[] = {
       {"Am7, open first", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 1), 1,
        "x 0 2 0 1 0 002010 Am7 C6/A C/A Fmaj9/A A2 E3 G3 C4 E4"},
-      {"F", AnswersOfChord(*ParseChordSymbol("F"), {}, 2), 2,
+      {"F, the full barre first", AnswersOfChord(*ParseChordSymbol("F"), {}, 1), 1,
        "1 3 3 2 1 1 134211 1(6-1) F F2 C3 F3 A3 C4 F4"},
-      {"Am7, two barres", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 13), 13,
+      {"E, the open shape first", AnswersOfChord(*ParseChordSymbol("E"), {}, 1), 1,
+       "0 2 2 1 0 0 023100 E E2 B2 E3 G#3 B3 E4"},
+      {"Am7, two barres", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 11), 11,
        "5 3 5 5 5 3 413331 3(5-1) 5(4-2) Am7 C6/A C/A Fmaj9/A A2 C3 G3 C4 E4 G4"},
       {"C6", AnswersOfPitches(c6, {}), 1, "8 7 7 0 x x 211000 7(5-4) C6 Am7/C Fmaj9/C C3 E3 A3 G3"},
       {"C from fret 7", AnswersOfChord(*ParseChordSymbol("C"), {.position = 7}, 1), 1,
-       "x x 10 9 8 8 003211 8(2-1) C C4 E4 G4 C5"},
+       "8 10 10 9 8 8 134211 8(6-1) C C3 G3 C4 E4 G4 C5"},
       {"A at capo 2, a G shape", AnswersOfChord(*ParseChordSymbol("A"), {.capo = 2}, 2), 2,
-       "3 2 0 0 0 3 210003 A (G shape) A2 C#3 E3 A3 C#4 A4"},
+       "3 2 0 0 3 3 210034 A (G shape) A2 C#3 E3 A3 E4 A4"},
       {"out of reach", AnswersOfPitches(outOfReach, {}, 3), 0, ""}};
   for (const auto& [query, answers, count, last] : rows) {
     SCOPED_TRACE(query);

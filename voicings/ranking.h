@@ -20,24 +20,28 @@ struct Traits {
   bool bassNotRoot = false;
   int omitted = 0;   // chord tones left out
   int fillable = 0;  // muted strings above the bass that could sound a wanted note in reach
-  int thin = 0;      // strings short of a full sound: four, or one more than a power chord's two
+  // Muted strings below the bass that could sound the root in reach: x x 2 1 0 0 is no E chord a
+  // player starts with, with the open low E beside it.
+  int rootBelow = 0;
+  int thin = 0;  // strings short of a full sound: four, or one more than a power chord's two
 };
 
 namespace points {
 
 // Points, fitted so that the voicings players write down rank near the top.
-constexpr int kPerFinger = 3;
+constexpr int kPerFinger = 4;
 constexpr int kPerBarre = 7;
 constexpr int kPerFretOfStretch = 6;
 constexpr int kPerFretOfPosition = 1;
 constexpr int kPerFretAbove11 = 10;  // the same shapes sound an octave lower below fret 12
-constexpr int kPerInnerMute = 10;
-constexpr int kPerSilentString = 2;
+constexpr int kPerInnerMute = 12;
+constexpr int kPerSilentString = 1;
 constexpr int kPerFillableString = 7;
+constexpr int kPerRootBelow = 7;
 constexpr int kPerThinString = 15;
 constexpr int kPerOpenString = 4;
 constexpr int kPerOpenStringUpTheNeck = 9;  // an open string beside frets 5 and up
-constexpr int kBassNotRoot = 20;
+constexpr int kBassNotRoot = 24;
 constexpr int kPerOmittedTone = 6;
 
 }  // namespace points
@@ -59,7 +63,8 @@ constexpr int Score(const Traits& t) {
   return kPerFinger * t.fingers + kPerBarre * t.barres + kPerFretOfStretch * t.stretch +
          kPerFretOfPosition * t.position + kPerFretAbove11 * std::max(0, t.position - 11) +
          kPerInnerMute * t.innerMutes + kPerSilentString * t.silent +
-         kPerFillableString * t.fillable + kPerThinString * t.thin + kPerOpenString * t.open +
+         kPerFillableString * t.fillable + kPerRootBelow * t.rootBelow + kPerThinString * t.thin +
+         kPerOpenString * t.open +
          (t.highest >= kUpTheNeck ? kPerOpenStringUpTheNeck * t.open : 0) +
          (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedTone * t.omitted;
 }
@@ -76,6 +81,7 @@ inline constexpr int kWorstScore = Score({.fingers = kMostFingers,
                                           .bassNotRoot = true,
                                           .omitted = 12,
                                           .fillable = kMostStrings,
+                                          .rootBelow = kMostStrings,
                                           .thin = kMostStrings});
 
 }  // namespace fretwise::voicings

@@ -117,16 +117,19 @@ class Walker {
     for (int n = 0; n < int(omittedPoints_.size()); ++n) omittedPoints_[n] = Score({.omitted = n});
     for (int n = 0; n <= N; ++n) {
       fillablePoints_[n] = Score({.fillable = n});
+      rootBelowPoints_[n] = q_.octaveRepeats && q_.bass < 0 ? Score({.rootBelow = n}) : 0;
       thinPoints_[n] = Score({.thin = std::max(0, std::min(q_.fullSound, N) - n)});
     }
     bassPoints_ = q_.root >= 0 ? Score({.bassNotRoot = true}) : 0;
-    // Whether string s sounds something asked with the hand at each position.
+    // Whether string s sounds something asked, and the root, with the hand at each position.
     for (int window = 0; window <= neck_; ++window) {
       const int top = window == 0 ? 0 : std::min(neck_, window + span_ - 1);
       for (int s = 0; s < N; ++s) {
-        bool any = q_.bits[s][0] != 0;
-        for (int f = std::max(1, window); f <= top; ++f) any = any || q_.bits[s][f];
+        bool any = q_.bits[s][0] != 0, root = PitchClass(tuning_[s]) == q_.root;
+        for (int f = std::max(1, window); f <= top; ++f)
+          any = any || q_.bits[s][f], root = root || PitchClass(tuning_[s] + f) == q_.root;
         if (any) soundable_[window] |= std::uint8_t(1u << s);
+        if (root) rootReach_[window] |= std::uint8_t(1u << s);
       }
     }
   }
@@ -176,7 +179,15 @@ class Walker {
   }
 
   void Leaf(Bits have, int position, int bass, int bassUp, int index);
-  const Shape& ShapeAt(int index, int position);
+  const Shape& ShapeAt(int index, int position) {
+    if (shapes_) return shapes_[index];
+    return worked_ = ShapeAtPosition(frets_, position, N, span_, workedFingering_);
+  }
+  // The muted strings' points: those that could have sounded a wanted note or a lower root.
+  int MutedPoints(const Shape& shape, int position) const {
+    return fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]] +
+           rootBelowPoints_[kBitCount[shape.mutedBelowBass & rootReach_[position]]];
+  }
   void AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared);
   int BassPoints(int bassClass) const { return bassClass != q_.root ? bassPoints_ : 0; }
   void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
@@ -198,10 +209,10 @@ class Walker {
   std::array<std::array<int, kMostFrets + 2>, N> firstFretted_{};
   // What strings s and up sound open or at frets from..from+len; len kAnyFret: at any fret.
   std::array<std::array<std::array<Bits, kAnyFret + 1>, kMostFrets + 1>, N + 1> rangeReach_{};
-  std::array<std::uint8_t, kMostFrets + 1> soundable_{};
+  std::array<std::uint8_t, kMostFrets + 1> soundable_{}, rootReach_{};
   std::array<int, kMostFrets + 1> positionPoints_{};  // by the lowest fretted fret
   std::array<int, 13> omittedPoints_{};               // by the chord tones left out
-  std::array<int, N + 1> fillablePoints_{};
+  std::array<int, N + 1> fillablePoints_{}, rootBelowPoints_{};
   std::array<int, N + 1> thinPoints_{};  // by the strings sounding
   Shape worked_;                         // the shape met last, when there is no table
   Fingering workedFingering_;
@@ -212,17 +223,6 @@ class Walker {
   std::vector<Found>& found_;
   std::vector<Found>& movedUp_;  // the voicings above top_, in the walk's order too
 };
-
-template <int N>
-const Shape& Walker<N>::ShapeAt(int index, int position) {
-  if (shapes_) return shapes_[index];
-  Frets window = frets_;
-  for (int s = 0; s < N; ++s) {
-    if (window[s] > 0) window[s] = std::int8_t(window[s] - position + 1);
-  }
-  worked_ = ShapeOf(window, N, span_, workedFingering_);
-  return worked_;
-}
 
 template <int N>
 void Walker<N>::Leaf(Bits have, int position, int bass, int bassUp, int index) {
@@ -236,7 +236,7 @@ void Walker<N>::Leaf(Bits have, int position, int bass, int bassUp, int index) {
   if (q_.bass < 0 || bassClass == q_.bass) {
     const int score = shape.points[position + shape.highest >= kUpTheNeck] +
                       positionPoints_[position] + shared + BassPoints(bassClass) +
-                      fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]];
+                      MutedPoints(shape, position);
     Add(found_, frets_, score, index, position, shape);
   }
   const int up = position + shape.highest + kOctave;  // the highest fret an octave up
@@ -252,7 +252,7 @@ void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int inde
   if (q_.bass >= 0 && bassClass != q_.bass) return;
   position += kOctave;
   const int score = shape.points[1] + positionPoints_[position] + shared + BassPoints(bassClass) +
-                    fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]];
+                    MutedPoints(shape, position);
   Add(movedUp_, fretsUp_, score, index, position, shape);
 }
 

@@ -58,8 +58,17 @@ Shape ShapeOf(const Frets& frets, int strings, int span, Fingering& fingering) {
       aboveBass = true;
     else if (aboveBass)
       shape.mutedAboveBass |= std::uint8_t(1u << s);
+    else
+      shape.mutedBelowBass |= std::uint8_t(1u << s);
   }
   return shape;
+}
+
+Shape ShapeAtPosition(Frets frets, int position, int strings, int span, Fingering& fingering) {
+  for (int s = 0; s < strings; ++s) {
+    if (frets[s] > 0) frets[s] = std::int8_t(frets[s] - position + 1);
+  }
+  return ShapeOf(frets, strings, span, fingering);
 }
 
 const ShapeTable* ShapesFor(int strings, int span) {

@@ -24,6 +24,7 @@ struct Shape {
   std::int8_t silent = 0;    // muted strings
   // Bit s (0 for the highest-numbered string): muted, and after a sounding string in string order.
   std::uint8_t mutedAboveBass = 0;
+  std::uint8_t mutedBelowBass = 0;  // the same before the first sounding string
   bool playable = false;
   std::int8_t fingers = 0;  // the fingering's count and barre count
   std::int8_t barres = 0;
@@ -44,5 +45,7 @@ const ShapeTable* ShapesFor(int strings, int span);
 
 // One shape of the table, worked out from its frets with the window starting at fret 1.
 Shape ShapeOf(const Frets& frets, int strings, int span, Fingering& fingering);
+// The same from frets whose lowest fretted fret is `position`.
+Shape ShapeAtPosition(Frets frets, int position, int strings, int span, Fingering& fingering);
 
 }  // namespace fretwise::voicings
