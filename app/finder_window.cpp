@@ -78,7 +78,7 @@ void FinderWindow::Build() {
   reason_ = new QLabel;
   reason_->setStyleSheet("color: #C00000");
   preset_ = new QComboBox;
-  for (const voicings::TuningPreset& preset : voicings::kTuningPresets)
+  for (const voicings::Preset& preset : voicings::kPresets)
     preset_->addItem(ToQString(preset.name));
   capo_ = new QSpinBox;
   capo_->setRange(0, finder::kHighestCapo);

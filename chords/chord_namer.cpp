@@ -13,40 +13,53 @@ struct RankedName {
 };
 
 // Lower is a better name; the quality's place in kQualities is the base. Any name with the root in
-// the bass comes before every inversion (C6 before Am7/C, Am7 before C6/A). A triad over a foreign
-// bass counts as an inversion of the triad, so C/Bb comes before C7/Bb, as players write a bass
-// line, and E/F before the rare Fmmaj7b5 (rare qualities cost kRareCost). A missing third costs
-// more than a missing fifth, ninth or eleventh.
-constexpr int kInversionCost = 52;
-constexpr int kRareCost = 55;
-constexpr int kMissingThirdCost = 60;
-constexpr int kMissingToneCost = 45;  // the first; each further one adds
-constexpr int kFurtherMissingToneCost = 5;
+// the bass comes before every inversion (C6 before Am7/C, Am7 before C6/A, Cmaj7 before Em/C),
+// and an inversion before a chord over a bass outside it (D7/C before D/C: a slash name keeps every
+// upper tone). A left-out fifth costs next to nothing, and so does the eleventh of a thirteenth,
+// which players leave out; a left-out root (a rootless voicing) costs a little; a left-out ninth
+// costs nearly an inversion, so that C7sus4/G comes before a Gm11 without its ninth; a left-out
+// third more.
+constexpr int kInversionCost = 60;
+constexpr int kForeignBassCost = 40;
+constexpr int kMissingFifthCost = 2;
+constexpr int kMissingRootCost = 70;
+constexpr int kMissingNinthCost = 50;
+constexpr int kMissingThirdCost = 90;
+
+int MissingCost(PitchClassSet missing) {
+  using namespace interval;
+  return (missing & R ? kMissingRootCost : 0) + (missing & P5 ? kMissingFifthCost : 0) +
+         (missing & n11 ? kMissingFifthCost : 0) + (missing & n9 ? kMissingNinthCost : 0);
+}
 
 void AddNames(PitchClassSet set, int bass, bool foreignBass, std::vector<RankedName>& out) {
   // Roots from the bass down, so that of two names that cost the same the one whose bass is the
   // lower chord tone comes first (C7b5/E, the third in the bass, before F#7b5/E), in every key.
   for (int below = 0; below < 12; ++below) {
     const int root = PitchClass(bass - below);
-    if (!(set & Bit(root))) continue;
     const PitchClassSet intervals = Transpose(set, root);
     for (std::size_t q = 0; q < kQualities.size(); ++q) {
       const ChordQuality& quality = kQualities[q];
       if (!Sounds(quality, intervals)) continue;
-      // Over a foreign bass players write only a major or minor triad (C/F, Cm/Bb).
-      if (foreignBass && (q > 1 || (quality.tones & Bit(PitchClass(bass - root))))) continue;
+      // A name that leaves out its third says so, and only where the quality may leave it out
+      // (C9(no3)); a suspended quality is the better name.
+      const bool noThird = (ThirdOf(quality) & ~intervals) != 0;
+      if (noThird && (!(ThirdOf(quality) & quality.optional) || !(intervals & interval::R)))
+        continue;
+      // A rootless name needs the bass to be a chord tone, and over a foreign bass the root sounds.
+      if (!(intervals & interval::R) &&
+          (foreignBass || !(quality.tones & Bit(PitchClass(bass - root)))))
+        continue;
+      if (foreignBass && (quality.tones & Bit(PitchClass(bass - root)))) continue;
       ChordSymbol symbol;
       symbol.root = root;
       symbol.quality = int(q);
-      symbol.rootName = RootName(root, IsMinor(quality));
+      symbol.rootName = RootName(root, quality);
       symbol.bass = bass == root ? kNoBass : bass;
-      const PitchClassSet missing = quality.tones & ~intervals;
-      const PitchClassSet thirds = interval::m3 | interval::M3;
-      const int others = Count(missing & ~thirds);
-      const int cost = int(q) + (quality.rare ? kRareCost : 0) +
-                       (others ? kMissingToneCost + (others - 1) * kFurtherMissingToneCost : 0) +
-                       ((missing & thirds) ? kMissingThirdCost : 0) +
-                       (bass == root ? 0 : kInversionCost);
+      symbol.noThird = noThird;
+      const int cost = int(q) + MissingCost(quality.tones & ~intervals) +
+                       (noThird ? kMissingThirdCost : 0) + (bass == root ? 0 : kInversionCost) +
+                       (foreignBass ? kForeignBassCost : 0);
       out.push_back({symbol, cost});
     }
   }

@@ -15,8 +15,10 @@ constexpr std::array<int, 12> kLetterSteps = {0, 1, 1, 2, 2, 3, 4, 4, 5, 5, 6, 6
 
 }  // namespace
 
-std::string RootName(int pitchClass, bool minor) {
-  return std::string((minor ? kMinorRoots : kMajorRoots)[pitchClass]);
+std::string RootName(int pitchClass, const ChordQuality& quality) {
+  // The leading tone of every key a semitone up is its sharp name (E# gives way to F).
+  if (IsDiminished(quality)) return std::string(SharpName(pitchClass));
+  return std::string((IsMinor(quality) ? kMinorRoots : kMajorRoots)[pitchClass]);
 }
 
 std::string NoteAbove(std::string_view rootName, int pitchClass, bool raisedFifth) {
@@ -29,9 +31,17 @@ std::string NoteAbove(std::string_view rootName, int pitchClass, bool raisedFift
   if (shift < -1 || shift > 1) {
     // A double sharp or flat: the root's own side of the circle instead.
     const bool flats = rootName.find('b') != std::string_view::npos || rootName == "F";
-    return RootName(pitchClass, !flats);
+    return std::string((flats ? kMajorRoots : kMinorRoots)[pitchClass]);
   }
   return std::string(1, kLetters[letter]) + (shift > 0 ? "#" : shift < 0 ? "b" : "");
+}
+
+std::string BassName(std::string_view rootName, int pitchClass, bool raisedFifth) {
+  std::string name = NoteAbove(rootName, pitchClass, raisedFifth);
+  if (name == "B#" || name == "Cb" || name == "E#" || name == "Fb") {
+    return std::string(SharpName(pitchClass));  // C, B, F or E: a natural
+  }
+  return name;
 }
 
 }  // namespace fretwise::chords

@@ -4,17 +4,23 @@
 #include <string>
 #include <string_view>
 
-#include "pitch/pitch.h"
+#include "chords/chord_quality.h"
 
 namespace fretwise::chords {
 
-// The spelling of a pitch class as a chord root: flats for the major keys players write with flats
-// (Db, Eb, Ab, Bb), sharps for F#; a minor chord takes C#, G# instead of Db, Ab.
-std::string RootName(int pitchClass, bool minor);
+// The spelling of a pitch class as the root of a chord of that quality: the spelling whose own
+// key has fewer accidentals. Major-type chords take flats for Db, Eb, Ab and Bb and F# for the
+// tie; minor-type ones C#m, Ebm, F#m, G#m and Bbm; diminished and half-diminished chords are
+// spelled as the leading tone of the key a semitone up (C#dim7, D#dim, A#m7b5), sharps throughout.
+std::string RootName(int pitchClass, const ChordQuality& quality);
 
 // The spelling of `pitchClass` in a chord whose root is spelled `rootName`, with the letter a
 // player counts for its interval above the root (E over C, Bb over C, C over Ab). Eight semitones
 // up is a flat sixth (Ab over C) unless the chord raises its fifth (G#).
 std::string NoteAbove(std::string_view rootName, int pitchClass, bool raisedFifth = false);
+
+// A slash bass as players write it: the chord's spelling, but never B#, Cb, E# or Fb, which are
+// written C, B, F and E (E7#5/C, not E7#5/B#).
+std::string BassName(std::string_view rootName, int pitchClass, bool raisedFifth);
 
 }  // namespace fretwise::chords

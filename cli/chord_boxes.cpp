@@ -23,7 +23,8 @@ chordbox::ChordBox SymbolBox(const std::string& name, const FinderQuery& query) 
   if (const auto symbol = chords::ParseChordSymbol(name))
     found = voicings::VoicingsOfChord(*symbol, query.search);
   if (!found.empty())
-    return voicingbox::BoxOf(found.front(), name, query.search.tuning, query.leftHanded);
+    return voicingbox::BoxOf(found.front(), name, query.search.tuning, query.leftHanded,
+                             query.search.capo);
   return EmptyBox(name, query);
 }
 
@@ -57,7 +58,8 @@ Listed ListVoicings(const FinderQuery& query) {
 std::vector<chordbox::ChordBox> BoxesOf(const Listed& listed, const FinderQuery& query) {
   std::vector<chordbox::ChordBox> boxes;
   for (const voicings::Voicing& voicing : listed.voicings)
-    boxes.push_back(voicingbox::BoxOf(voicing, listed.name, query.search.tuning, query.leftHanded));
+    boxes.push_back(voicingbox::BoxOf(voicing, listed.name, query.search.tuning, query.leftHanded,
+                                      query.search.capo));
   return boxes;
 }
 
@@ -75,18 +77,20 @@ std::vector<chordbox::ChordBox> SheetBoxes(const FinderQuery& query, const chord
     chordbox::ChordBox box = *chord.shape;
     box.leftHanded = query.leftHanded;
     // A shape for as many strings as the tuning has is read on it.
-    if (box.strings == voicings::kStrings)
+    if (box.strings == query.search.tuning.size())
       box.tuning = voicingbox::TuningNames(query.search.tuning);
     boxes.push_back(std::move(box));
   }
   return boxes;
 }
 
-std::vector<int> StringPitches(const voicings::Voicing& voicing, const voicings::Tuning& tuning) {
+std::vector<int> StringPitches(const voicings::Voicing& voicing,
+                               const voicings::SearchOptions& search) {
   std::vector<int> pitches;
-  for (int s = 0; s < voicings::kStrings; ++s) {
-    pitches.push_back(voicing.frets[s] == voicings::kMuted ? playback::kMutedString
-                                                           : tuning[s] + voicing.frets[s]);
+  for (int s = 0; s < search.tuning.size(); ++s) {
+    pitches.push_back(voicing.frets[s] == voicings::kMuted
+                          ? playback::kMutedString
+                          : search.tuning[s] + search.capo + voicing.frets[s]);
   }
   return pitches;
 }

@@ -31,8 +31,10 @@ chordbox::ChordBox EmptyBox(const std::string& name, const FinderQuery& query);
 // name when the finder has none.
 std::vector<chordbox::ChordBox> SheetBoxes(const FinderQuery& query, const chordpro::Song* song);
 
-// The voicing's pitch on each string, string 6 first, playback::kMutedString where it is muted.
-std::vector<int> StringPitches(const voicings::Voicing& voicing, const voicings::Tuning& tuning);
+// The voicing's pitch on each string (at the capo), the highest-numbered first,
+// playback::kMutedString where it is muted.
+std::vector<int> StringPitches(const voicings::Voicing& voicing,
+                               const voicings::SearchOptions& search);
 
 // The instrument the query's tuning is heard on: a preset's own, else the steel-string guitar.
 playback::Instrument InstrumentOf(const FinderQuery& query);

@@ -31,6 +31,9 @@ struct Fit {
 constexpr Fit kFits[] = {
     {Option::kSpan, kSearched, kSearchedNeeds},
     {Option::kTuning, kSearched, kSearchedNeeds},
+    {Option::kFrets, kSearched, kSearchedNeeds},
+    {Option::kCapo, kSearched, kSearchedNeeds},
+    {Option::kPosition, kSearched, kSearchedNeeds},
     {Option::kLeftHanded, kSearched, kSearchedNeeds},
     {Option::kSong, Bit(FinderMode::kSheet), "--sheet"},
     {Option::kPage, Bit(FinderMode::kSheet), "--sheet"},
@@ -100,10 +103,32 @@ std::string ReadNumbers(const Arguments& arguments, FinderQuery& query) {
     query.tuningName = arguments.Value(Option::kTuning);
     const auto tuning = voicings::ParseTuning(query.tuningName);
     if (!tuning) {
-      return "--tuning needs standard, drop-d or six pitches from string 6 to string 1, not " +
+      return "--tuning needs a preset or 3 to 8 pitches from C0 to B8, the highest-numbered "
+             "string first, not " +
              Quoted(query.tuningName);
     }
-    query.search.tuning = *tuning;
+    query.search.tuning = tuning->tuning;
+    query.search.frets = tuning->frets;
+  }
+  // The neck's frets, the capo's and the position: whole numbers within their bounds.
+  struct Bounded {
+    Option option;
+    int least, most;
+    int& into;
+  };
+  const Bounded bounded[] = {
+      {Option::kFrets, voicings::kFewestFrets, voicings::kMostFrets, query.search.frets},
+      {Option::kCapo, 1, 12, query.search.capo},
+      {Option::kPosition, 0, voicings::kMostFrets, query.search.position}};
+  for (const Bounded& b : bounded) {
+    if (!arguments.IsSet(b.option)) continue;
+    const std::string_view text = arguments.Value(b.option);
+    const auto number = ParseCount(text);
+    if (!number || *number < b.least || *number > b.most) {
+      return Dashed(b.option) + " needs a whole number from " + std::to_string(b.least) + " to " +
+             std::to_string(b.most) + ", not " + Quoted(text);
+    }
+    b.into = *number;
   }
   if (arguments.IsSet(Option::kStrum)) {
     const std::string_view text = arguments.Value(Option::kStrum);

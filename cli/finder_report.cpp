@@ -17,11 +17,13 @@ std::vector<Answer> Answers(const FinderQuery& query) {
              : voicings::AnswersOfPitches(query.pitches, query.search, query.max);
 }
 
-// The pitch as the chord's name spells it ("Ab2" in Ab, "Cb4" for B3 in a chord that writes Cb):
-// the octave is the letter's.
+// The pitch as the chord's name spells it ("Ab2" in Ab, "Cb4" for B3 in a chord that writes Cb,
+// and the slash bass's pitch class as the bass is written): the octave is the letter's.
 std::string SpelledPitch(int midi, const chords::ChordSymbol& chord) {
-  const std::string name = chords::NoteAbove(
-      chord.rootName, PitchClass(midi), chords::RaisesFifth(chords::kQualities[chord.quality]));
+  const bool raised = chords::RaisesFifth(chords::kQualities[chord.quality]);
+  const std::string name = PitchClass(midi) == chord.bass
+                               ? chords::BassName(chord.rootName, chord.bass, raised)
+                               : chords::NoteAbove(chord.rootName, PitchClass(midi), raised);
   const int natural = kNaturalPitchClass[kLetters.find(name[0])];
   const int shift = name.size() == 1 ? 0 : name[1] == '#' ? 1 : -1;
   return name + std::to_string((midi - natural - shift) / 12 - 1);
@@ -80,6 +82,7 @@ void WriteAnswer(JsonWriter& json, const Answer& a) {
   json.Key("pitches");
   WritePitches(json, a.pitches);
   json.Member("score", a.score);
+  if (a.shape) json.Member("shape", chords::SymbolText(*a.shape));
   json.EndObject();
 }
 
@@ -110,6 +113,7 @@ void WriteQuery(JsonWriter& json, const FinderQuery& query) {
     json.Key("notes");
     WritePitches(json, query.pitches);
   }
+  if (query.search.position != voicings::kAnywhere) json.Member("position", query.search.position);
   json.Member("span", query.search.span);
   json.EndObject();
 }
@@ -139,6 +143,11 @@ void WriteAnswerLine(Output& out, int rank, const Answer& a) {
   }
   out.Append("  ");
   out.Append(a.names.empty() ? std::string("-") : chords::SymbolText(a.names.front()));
+  if (a.shape) {
+    out.Append(" (");
+    out.Append(chords::SymbolText(*a.shape));
+    out.Append(" shape)");
+  }
   out.Put(' ');
   for (int midi : a.pitches) {
     out.Put(' ');
@@ -152,6 +161,7 @@ void WriteAnswerLine(Output& out, int rank, const Answer& a) {
 void WriteFinderJson(JsonWriter& json, const FinderQuery& query) {
   if (query.mode == FinderMode::kName) return WriteNameJson(json, query);
   json.StartObject();
+  if (query.search.capo > 0) json.Member("capo", query.search.capo);
   json.Key("query");
   WriteQuery(json, query);
   json.Key("tuning");

@@ -79,10 +79,10 @@ int PlayFirst(const FinderQuery& query, Output& out) {
   if (listed.voicings.empty()) return 0;
   std::string error;
   PlayModule* const player = LoadPlayModule(error);
-  const int status =
-      player ? player->PlayVoicing(StringPitches(listed.voicings.front(), query.search.tuning),
-                                   InstrumentOf(query), query.strum, error)
-             : kModuleError;
+  const int status = player
+                         ? player->PlayVoicing(StringPitches(listed.voicings.front(), query.search),
+                                               InstrumentOf(query), query.strum, error)
+                         : kModuleError;
   if (!error.empty()) ReportError(error);
   return status;
 }

@@ -9,8 +9,8 @@ namespace fretwise::cli {
 namespace {
 
 constexpr std::string_view kFinderOptionNames[] = {
-    "voicings", "chord", "name",   "batch",       "sheet",    "song",  "page",
-    "title",    "span",  "tuning", "left-handed", "chordpro", "strum", "strum-up"};
+    "voicings", "chord",       "name",     "batch", "sheet",    "song",  "page", "title",   "span",
+    "tuning",   "left-handed", "chordpro", "strum", "strum-up", "frets", "capo", "position"};
 
 // The option's name in "--name=value" or "-name", or nothing for a word that is no option.
 std::optional<std::string_view> OptionName(std::string_view word) {
@@ -61,7 +61,7 @@ const std::array<OptionRule, 9> kWindowOptions = {{
    "button does, and waits until it has sounded."},
 }};
 
-const std::array<OptionRule, 23> kFinderOptions = {{
+const std::array<OptionRule, 26> kFinderOptions = {{
   {Option::kVoicings, "voicings", "", "", "Every playable voicing of exactly the NOTEs."},
   {Option::kChord, "chord", "", "SYMBOL", "Every playable voicing of a chord symbol (Am7, C/E)."},
   {Option::kName, "name", "", "", "The names of the chord the NOTEs make, best first."},
@@ -77,7 +77,15 @@ const std::array<OptionRule, 23> kFinderOptions = {{
   {Option::kMax, "max", "", "N", "Lists at most N voicings (default: all)."},
   {Option::kSpan, "span", "", "N", "Lets the fretted notes spread over N frets, 2 to 6 (default 4)."},
   {Option::kTuning, "tuning", "", "T",
-   "standard, drop-d, or six pitches from string 6 to string 1 (\"C2 A2 D3 G3 B3 E4\")."},
+   "A preset (standard, drop-d, dadgad, open-g, open-d, seven-string, bass, bass5, ukulele, "
+   "baritone-ukulele, mandolin) or 3 to 8 pitches from the highest-numbered string to string 1 "
+   "(\"C2 A2 D3 G3 B3 E4\", \"G4 C4 E4 A4\")."},
+  {Option::kFrets, "frets", "", "N",
+   "The neck's frets, 12 to 24 (default 22; 15 for the ukuleles, 20 for mandolin and bass)."},
+  {Option::kCapo, "capo", "", "N",
+   "A capo at fret N, 1 to 12: frets are counted from it, each voicing named with its shape."},
+  {Option::kPosition, "position", "", "F",
+   "Only the voicings whose lowest fretted note lies within the span from fret F."},
   {Option::kLeftHanded, "left-handed", "", "", "Draws the boxes mirrored, string 6 on the right."},
   {Option::kChordPro, "chordpro", "", "",
    "Writes the voicings as ChordPro {define} lines instead of the list."},

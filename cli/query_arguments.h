@@ -37,7 +37,10 @@ enum class Option {
   kLeftHanded,
   kChordPro,
   kStrum,
-  kStrumUp
+  kStrumUp,
+  kFrets,
+  kCapo,
+  kPosition
 };
 
 struct OptionRule {
@@ -53,7 +56,7 @@ extern const std::array<OptionRule, 9> kWindowOptions;
 // The chord finder's, in the order its --help lists them; then those that --help lists with the
 // window's search (images, --play), and the window's own, so that a finder query that gives one is
 // told that it does not go with the query, not that it is unknown.
-extern const std::array<OptionRule, 23> kFinderOptions;
+extern const std::array<OptionRule, 26> kFinderOptions;
 
 struct Arguments {
   std::uint32_t set = 0;                               // one bit per Option given

@@ -46,7 +46,7 @@ void FinderCore::Show(FinderQuery query) {
 
 void FinderCore::Change(const FinderSettings& settings) {
   const FinderSettings before = std::exchange(settings_, settings);
-  settings_.preset = std::clamp(settings_.preset, 0, int(voicings::kTuningPresets.size()) - 1);
+  settings_.preset = std::clamp(settings_.preset, 0, int(voicings::kPresets.size()) - 1);
   settings_.capo = std::clamp(settings_.capo, 0, kHighestCapo);
   settings_.span = std::clamp(settings_.span, voicings::kFewestSpan, voicings::kMostSpan);
   if (before.preset != settings_.preset || before.capo != settings_.capo ||
@@ -55,10 +55,11 @@ void FinderCore::Change(const FinderSettings& settings) {
   }
 }
 
-voicings::Tuning FinderCore::CapoedTuning() const {
-  voicings::Tuning tuning = voicings::kTuningPresets[settings_.preset].tuning;
-  for (int& open : tuning) open += settings_.capo;
-  return tuning;
+const voicings::Preset& FinderCore::preset() const { return voicings::kPresets[settings_.preset]; }
+
+voicings::SearchOptions FinderCore::Options() const {
+  return {.tuning = preset().tuning, .span = settings_.span, .frets = preset().frets,
+          .capo = settings_.capo};
 }
 
 void FinderCore::Search() {
@@ -67,22 +68,15 @@ void FinderCore::Search() {
   voicings_.clear();
   status_.clear();
   if (!query_) return;
-  const voicings::SearchOptions options{CapoedTuning(), settings_.span};
-  voicings_ = query_->chord ? voicings::VoicingsOfChord(*query_->chord, options)
-                            : voicings::VoicingsOfPitches(query_->pitches, options);
-  // The neck ends where it ends: above a capo a voicing has that many frets fewer.
-  const int highest = voicings::kHighestFret - settings_.capo;
-  std::erase_if(voicings_,
-                [&](const voicings::Voicing& v) { return std::ranges::max(v.frets) > highest; });
+  voicings_ = query_->chord ? voicings::VoicingsOfChord(*query_->chord, Options())
+                            : voicings::VoicingsOfPitches(query_->pitches, Options());
   status_ = voicings_.empty() ? "押さえられる形はありません" : std::to_string(count()) + " 通り";
 }
 
 chordbox::ChordBox FinderCore::BoxAt(int index) const {
-  chordbox::ChordBox box = voicingbox::BoxOf(
-      voicings_.at(std::size_t(index)), names_.empty() ? std::string() : names_.front(),
-      voicings::kTuningPresets[settings_.preset].tuning, settings_.leftHanded);
-  box.capo = settings_.capo;
-  return box;
+  return voicingbox::BoxOf(voicings_.at(std::size_t(index)),
+                           names_.empty() ? std::string() : names_.front(), preset().tuning,
+                           settings_.leftHanded, settings_.capo);
 }
 
 chordbox::ChordBox FinderCore::TallestBox() const {
@@ -90,19 +84,17 @@ chordbox::ChordBox FinderCore::TallestBox() const {
   voicings::Voicing reach;
   reach.frets.fill(0);
   reach.frets.front() = 1;
-  reach.frets.back() = std::int8_t(settings_.span);
-  chordbox::ChordBox box =
-      voicingbox::BoxOf(reach, "", voicings::kTuningPresets[settings_.preset].tuning);
-  box.capo = settings_.capo;
-  return box;
+  reach.frets[std::size_t(preset().tuning.size() - 1)] = std::int8_t(settings_.span);
+  return voicingbox::BoxOf(reach, "", preset().tuning, false, settings_.capo);
 }
 
 std::vector<int> FinderCore::PitchesAt(int index) const {
-  const voicings::Tuning tuning = CapoedTuning();
+  const voicings::Tuning& tuning = preset().tuning;
   const voicings::Frets& frets = voicings_.at(std::size_t(index)).frets;
   std::vector<int> pitches;
-  for (std::size_t s = 0; s < frets.size(); ++s)
-    pitches.push_back(frets[s] == voicings::kMuted ? playback::kMutedString : tuning[s] + frets[s]);
+  for (int s = 0; s < tuning.size(); ++s)  // an open string sounds at the capo
+    pitches.push_back(frets[s] == voicings::kMuted ? playback::kMutedString
+                                                   : tuning[s] + settings_.capo + frets[s]);
   return pitches;
 }
 
@@ -127,9 +119,8 @@ void FinderCore::Replay() {
 }
 
 void FinderCore::Play(int index) {
-  const auto preset = voicings::kTuningPresets[settings_.preset].name;
   const auto instrument =
-      playback::InstrumentOfPreset(preset).value_or(playback::Instrument::kSteelGuitar);
+      playback::InstrumentOfPreset(preset().name).value_or(playback::Instrument::kSteelGuitar);
   const SoundResult result = player_.Play(PitchesAt(index), instrument, settings_.strum);
   if (result != 0) {
     status_ = player_.ErrorText(result);

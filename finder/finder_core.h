@@ -31,7 +31,7 @@ class Panel {
 inline constexpr int kHighestCapo = 12;
 
 struct FinderSettings {
-  int preset = 0;  // index into voicings::kTuningPresets
+  int preset = 0;  // index into voicings::kPresets
   int capo = 0;    // 0 for none, up to kHighestCapo
   int span = voicings::kDefaultSpan;
   bool leftHanded = false;
@@ -98,7 +98,8 @@ class FinderCore {
   void Show(FinderQuery query);
   void Search();
   void Play(int index);
-  voicings::Tuning CapoedTuning() const;
+  const voicings::Preset& preset() const;
+  voicings::SearchOptions Options() const;
 
   Panel& panel_;
   SoundLayer& sound_;

@@ -51,12 +51,13 @@ _fretwise_chord() {
       COMPREPLY=($(compgen -W 'a4 letter' -- "$cur"))
       return ;;
     --tuning)
-      COMPREPLY=($(compgen -W 'standard drop-d' -- "$cur"))
+      local presets='standard drop-d dadgad open-g open-d seven-string bass bass5 ukulele'
+      COMPREPLY=($(compgen -W "$presets baritone-ukulele mandolin" -- "$cur"))
       return ;;
     --chord)
       COMPREPLY=($(compgen -W "$(_fretwise_chord_symbols)" -- "$cur"))
       return ;;
-    --max | --candidate | --span | --slots | --title | --strum)
+    --max | --candidate | --span | --slots | --title | --strum | --frets | --capo | --position)
       return ;;
   esac
 

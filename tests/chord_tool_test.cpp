@@ -55,8 +55,15 @@ TEST(ChordTool, AFailureIsOneLineNamingWhatFailedAndNothingOnStdout) {
       {{"--svg", "@", "C4"}, 1, {"Is a directory"}},
       {{"--png", "@/no/a.png", "--svg", "/dev/full", "C4"}, 1, {"@/no/a.png", "'/dev/full'"}},
       {{"--chord", "Cmaj8"}, 2, {"'Cmaj8'"}},
-      {{"--chord", "C", "--tuning", "E2 A2 D3 G3 B3"}, 2, {"'E2 A2 D3 G3 B3'"}},
+      {{"--chord", "C", "--tuning", "E2 A2"}, 2, {"'E2 A2'"}},
       {{"--chord", "C", "--tuning", "E2 A2 D3 G3 B3 X4"}, 2, {"'E2 A2 D3 G3 B3 X4'"}},
+      {{"--chord", "C", "--tuning", "C1 F1 B1 E2 A2 D3 G3 B3 E4"}, 2, {"--tuning", "'C1 F1 B1"}},
+      {{"--chord", "C", "--tuning", "G4 C4 E4 A9"}, 2, {"'G4 C4 E4 A9'"}},
+      {{"--chord", "C", "--tuning", "banjo"}, 2, {"'banjo'"}},
+      {{"--chord", "C", "--frets", "25"}, 2, {"--frets", "'25'"}},
+      {{"--chord", "C", "--capo", "0"}, 2, {"--capo", "from 1 to 12", "'0'"}},
+      {{"--voicings", "C3", "E3", "--position", "x"}, 2, {"--position", "'x'"}},
+      {{"--capo", "2", "C3"}, 2, {"--capo needs"}},
       {{"--chord", "C", "--span", "7"}, 2, {"'7'"}},
       {{"--voicings", "C3", "--span", "1"}, 2, {"'1'"}},
       {{"--name", "--json"}, 2, {"--name"}},
@@ -193,12 +200,12 @@ TEST(ChordTool, TextRunsAloneAndAMissingModuleIsOneLine) {
 
 // The chord finder: --voicings, --chord, --name and --batch.
 TEST(FinderTool, VoicingsNamesAndTunings) {
-  // 26 as the README's weights add up: 3 fingers, a stretch of 2, position 1, 1 muted, 2 open.
+  // 34 as the README's weights add up: 3 fingers, a stretch of 2, position 1, 1 muted, 2 open.
   EXPECT_EQ(Tool({"--chord", "C", "--max", "1", "--json"}).out,
             R"({"query":{"chord":"C","max":1,"span":4},"tuning":["E2","A2","D3","G3","B3","E4"],)"
             R"("voicings":[{"barre":null,"barres":[],"fingers":[0,3,2,0,1,0],)"
             R"("frets":[-1,3,2,0,1,0],"name":"C","names":["C"],)"
-            R"("pitches":["C3","E3","G3","C4","E4"],"score":26}]})"
+            R"("pitches":["C3","E3","G3","C4","E4"],"score":34}]})"
             "\n");
   EXPECT_EQ(Tool({"--chord", "C", "--max", "1"}).out,
             "1: x 3 2 0 1 0  fingers x 3 2 0 1 0  C  C3 E3 G3 C4 E4\n");
@@ -206,8 +213,19 @@ TEST(FinderTool, VoicingsNamesAndTunings) {
                      .out)["voicings"][0]["frets"],
             QJsonArray({0, 3, 2, -1, -1, -1}));
   EXPECT_EQ(Tool({"--voicings", "C1", "E4"}).out, "No playable voicing.\n");
+  // Any instrument, strings in any pitch order; a capo's frets counted from it, with the shape.
+  EXPECT_EQ(Tool({"--chord", "C", "--tuning", "ukulele", "--max", "1"}).out,
+            "1: 0 0 0 3  fingers 0 0 0 3  C  G4 C4 E4 C5\n");
+  EXPECT_EQ(Tool({"--chord", "A", "--capo", "2", "--max", "1"}).out,
+            "1: 3 2 0 0 0 3  fingers 2 1 0 0 0 3  A (G shape)  A2 C#3 E3 A3 C#4 A4\n");
+  const QJsonObject capo = Json(Tool({"--chord", "A", "--capo", "2", "--max", "1", "--json"}).out);
+  EXPECT_EQ(std::pair(capo["capo"].toInt(), capo["voicings"][0]["shape"].toString()),
+            std::pair(2, QString("G")));
+  EXPECT_EQ(Json(Tool({"--chord", "C", "--position", "7", "--max", "1", "--json"})
+                     .out)["voicings"][0]["frets"],
+            QJsonArray({8, 10, 10, 9, 8, 8}));
   EXPECT_TRUE(Tool({"--chord", "C9"}).out.contains(" x 3 2 3 3 x ")) << "a ninth without its fifth";
-  EXPECT_EQ(Tool({"--name", "C3", "E3", "G3", "A3"}).out, "C6\nAm7/C\n");
+  EXPECT_EQ(Tool({"--name", "C3", "E3", "G3", "A3"}).out, "C6\nAm7/C\nFmaj9/C\n");
   // The notes as the chord's name spells them; notes that make no chord say so.
   EXPECT_EQ(Tool({"--name", "A\u266D2", "C4", "D#4", "--json"}).out,
             R"({"names":["Ab"],"query":{"notes":["Ab2","C4","Eb4"]}})"

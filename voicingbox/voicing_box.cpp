@@ -5,17 +5,20 @@
 namespace fretwise::voicingbox {
 
 chordbox::ChordBox BoxOf(const voicings::Voicing& voicing, std::string name,
-                         const voicings::Tuning& tuning, bool leftHanded) {
+                         const voicings::Tuning& tuning, bool leftHanded, int capo) {
   chordbox::ChordBox box;
   box.name = std::move(name);
-  box.strings = voicings::kStrings;
+  box.strings = tuning.size();
   box.leftHanded = leftHanded;
-  const voicings::Frets fingers = voicings::FingerNumbers(voicing.frets, voicing.fingering);
-  for (int i = 0; i < voicings::kStrings; ++i)
+  box.capo = capo;
+  const voicings::Fingering taught =
+      voicings::TaughtFingering(voicing.frets, tuning.size(), voicing.fingering);
+  const voicings::Frets fingers = voicings::FingerNumbers(voicing.frets, tuning.size(), taught);
+  for (int i = 0; i < tuning.size(); ++i)
     box.notes.push_back(
         {voicing.frets[i] == voicings::kMuted ? chordbox::kMuted : voicing.frets[i], fingers[i]});
-  for (int i = 0; i < voicing.fingering.barreCount; ++i) {
-    const voicings::Barre& barre = voicing.fingering.barres[i];
+  for (int i = 0; i < taught.barreCount; ++i) {
+    const voicings::Barre& barre = taught.barres[i];
     box.barres.push_back({barre.fret, barre.fromString, barre.toString});
   }
   box.firstFret = chordbox::FirstFretFor(box.notes);

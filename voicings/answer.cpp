@@ -8,38 +8,47 @@
 namespace fretwise::voicings {
 namespace {
 
-std::vector<Answer> Complete(std::vector<Voicing> voicings, const Tuning& tuning,
+std::vector<Answer> Complete(std::vector<Voicing> voicings, const SearchOptions& options,
                              std::optional<int> max) {
   if (max && int(voicings.size()) > *max) voicings.resize(std::size_t(std::max(0, *max)));
   std::vector<Answer> answers;
   answers.reserve(voicings.size());
-  for (const Voicing& v : voicings) answers.push_back(AnswerOf(v, tuning));
+  for (const Voicing& v : voicings) answers.push_back(AnswerOf(v, options));
   return answers;
 }
 
 }  // namespace
 
-Answer AnswerOf(const Voicing& voicing, const Tuning& tuning) {
-  const Frets fingers = FingerNumbers(voicing.frets, voicing.fingering);
-  const auto barres = std::span(voicing.fingering.barres).first(voicing.fingering.barreCount);
-  std::vector<int> pitches = Pitches(voicing.frets, tuning);
+Answer AnswerOf(const Voicing& voicing, const SearchOptions& options) {
+  const int strings = options.tuning.size();
+  const Fingering taught = TaughtFingering(voicing.frets, strings, voicing.fingering);
+  const Frets fingers = FingerNumbers(voicing.frets, strings, taught);
+  const auto barres = std::span(taught.barres).first(taught.barreCount);
+  std::vector<int> pitches = Pitches(voicing.frets, options.tuning);
+  std::optional<chords::ChordSymbol> shape;
+  if (options.capo > 0) {
+    const std::vector<chords::ChordSymbol> shapes = chords::DistinctNames(pitches);
+    if (!shapes.empty()) shape = shapes.front();
+    for (int& midi : pitches) midi += options.capo;
+  }
   std::vector<chords::ChordSymbol> names = chords::DistinctNames(pitches);
-  return {.frets = {voicing.frets.begin(), voicing.frets.end()},
-          .fingers = {fingers.begin(), fingers.end()},
+  return {.frets = {voicing.frets.begin(), voicing.frets.begin() + strings},
+          .fingers = {fingers.begin(), fingers.begin() + strings},
           .barres = {barres.begin(), barres.end()},
           .pitches = std::move(pitches),
           .names = std::move(names),
+          .shape = std::move(shape),
           .score = voicing.score};
 }
 
 std::vector<Answer> AnswersOfChord(const chords::ChordSymbol& chord, const SearchOptions& options,
                                    std::optional<int> max) {
-  return Complete(VoicingsOfChord(chord, options), options.tuning, max);
+  return Complete(VoicingsOfChord(chord, options), options, max);
 }
 
 std::vector<Answer> AnswersOfPitches(std::span<const int> midis, const SearchOptions& options,
                                      std::optional<int> max) {
-  return Complete(VoicingsOfPitches(midis, options), options.tuning, max);
+  return Complete(VoicingsOfPitches(midis, options), options, max);
 }
 
 }  // namespace fretwise::voicings

@@ -11,21 +11,23 @@
 
 namespace fretwise::voicings {
 
-// One voicing as a player reads it. Per-string values run from the highest-numbered string (the
-// lowest on a guitar: string 6) to string 1, the order players read frets in; a vector, so that a
-// tuning with another number of strings fits the same answer.
+// One voicing as a player reads it. Per-string values run from the highest-numbered string (string
+// 6 of a guitar, string 4 of a ukulele) to string 1, the order players read frets in, one per
+// string of the tuning.
 struct Answer {
-  std::vector<int> frets;     // kMuted, 0 (open) or the fret
+  std::vector<int> frets;     // kMuted, 0 (open or at the capo) or the fret, counted from the capo
   std::vector<int> fingers;   // 0 for an open or muted string, else 1 (index) to 4 (little)
   std::vector<Barre> barres;  // the lowest fret's first; string numbers as players count them
   std::vector<int> pitches;   // MIDI numbers of the sounding strings, in the order of the strings
   // Every name of the sounding pitches, best first, one per written name; empty when none fits.
   std::vector<chords::ChordSymbol> names;
+  // With a capo, the best name of the shape as fingered without one (A at capo 2 is a G shape).
+  std::optional<chords::ChordSymbol> shape;
   int score = 0;  // lower is easier; see Score
 };
 
-// The voicing completed: its fingers, pitches on the tuning, and names.
-Answer AnswerOf(const Voicing& voicing, const Tuning& tuning);
+// The voicing completed: its fingers, pitches on the tuning (at the capo), and names.
+Answer AnswerOf(const Voicing& voicing, const SearchOptions& options);
 
 // The voicings of VoicingsOfChord and VoicingsOfPitches, easiest first, the first `max` (all when
 // empty) completed; the others are neither fingered nor named.

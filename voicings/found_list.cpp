@@ -5,23 +5,27 @@
 namespace fretwise::voicings {
 namespace {
 
-// The frets as one number that orders voicings as the walk meets them: string 6's fret first,
-// muted (-1) before open before fretted, as unsigned bytes with the sign bit flipped. Flipped once
-// the bytes are joined, so that the compiler reads them as one swapped word (as fast as a memcpy
-// and a byte swap, measured, but in any byte order); flipped byte by byte, the sort runs 10%
-// slower.
+// The frets as one number that orders voicings as the walk meets them: the first string's fret
+// first, muted (-1) before open before fretted, as unsigned bytes with the sign bit flipped.
+// Flipped once the bytes are joined, so that the compiler reads them as one swapped word (as fast
+// as a memcpy and a byte swap, measured, but in any byte order); flipped byte by byte, the sort
+// runs 10% slower.
 std::uint64_t WalkOrder(const Found& found) {
   std::uint64_t order = 0;
   for (const std::int8_t fret : found.frets) order = order << 8 | std::uint8_t(fret);
-  return order ^ 0x808080808080u;
+  return order ^ 0x8080808080808080u;
 }
 
-void Place(const Found& f, const ShapeTable& table, Voicing& v) {
+void Place(const Found& f, const Hands& hands, Voicing& v) {
   v.frets = f.frets;
   v.score = f.score;
   v.fingering.count = f.fingers;
   if (f.barres == 0) return;
-  v.fingering = table.fingerings[f.shape];
+  if (!hands.table) {
+    FingerInto(f.frets, hands.strings, hands.span, v.fingering);
+    return;
+  }
+  v.fingering = hands.table->fingerings[f.shape];
   // The table counts barre frets from 1 for the lowest fretted fret.
   for (int b = 0; b < v.fingering.barreCount; ++b) {
     v.fingering.barres[b].fret = std::int8_t(v.fingering.barres[b].fret + f.position - 1);
@@ -33,11 +37,11 @@ void Place(const Found& f, const ShapeTable& table, Voicing& v) {
 // A stable counting sort by score (scores are small, the lists long), reading both lists merged by
 // their frets so that equal scores keep the walk's order.
 std::vector<Voicing> Ranked(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
-                            ScoreCounts& counts, const ShapeTable& table) {
+                            ScoreCounts& counts, const Hands& hands) {
   ScoreCounts& start = counts;
   for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
   std::vector<Voicing> voicings(walked.size() + movedUp.size());
-  const auto place = [&](const Found& f) { Place(f, table, voicings[start[f.score]++]); };
+  const auto place = [&](const Found& f) { Place(f, hands, voicings[start[f.score]++]); };
   auto w = walked.cbegin(), u = movedUp.cbegin();
   while (w != walked.cend() && u != movedUp.cend()) {
     place(WalkOrder(*w) < WalkOrder(*u) ? *w++ : *u++);

@@ -15,7 +15,7 @@ namespace fretwise::voicings {
 struct Found {
   Frets frets;
   std::int16_t score;
-  std::int32_t shape;    // index into the span's shape table
+  std::int32_t shape;    // index into the shape table
   std::int8_t position;  // lowest fretted fret, 0 when none
   std::int8_t fingers;   // the fingering's count and barres: the table is read only for barres
   std::int8_t barres;
@@ -24,10 +24,17 @@ struct Found {
 // By score + 1: how many voicings score that (the walk counts them as it finds them).
 using ScoreCounts = std::array<int, kWorstScore + 2>;
 
+// Where a voicing's barres are read: the shape table, or the frets themselves when there is none.
+struct Hands {
+  const ShapeTable* table;
+  int strings;
+  int span;
+};
+
 // The voicings of both lists (the walk's, and those it moved an octave up, each in the walk's
 // order) by score, lowest first; equal scores keep the walk's order, which is the order of their
-// frets: string 6's first, muted before open before fretted. Uses the counts up.
+// frets: the highest-numbered string's first, muted before open before fretted. Uses the counts up.
 std::vector<Voicing> Ranked(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
-                            ScoreCounts& counts, const ShapeTable& table);
+                            ScoreCounts& counts, const Hands& hands);
 
 }  // namespace fretwise::voicings

@@ -10,21 +10,21 @@ struct Run {
   int saved;  // fingers saved: the strings it frets, less one
 };
 
-// Six strings hold at most three runs of two.
-using Runs = std::array<Run, kStrings / 2>;
+// Eight strings hold at most four runs of two.
+using Runs = std::array<Run, kMostStrings / 2>;
 
 // The strings at `fret` grouped into runs that no open or lower-fretted string breaks; each run of
 // two or more is a barre that saves fingers.
-void AddRunsAt(const Frets& frets, int fret, Runs& runs, int& count) {
+void AddRunsAt(const Frets& frets, int stringCount, int fret, Runs& runs, int& count) {
   int first = -1, last = -1, strings = 0;
   auto close = [&] {
     if (strings > 1)
       runs[count++] = {
-          {std::int8_t(fret), std::int8_t(kStrings - first), std::int8_t(kStrings - last)},
+          {std::int8_t(fret), std::int8_t(stringCount - first), std::int8_t(stringCount - last)},
           strings - 1};
     first = last = -1, strings = 0;
   };
-  for (int s = 0; s < kStrings; ++s) {
+  for (int s = 0; s < stringCount; ++s) {
     const int f = frets[s];
     if (f == kMuted || f > fret) continue;
     if (f < fret) {
@@ -47,15 +47,16 @@ int Fingering::BarreAt(int fret, int stringNumber) const {
   return -1;
 }
 
-std::optional<Fingering> Finger(const Frets& frets, int span) {
+std::optional<Fingering> Finger(const Frets& frets, int strings, int span) {
   Fingering fingering;
-  if (!FingerInto(frets, span, fingering)) return std::nullopt;
+  if (!FingerInto(frets, strings, span, fingering)) return std::nullopt;
   return fingering;
 }
 
-bool FingerInto(const Frets& frets, int span, Fingering& fingering) {
-  int sounding = 0, fretted = 0, lowest = kHighestFret + 1, highest = 0;
-  for (int f : frets) {
+bool FingerInto(const Frets& frets, int strings, int span, Fingering& fingering) {
+  int sounding = 0, fretted = 0, lowest = kMostFrets + 1, highest = 0;
+  for (int s = 0; s < strings; ++s) {
+    const int f = frets[s];
     if (f == kMuted) continue;
     ++sounding;
     if (f == 0) continue;
@@ -68,7 +69,7 @@ bool FingerInto(const Frets& frets, int span, Fingering& fingering) {
   if (fretted > kMostFingers) {
     Runs runs;
     int count = 0;
-    for (int fret = lowest; fret <= highest; ++fret) AddRunsAt(frets, fret, runs, count);
+    for (int fret = lowest; fret <= highest; ++fret) AddRunsAt(frets, strings, fret, runs, count);
     for (int r = 0; r < count && fingering.count > kMostFingers; ++r) {
       const Run& run = runs[r];
       fingering.barres[fingering.barreCount++] = run.barre;
@@ -77,29 +78,6 @@ bool FingerInto(const Frets& frets, int span, Fingering& fingering) {
     if (fingering.count > kMostFingers) return false;
   }
   return true;
-}
-
-Frets FingerNumbers(const Frets& frets, const Fingering& fingering) {
-  Frets fingers{};
-  int lowest = kHighestFret + 1, highest = 0;
-  for (int f : frets) {
-    if (f > 0) lowest = std::min(lowest, f), highest = std::max(highest, f);
-  }
-  int next = 1;
-  std::array<int, kStrings / 2> barreFinger{};
-  for (int fret = lowest; fret <= highest; ++fret) {
-    for (int s = 0; s < kStrings; ++s) {
-      if (frets[s] != fret) continue;
-      const int barre = fingering.BarreAt(fret, kStrings - s);
-      if (barre < 0) {
-        fingers[s] = next++;
-        continue;
-      }
-      if (barreFinger[barre] == 0) barreFinger[barre] = next++;
-      fingers[s] = barreFinger[barre];
-    }
-  }
-  return fingers;
 }
 
 }  // namespace fretwise::voicings

@@ -10,8 +10,8 @@ Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tu
   Traits t;
   t.fingers = fingering.count;
   t.barres = fingering.barreCount;
-  int lowest = kHighestFret + 1, bass = kSilence, first = -1, last = -1;
-  for (int s = 0; s < kStrings; ++s) {
+  int lowest = kMostFrets + 1, bass = kSilence, first = -1, last = -1;
+  for (int s = 0; s < tuning.size(); ++s) {
     const int f = frets[s];
     if (f == kMuted) {
       ++t.silent;

@@ -20,25 +20,29 @@ struct Traits {
   bool bassNotRoot = false;
   int omitted = 0;   // chord tones left out
   int fillable = 0;  // muted strings above the bass that could sound a wanted note in reach
-  int thin = 0;      // strings short of a full sound: four, or one more than a power chord's two
+  // Muted strings below the bass that could sound the root in reach: x x 2 1 0 0 is no E chord a
+  // player starts with, with the open low E beside it.
+  int rootBelow = 0;
+  int thin = 0;  // strings short of a full sound: four, or one more than a power chord's two
 };
 
 namespace points {
 
 // Points, fitted so that the voicings players write down rank near the top.
-constexpr int kPerFinger = 3;
+constexpr int kPerFinger = 4;
 constexpr int kPerBarre = 7;
-constexpr int kPerFretOfStretch = 4;
+constexpr int kPerFretOfStretch = 6;
 constexpr int kPerFretOfPosition = 1;
 constexpr int kPerFretAbove11 = 10;  // the same shapes sound an octave lower below fret 12
-constexpr int kPerInnerMute = 18;
-constexpr int kPerSilentString = 2;
+constexpr int kPerInnerMute = 12;
+constexpr int kPerSilentString = 1;
 constexpr int kPerFillableString = 7;
-constexpr int kPerThinString = 21;
-constexpr int kPerOpenString = 3;
+constexpr int kPerRootBelow = 7;
+constexpr int kPerThinString = 15;
+constexpr int kPerOpenString = 4;
 constexpr int kPerOpenStringUpTheNeck = 9;  // an open string beside frets 5 and up
-constexpr int kBassNotRoot = 27;
-constexpr int kPerOmittedTone = 3;
+constexpr int kBassNotRoot = 24;
+constexpr int kPerOmittedTone = 6;
 
 }  // namespace points
 
@@ -59,23 +63,25 @@ constexpr int Score(const Traits& t) {
   return kPerFinger * t.fingers + kPerBarre * t.barres + kPerFretOfStretch * t.stretch +
          kPerFretOfPosition * t.position + kPerFretAbove11 * std::max(0, t.position - 11) +
          kPerInnerMute * t.innerMutes + kPerSilentString * t.silent +
-         kPerFillableString * t.fillable + kPerThinString * t.thin + kPerOpenString * t.open +
+         kPerFillableString * t.fillable + kPerRootBelow * t.rootBelow + kPerThinString * t.thin +
+         kPerOpenString * t.open +
          (t.highest >= kUpTheNeck ? kPerOpenStringUpTheNeck * t.open : 0) +
          (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedTone * t.omitted;
 }
 
 // Above every score: each trait at its worst.
 inline constexpr int kWorstScore = Score({.fingers = kMostFingers,
-                                          .barres = kStrings / 2,
+                                          .barres = kMostStrings / 2,
                                           .stretch = kMostSpan,
-                                          .position = kHighestFret,
-                                          .innerMutes = kStrings,
-                                          .silent = kStrings,
-                                          .open = kStrings,
-                                          .highest = kHighestFret,
+                                          .position = kMostFrets,
+                                          .innerMutes = kMostStrings,
+                                          .silent = kMostStrings,
+                                          .open = kMostStrings,
+                                          .highest = kMostFrets,
                                           .bassNotRoot = true,
                                           .omitted = 12,
-                                          .fillable = kStrings,
-                                          .thin = kStrings});
+                                          .fillable = kMostStrings,
+                                          .rootBelow = kMostStrings,
+                                          .thin = kMostStrings});
 
 }  // namespace fretwise::voicings

@@ -15,7 +15,8 @@ inline constexpr int kBitSets = 1 << 12;
 inline constexpr std::int8_t kRejected = -1;
 
 struct Query {
-  std::array<std::array<Bits, kHighestFret + 1>, kStrings> bits{};
+  // By string (as Tuning orders them) and fret relative to the nut or the capo.
+  std::array<std::array<Bits, kMostFrets + 1>, kMostStrings> bits{};
   Bits required = 0;
   int fewest = 0;  // bits a voicing sounds at least
   // For each set of bits a voicing sounds: how many chord tones it leaves out, or kRejected.
@@ -29,7 +30,8 @@ struct Query {
   bool octaveRepeats = false;
 };
 
-// Every playable voicing that sounds an accepted set of bits, easiest first.
+// Every playable voicing that sounds an accepted set of bits, easiest first, on the tuning and neck
+// of `options` as they are (the caller has put the capo's fret into both).
 std::vector<Voicing> Search(const Query& query, const SearchOptions& options);
 
 }  // namespace fretwise::voicings

@@ -1,5 +1,5 @@
-// The search: one walk over the strings, string 6 first, that keeps the fretted notes within the
-// span as it goes, so that each voicing is met once.
+// The search: one walk over the strings, the highest-numbered first, that keeps the fretted notes
+// within the span as it goes, so that each voicing is met once.
 #include <algorithm>
 
 #include "pitch/pitch.h"
@@ -19,19 +19,18 @@ struct Option {
   // The string's share of the shape index before the lowest fret is taken off (see Walk).
   int digit;
   int fretted;  // the string's digit weight when fretted, else 0
-  // The fret as the hand's lowest and highest fretted fret: kNoLowest and kNoHighest unless
-  // fretted.
+  // As the hand's lowest and highest fretted fret: kNoLowest and kNoHighest unless fretted.
   int low, high;
 };
 
 // A pitch with its pitch class in the low bits, which the lowest of several keeps: the walk takes
 // the bass's class without a division. kSilence stays above every one.
 constexpr int Sounding(int midi) { return midi << 4 | PitchClass(midi); }
-static_assert(Sounding(kHighestFret + 127) < kSilence);
+static_assert(Sounding(kMostFrets + 127) < kSilence);
 constexpr int ClassOf(int sounding) { return sounding & 15; }
 // The walk's lowest and highest fretted frets before any string is fretted: out of reach, so that
 // min and max need no test and the next strings may take any fret.
-inline constexpr int kNoLowest = kHighestFret + kMostSpan;
+inline constexpr int kNoLowest = kMostFrets + kMostSpan;
 inline constexpr int kNoHighest = -kMostSpan;
 // rangeReach_'s last run length, which stands for the whole neck.
 inline constexpr int kAnyFret = 2 * kMostSpan - 1;
@@ -44,6 +43,8 @@ inline constexpr auto kBitCount = [] {
   return counts;
 }();
 
+// N strings: a template, so that each string's step is unrolled.
+template <int N>
 class Walker {
  public:
   Walker(const Query& query, const SearchOptions& options, std::vector<Found>& found,
@@ -51,12 +52,15 @@ class Walker {
       : q_(query),
         span_(options.span),
         tuning_(options.tuning),
-        table_(ShapesFor(options.span)),
-        shapes_(table_.shapes.data()),
-        top_(query.octaveRepeats ? std::min(kHighestFret, kOctave - 1 + span_) : kHighestFret),
+        neck_(options.frets),
+        table_(ShapesFor(N, options.span)),
+        shapes_(table_ ? table_->shapes.data() : nullptr),
+        top_(query.octaveRepeats ? std::min(neck_, kOctave - 1 + span_) : neck_),
         found_(found),
         movedUp_(movedUp) {
-    for (int s = kStrings - 1; s >= 0; --s) PrepareString(s);
+    frets_.fill(kMuted);
+    fretsUp_.fill(kMuted);
+    for (int s = N - 1; s >= 0; --s) PrepareString(s);
     PreparePoints();
   }
 
@@ -66,7 +70,7 @@ class Walker {
     const int from = From(kNoHighest), to = To(kNoLowest);
     if (Viable(0, 0, from, to))
       Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, kSilence, 0, 0);
-    return Ranked(found_, movedUp_, start_, table_);
+    return Ranked(found_, movedUp_, start_, {table_, N, span_});
   }
 
  private:
@@ -75,7 +79,7 @@ class Walker {
   void PrepareString(int s) {
     int n = 0;
     int weight = 1;
-    for (int t = s + 1; t < kStrings; ++t) weight *= span_ + kShapeFretted;
+    for (int t = s + 1; t < N; ++t) weight *= span_ + kShapeFretted;
     options_[s][n++] = {kMuted, 0,         kSilence,  kSilence, kMuted, kShapeMuted * weight,
                         0,      kNoLowest, kNoHighest};
     if (q_.bits[s][0]) {
@@ -90,7 +94,7 @@ class Walker {
       const int digit = (kShapeFretted + f) * weight;
       options_[s][n++] = {fret, q_.bits[s][f], pitch, pitchUp, fretUp, digit, weight, f, f};
     }
-    for (int f = kHighestFret + 1, i = n; f >= 1; --f) {
+    for (int f = neck_ + 1, i = n; f >= 1; --f) {
       while (i > 0 && options_[s][i - 1].fret >= f) --i;
       firstFretted_[s][f] = i;
     }
@@ -109,20 +113,23 @@ class Walker {
   // The points of each trait that the shape table does not hold, and where the hand could have
   // sounded a muted string.
   void PreparePoints() {
-    for (int p = 0; p <= kHighestFret; ++p) positionPoints_[p] = Score({.position = p});
+    for (int p = 0; p <= neck_; ++p) positionPoints_[p] = Score({.position = p});
     for (int n = 0; n < int(omittedPoints_.size()); ++n) omittedPoints_[n] = Score({.omitted = n});
-    for (int n = 0; n <= kStrings; ++n) {
+    for (int n = 0; n <= N; ++n) {
       fillablePoints_[n] = Score({.fillable = n});
-      thinPoints_[n] = Score({.thin = std::max(0, q_.fullSound - n)});
+      rootBelowPoints_[n] = q_.octaveRepeats && q_.bass < 0 ? Score({.rootBelow = n}) : 0;
+      thinPoints_[n] = Score({.thin = std::max(0, std::min(q_.fullSound, N) - n)});
     }
     bassPoints_ = q_.root >= 0 ? Score({.bassNotRoot = true}) : 0;
-    // Whether string s sounds something asked with the hand at each position.
-    for (int window = 0; window <= kHighestFret; ++window) {
-      const int top = window == 0 ? 0 : std::min(kHighestFret, window + span_ - 1);
-      for (int s = 0; s < kStrings; ++s) {
-        bool any = q_.bits[s][0] != 0;
-        for (int f = std::max(1, window); f <= top; ++f) any = any || q_.bits[s][f];
+    // Whether string s sounds something asked, and the root, with the hand at each position.
+    for (int window = 0; window <= neck_; ++window) {
+      const int top = window == 0 ? 0 : std::min(neck_, window + span_ - 1);
+      for (int s = 0; s < N; ++s) {
+        bool any = q_.bits[s][0] != 0, root = PitchClass(tuning_[s]) == q_.root;
+        for (int f = std::max(1, window); f <= top; ++f)
+          any = any || q_.bits[s][f], root = root || PitchClass(tuning_[s] + f) == q_.root;
         if (any) soundable_[window] |= std::uint8_t(1u << s);
+        if (root) rootReach_[window] |= std::uint8_t(1u << s);
       }
     }
   }
@@ -135,9 +142,8 @@ class Walker {
   // from..to or open.
   bool Viable(int s, Bits have, int from, int to) const {
     const Bits missing = q_.required & ~have;
-    if (kBitCount[missing] > kStrings - s || kBitCount[have] + kStrings - s < q_.fewest)
-      return false;
-    if (s == kStrings) return missing == 0;
+    if (kBitCount[missing] > N - s || kBitCount[have] + N - s < q_.fewest) return false;
+    if (s == N) return missing == 0;
     const Bits reach = rangeReach_[s][from][std::min(to - from, kAnyFret)];
     return (missing & ~reach) == 0 && kBitCount[have | reach] >= q_.fewest;
   }
@@ -149,7 +155,7 @@ class Walker {
   template <int S>
   void Walk(Bits have, int lowest, int highest, int from, int to, int bass, int bassUp, int digits,
             int fretted) {
-    if constexpr (S == kStrings) {
+    if constexpr (S == N) {
       const int position = lowest == kNoLowest ? 0 : lowest;
       Leaf(have, position, bass, bassUp, digits - position * fretted);
     } else {
@@ -162,7 +168,7 @@ class Walker {
         const int nextFrom = From(high), nextTo = To(low);
         const Bits next = have | option.bit;
         // The leaf's table of accepted sets stands for the last check.
-        if (S + 1 < kStrings && !Viable(S + 1, next, nextFrom, nextTo)) continue;
+        if (S + 1 < N && !Viable(S + 1, next, nextFrom, nextTo)) continue;
         frets_[S] = option.fret;
         fretsUp_[S] = option.fretUp;
         Walk<S + 1>(next, low, high, nextFrom, nextTo, std::min(bass, option.pitch),
@@ -173,6 +179,15 @@ class Walker {
   }
 
   void Leaf(Bits have, int position, int bass, int bassUp, int index);
+  const Shape& ShapeAt(int index, int position) {
+    if (shapes_) return shapes_[index];
+    return worked_ = ShapeAtPosition(frets_, position, N, span_, workedFingering_);
+  }
+  // The muted strings' points: those that could have sounded a wanted note or a lower root.
+  int MutedPoints(const Shape& shape, int position) const {
+    return fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]] +
+           rootBelowPoints_[kBitCount[shape.mutedBelowBass & rootReach_[position]]];
+  }
   void AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared);
   int BassPoints(int bassClass) const { return bassClass != q_.root ? bassPoints_ : 0; }
   void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
@@ -181,24 +196,26 @@ class Walker {
   const Query& q_;
   const int span_;
   const Tuning tuning_;
-  const ShapeTable& table_;
+  const int neck_;
+  const ShapeTable* table_;  // none for the largest hands: shapes are worked out as met
   const Shape* shapes_;
   // The highest fret the walk frets. When octaves repeat, every voicing with a fret above it is a
   // voicing with frets 1 to 10, its fretted strings moved up an octave (it lies at fret 13 or
   // higher, the top of the span being 11 + span).
   const int top_;
   // Per string: muted first, then open and fretted notes, up the neck.
-  std::array<std::array<Option, kHighestFret + 2>, kStrings> options_{};
-  // The index of each string's first option at fret f or higher (f from 1 to kHighestFret + 1).
-  std::array<std::array<int, kHighestFret + 2>, kStrings> firstFretted_{};
+  std::array<std::array<Option, kMostFrets + 2>, N> options_{};
+  // The index of each string's first option at fret f or higher (f from 1 to the neck's + 1).
+  std::array<std::array<int, kMostFrets + 2>, N> firstFretted_{};
   // What strings s and up sound open or at frets from..from+len; len kAnyFret: at any fret.
-  std::array<std::array<std::array<Bits, kAnyFret + 1>, kHighestFret + 1>, kStrings + 1>
-      rangeReach_{};
-  std::array<std::uint8_t, kHighestFret + 1> soundable_{};
-  std::array<int, kHighestFret + 1> positionPoints_{};  // by the lowest fretted fret
-  std::array<int, 13> omittedPoints_{};                 // by the chord tones left out
-  std::array<int, kStrings + 1> fillablePoints_{};
-  std::array<int, kStrings + 1> thinPoints_{};  // by the strings sounding
+  std::array<std::array<std::array<Bits, kAnyFret + 1>, kMostFrets + 1>, N + 1> rangeReach_{};
+  std::array<std::uint8_t, kMostFrets + 1> soundable_{}, rootReach_{};
+  std::array<int, kMostFrets + 1> positionPoints_{};  // by the lowest fretted fret
+  std::array<int, 13> omittedPoints_{};               // by the chord tones left out
+  std::array<int, N + 1> fillablePoints_{}, rootBelowPoints_{};
+  std::array<int, N + 1> thinPoints_{};  // by the strings sounding
+  Shape worked_;                         // the shape met last, when there is no table
+  Fingering workedFingering_;
   int bassPoints_ = 0;
   ScoreCounts start_{};  // the leaves count the scores for the sort
   Frets frets_{};
@@ -207,40 +224,43 @@ class Walker {
   std::vector<Found>& movedUp_;  // the voicings above top_, in the walk's order too
 };
 
-void Walker::Leaf(Bits have, int position, int bass, int bassUp, int index) {
+template <int N>
+void Walker<N>::Leaf(Bits have, int position, int bass, int bassUp, int index) {
   const int omitted = q_.omitted[have];
   if (omitted == kRejected) return;
-  const Shape& shape = shapes_[index];
+  const Shape& shape = ShapeAt(index, position);
   if (!shape.playable) return;
   // The points an octave higher too, but for the position, the open strings and the bass.
-  const int shared = omittedPoints_[omitted] + thinPoints_[kStrings - shape.silent];
+  const int shared = omittedPoints_[omitted] + thinPoints_[N - shape.silent];
   const int bassClass = ClassOf(bass);  // a leaf sounds two strings at least: bass is a pitch
   if (q_.bass < 0 || bassClass == q_.bass) {
     const int score = shape.points[position + shape.highest >= kUpTheNeck] +
                       positionPoints_[position] + shared + BassPoints(bassClass) +
-                      fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]];
+                      MutedPoints(shape, position);
     Add(found_, frets_, score, index, position, shape);
   }
   const int up = position + shape.highest + kOctave;  // the highest fret an octave up
-  if (q_.octaveRepeats && position > 0 && up > top_ && up <= kHighestFret) {
+  if (q_.octaveRepeats && position > 0 && up > top_ && up <= neck_) {
     AddOctaveUp(shape, position, bassUp, index, shared);
   }
 }
 
 // The fretted strings an octave higher; the open strings stay and may become the bass.
-void Walker::AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared) {
+template <int N>
+void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared) {
   const int bassClass = ClassOf(bass);
   if (q_.bass >= 0 && bassClass != q_.bass) return;
   position += kOctave;
   const int score = shape.points[1] + positionPoints_[position] + shared + BassPoints(bassClass) +
-                    fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]];
+                    MutedPoints(shape, position);
   Add(movedUp_, fretsUp_, score, index, position, shape);
 }
 
 // Field by field into the list: a record built aside and copied in whole would wait for its
 // narrow stores.
-void Walker::Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
-                 const Shape& shape) {
+template <int N>
+void Walker<N>::Add(std::vector<Found>& list, const Frets& frets, int score, int index,
+                    int position, const Shape& shape) {
   ++start_[score + 1];
   Found& f = list.emplace_back();
   f.frets = frets;
@@ -251,14 +271,28 @@ void Walker::Add(std::vector<Found>& list, const Frets& frets, int score, int in
   f.barres = shape.barres;
 }
 
+template <int N>
+std::vector<Voicing> RunWith(const Query& query, const SearchOptions& options,
+                             std::vector<Found>& found, std::vector<Found>& movedUp) {
+  return Walker<N>(query, options, found, movedUp).Run();
+}
+
 }  // namespace
 
 std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
-  if (options.span < kFewestSpan || options.span > kMostSpan) return {};
+  const int strings = options.tuning.size();
+  if (options.span < kFewestSpan || options.span > kMostSpan || options.frets < 1 ||
+      options.frets > kMostFrets || strings < kFewestStrings || strings > kMostStrings)
+    return {};
   // The lists are kept for the thread's next search: their memory, freed and taken again at each
   // search, would be handed back to the system and fetched anew page by page.
   thread_local std::vector<Found> found, movedUp;
-  return Walker(query, options, found, movedUp).Run();
+  using Run = std::vector<Voicing> (*)(const Query&, const SearchOptions&, std::vector<Found>&,
+                                       std::vector<Found>&);
+  static constexpr Run kRuns[] = {RunWith<3>, RunWith<4>, RunWith<5>,
+                                  RunWith<6>, RunWith<7>, RunWith<8>};
+  static_assert(std::size(kRuns) == kMostStrings - kFewestStrings + 1);
+  return kRuns[strings - kFewestStrings](query, options, found, movedUp);
 }
 
 }  // namespace fretwise::voicings

@@ -1,6 +1,7 @@
 #include "voicings/shape_table.h"
 
-#include <algorithm>
+#include <array>
+#include <mutex>
 #include <vector>
 
 #include "voicings/ranking.h"
@@ -8,11 +9,40 @@
 namespace fretwise::voicings {
 namespace {
 
-Shape ShapeOf(const Frets& frets, int span, Fingering& fingering) {
+ShapeTable Build(int strings, int span) {
+  const int base = span + kShapeFretted;
+  int count = 1;
+  for (int s = 0; s < strings; ++s) count *= base;
+  ShapeTable table{std::vector<Shape>(count), std::vector<Fingering>(count)};
+  Frets frets;
+  frets.fill(kMuted);
+  for (int index = 0; index < count; ++index) {
+    for (int s = strings - 1, rest = index; s >= 0; --s, rest /= base) {
+      const int code = rest % base;
+      // The window starts at fret 1 here; the search moves the barres up.
+      frets[s] = std::int8_t(code == kShapeMuted ? kMuted : code == kShapeOpen ? 0 : code - 1);
+    }
+    table.shapes[index] = ShapeOf(frets, strings, span, table.fingerings[index]);
+  }
+  return table;
+}
+
+constexpr int Shapes(int strings, int span) {
+  int count = 1;
+  for (int s = 0; s < strings; ++s) count *= span + kShapeFretted;
+  return count;
+}
+
+// Any pitches: the shape's traits do not depend on them.
+constexpr std::array<int, kMostStrings> kAnyPitches{};
+
+}  // namespace
+
+Shape ShapeOf(const Frets& frets, int strings, int span, Fingering& fingering) {
   Shape shape;
-  shape.playable = FingerInto(frets, span, fingering);
+  shape.playable = FingerInto(frets, strings, span, fingering);
   if (!shape.playable) return shape;
-  Traits traits = TraitsOf(frets, fingering, kStandardTuning, -1);
+  Traits traits = TraitsOf(frets, fingering, Tuning(std::span(kAnyPitches).first(strings)), -1);
   shape.silent = std::int8_t(traits.silent);
   shape.fingers = fingering.count;
   shape.barres = fingering.barreCount;
@@ -20,49 +50,38 @@ Shape ShapeOf(const Frets& frets, int span, Fingering& fingering) {
   traits.position = 0;
   traits.highest = 0;
   shape.points[0] = std::int16_t(Score(traits));
-  traits.highest = kHighestFret;
+  traits.highest = kMostFrets;
   shape.points[1] = std::int16_t(Score(traits));
   bool aboveBass = false;
-  for (int s = 0; s < kStrings; ++s) {
+  for (int s = 0; s < strings; ++s) {
     if (frets[s] != kMuted)
       aboveBass = true;
     else if (aboveBass)
       shape.mutedAboveBass |= std::uint8_t(1u << s);
+    else
+      shape.mutedBelowBass |= std::uint8_t(1u << s);
   }
   return shape;
 }
 
-ShapeTable Build(int span) {
-  const int base = span + kShapeFretted;
-  int count = 1;
-  for (int s = 0; s < kStrings; ++s) count *= base;
-  ShapeTable table{std::vector<Shape>(count), std::vector<Fingering>(count)};
-  for (int index = 0; index < count; ++index) {
-    Frets frets{};
-    for (int s = kStrings - 1, rest = index; s >= 0; --s, rest /= base) {
-      const int code = rest % base;
-      // The window starts at fret 1 here; the search moves the barres up.
-      frets[s] = std::int8_t(code == kShapeMuted ? kMuted : code == kShapeOpen ? 0 : code - 1);
-    }
-    table.shapes[index] = ShapeOf(frets, span, table.fingerings[index]);
+Shape ShapeAtPosition(Frets frets, int position, int strings, int span, Fingering& fingering) {
+  for (int s = 0; s < strings; ++s) {
+    if (frets[s] > 0) frets[s] = std::int8_t(frets[s] - position + 1);
   }
-  return table;
+  return ShapeOf(frets, strings, span, fingering);
 }
 
-template <int Span>
-const ShapeTable& Table() {
-  static const ShapeTable table = Build(Span);
-  return table;
-}
-
-}  // namespace
-
-const ShapeTable& ShapesFor(int span) {
-  // One table per span, built the first time that span is asked for.
-  using Getter = const ShapeTable& (*)();
-  static constexpr Getter kTables[] = {Table<2>, Table<3>, Table<4>, Table<5>, Table<6>};
-  static_assert(kFewestSpan == 2 && std::size(kTables) == kMostSpan - kFewestSpan + 1);
-  return kTables[std::clamp(span, kFewestSpan, kMostSpan) - kFewestSpan]();
+const ShapeTable* ShapesFor(int strings, int span) {
+  if (strings < kFewestStrings || strings > kMostStrings || span < kFewestSpan ||
+      span > kMostSpan || Shapes(strings, span) > kMostShapes)
+    return nullptr;
+  constexpr int kSpans = kMostSpan - kFewestSpan + 1;
+  constexpr int kTables = (kMostStrings - kFewestStrings + 1) * kSpans;
+  static std::array<std::once_flag, kTables> built;
+  static std::array<ShapeTable, kTables> tables;
+  const int at = (strings - kFewestStrings) * kSpans + span - kFewestSpan;
+  std::call_once(built[at], [&] { tables[at] = Build(strings, span); });
+  return &tables[at];
 }
 
 }  // namespace fretwise::voicings

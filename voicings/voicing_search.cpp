@@ -7,23 +7,53 @@
 
 namespace fretwise::voicings {
 
+namespace {
+
+// The neck as the search sees it: with a capo, open strings sound at the capo's fret and the
+// frets count from it.
+SearchOptions AtCapo(const SearchOptions& options) {
+  SearchOptions capoed = options;
+  std::array<int, kMostStrings> open{};
+  for (int s = 0; s < options.tuning.size(); ++s) open[s] = options.tuning[s] + options.capo;
+  capoed.tuning = Tuning(std::span(open).first(options.tuning.size()));
+  capoed.frets = options.frets - options.capo;
+  capoed.capo = 0;
+  return capoed;
+}
+
+// The voicings of the position asked for, in their order.
+std::vector<Voicing> AtPosition(std::vector<Voicing> voicings, const SearchOptions& options) {
+  if (options.position == kAnywhere) return voicings;
+  std::erase_if(voicings, [&](const Voicing& v) {
+    int lowest = kMostFrets + 1;
+    for (int s = 0; s < options.tuning.size(); ++s)
+      if (v.frets[s] > 0) lowest = std::min<int>(lowest, v.frets[s]);
+    if (lowest > kMostFrets) lowest = 0;
+    return lowest < options.position || lowest >= options.position + options.span;
+  });
+  return voicings;
+}
+
+}  // namespace
+
 std::vector<int> Pitches(const Frets& frets, const Tuning& tuning) {
   std::vector<int> pitches;
-  for (int s = 0; s < kStrings; ++s) {
+  for (int s = 0; s < tuning.size(); ++s) {
     if (frets[s] != kMuted) pitches.push_back(tuning[s] + frets[s]);
   }
   return pitches;
 }
 
-std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchOptions& options) {
+std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchOptions& given) {
+  const SearchOptions options = AtCapo(given);
   std::vector<int> asked(midis.begin(), midis.end());
   std::sort(asked.begin(), asked.end());
   asked.erase(std::unique(asked.begin(), asked.end()), asked.end());
-  if (asked.empty() || int(asked.size()) > kStrings) return {};
+  if (asked.empty() || int(asked.size()) > options.tuning.size() || options.frets < 1) return {};
 
   Query query;
-  for (int s = 0; s < kStrings; ++s) {
-    for (int f = 0; f <= kHighestFret; ++f) {
+  for (int s = 0; s < options.tuning.size(); ++s) {
+    for (int f = 0; f <= options.frets; ++f) {
       const auto at = std::find(asked.begin(), asked.end(), options.tuning[s] + f);
       if (at != asked.end()) query.bits[s][f] = Bits(1u << (at - asked.begin()));
     }
@@ -34,12 +64,13 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
   query.omitted[query.required] = 0;
   const auto names = chords::NameSymbols(asked);
   query.root = names.empty() ? -1 : names.front().root;
-  return Search(query, options);
+  return AtPosition(Search(query, options), options);
 }
 
-std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
-                                     const SearchOptions& options) {
-  const chords::ChordQuality& quality = chords::kQualities[chord.quality];
+std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const SearchOptions& given) {
+  const SearchOptions options = AtCapo(given);
+  if (options.frets < 1) return {};
+  const chords::ChordQuality quality = chord.Quality();
   const PitchClassSet tones = chord.Tones();
   const bool slash = chord.bass != chords::kNoBass;
   const PitchClassSet bassBit = slash ? Bit(chord.bass) : 0;
@@ -48,8 +79,8 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
   const PitchClassSet added = bassBit & ~tones;
 
   Query query;
-  for (int s = 0; s < kStrings; ++s) {
-    for (int f = 0; f <= kHighestFret; ++f) {
+  for (int s = 0; s < options.tuning.size(); ++s) {
+    for (int f = 0; f <= options.frets; ++f) {
       const PitchClassSet bit = Bit(PitchClass(options.tuning[s] + f));
       if (bit & allowed) query.bits[s][f] = bit;
     }
@@ -71,7 +102,7 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
   // The slash bass, else the root, is the bass a player looks for.
   query.root = slash ? chord.bass : chord.root;
   query.octaveRepeats = true;
-  return Search(query, options);
+  return AtPosition(Search(query, options), options);
 }
 
 }  // namespace fretwise::voicings

@@ -15,9 +15,19 @@ struct Voicing {
   int score = 0;  // lower is easier; see Score
 };
 
+inline constexpr int kAnywhere = -1;
+
 struct SearchOptions {
   Tuning tuning = kStandardTuning;
   int span = kDefaultSpan;
+  int frets = kDefaultFrets;  // the neck's highest fret
+  // The capo's fret, 0 for none: no note is fretted below it, an open string sounds at it, and a
+  // voicing's frets count from it (0 is the capo), as chord books write capo shapes.
+  int capo = 0;
+  // With a fret F (from 0), only the voicings whose lowest fretted note lies within the span
+  // from F (frets F to F + span - 1, from the capo; 0 for a voicing of open strings only), as a
+  // chord book lists shapes up the neck; kAnywhere for all.
+  int position = kAnywhere;
 };
 
 // Voicings whose sounding pitches, as a set, are exactly `midis` (a pitch may sound on two
@@ -29,7 +39,7 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
 std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
                                      const SearchOptions& options);
 
-// The sounding pitches, string 6 first.
+// The sounding pitches, in the order of the tuning's strings.
 std::vector<int> Pitches(const Frets& frets, const Tuning& tuning);
 
 }  // namespace fretwise::voicings
