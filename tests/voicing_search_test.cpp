@@ -70,7 +70,7 @@ TEST(VoicingSearch, ListsExactlyThePlayableVoicings) {
       {"F#m7b5", {}, {{36, 45, 50, 55, 59, 64}, 4}, 11},
       {"C", {}, {ukulele, 4, 15}, 11},
       {"G7", {}, {ukulele, 3, 15, 2}, 11},
-      {"Em/D", {}, {seven, 4}, 11},
+      {"Bm", {}, {seven, 3}, 11},
       {"Bb7", {}, {{55, 62, 69}, 5, 17}, 1},
       {"", {48, 52, 55, 60, 64}, {kStandardTuning}, 2},
       {"", {38, 45, 50, 57}, {kDropDTuning}, 1},
