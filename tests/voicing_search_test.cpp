@@ -160,6 +160,8 @@ TEST(Answers, EachVoicingComplete) {
        "x 0 2 0 1 0 002010 Am7 C6/A C/A Fmaj9/A A2 E3 G3 C4 E4"},
       {"F, the full barre first", AnswersOfChord(*ParseChordSymbol("F"), {}, 1), 1,
        "1 3 3 2 1 1 134211 1(6-1) F F2 C3 F3 A3 C4 F4"},
+      {"Am on a ukulele, no bass", AnswersOfChord(*ParseChordSymbol("Am"), {{67, 60, 64, 69}}, 1),
+       1, "2 0 0 0 2000 Am C6 A4 C4 E4 A4"},
       {"E, the open shape first", AnswersOfChord(*ParseChordSymbol("E"), {}, 1), 1,
        "0 2 2 1 0 0 023100 E E2 B2 E3 G#3 B3 E4"},
       {"Am7, two barres", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 11), 11,
