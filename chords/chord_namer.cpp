@@ -67,16 +67,28 @@ void AddNames(PitchClassSet set, int bass, bool foreignBass, std::vector<RankedN
 
 }  // namespace
 
-std::vector<ChordSymbol> NameSymbols(std::span<const int> midis) {
+std::vector<ChordSymbol> NameSymbols(std::span<const int> midis, Bass bass) {
   if (midis.empty()) return {};
   PitchClassSet set = 0;
   for (int midi : midis) set |= Bit(PitchClass(midi));
-  const int bass = PitchClass(*std::min_element(midis.begin(), midis.end()));
+  const int lowest = PitchClass(*std::min_element(midis.begin(), midis.end()));
 
   std::vector<RankedName> candidates;
-  AddNames(set, bass, false, candidates);
-  // A bass note outside the chord above it: C/F.
-  if (Count(set) >= 4) AddNames(set & ~Bit(bass), bass, true, candidates);
+  if (bass == Bass::kLowestPitch) {
+    AddNames(set, lowest, false, candidates);
+    // A bass note outside the chord above it: C/F.
+    if (Count(set) >= 4) AddNames(set & ~Bit(lowest), lowest, true, candidates);
+  } else {
+    // Every root as if it were in the bass, in the order of the lowest pitch's roots.
+    std::vector<RankedName> each;
+    for (int below = 0; below < 12; ++below) {
+      const int root = PitchClass(lowest - below);
+      each.clear();
+      AddNames(set, root, false, each);
+      for (const RankedName& name : each)
+        if (name.symbol.bass == kNoBass) candidates.push_back(name);
+    }
+  }
   std::stable_sort(candidates.begin(), candidates.end(),
                    [](const RankedName& a, const RankedName& b) { return a.cost < b.cost; });
   std::vector<ChordSymbol> names;
@@ -84,10 +96,10 @@ std::vector<ChordSymbol> NameSymbols(std::span<const int> midis) {
   return names;
 }
 
-std::vector<ChordSymbol> DistinctNames(std::span<const int> midis) {
+std::vector<ChordSymbol> DistinctNames(std::span<const int> midis, Bass bass) {
   std::vector<ChordSymbol> names;
   std::vector<std::string> texts;
-  for (ChordSymbol& symbol : NameSymbols(midis)) {
+  for (ChordSymbol& symbol : NameSymbols(midis, bass)) {
     std::string text = SymbolText(symbol);
     if (std::find(texts.begin(), texts.end(), text) != texts.end()) continue;
     texts.push_back(std::move(text));

@@ -15,10 +15,15 @@ namespace fretwise::chords {
 // order is the same in every key. The lowest pitch, when it is not the root, becomes the slash
 // bass. Roots are spelled as players write the key (Bb, not A#; C#m, not Dbm). Empty when nothing
 // fits.
-std::vector<ChordSymbol> NameSymbols(std::span<const int> midis);
+//
+// With Bass::kNone the pitches have no bass: on a re-entrant tuning (a ukulele's G4 C4 E4 A4) the
+// lowest pitch is often the third or the fifth, and players name the chord by its root without a
+// slash (2 0 0 0 is Am, not C6 or Am/C).
+enum class Bass { kLowestPitch, kNone };
+std::vector<ChordSymbol> NameSymbols(std::span<const int> midis, Bass bass = Bass::kLowestPitch);
 
 // The same with one symbol per written name, best first: what players are shown.
-std::vector<ChordSymbol> DistinctNames(std::span<const int> midis);
+std::vector<ChordSymbol> DistinctNames(std::span<const int> midis, Bass bass = Bass::kLowestPitch);
 
 // The texts of DistinctNames.
 std::vector<std::string> NameChord(std::span<const int> midis);

@@ -25,13 +25,15 @@ Answer AnswerOf(const Voicing& voicing, const SearchOptions& options) {
   const Frets fingers = FingerNumbers(voicing.frets, strings, taught);
   const auto barres = std::span(taught.barres).first(taught.barreCount);
   std::vector<int> pitches = Pitches(voicing.frets, options.tuning);
+  const chords::Bass bass =
+      options.tuning.Rises() ? chords::Bass::kLowestPitch : chords::Bass::kNone;
   std::optional<chords::ChordSymbol> shape;
   if (options.capo > 0) {
-    const std::vector<chords::ChordSymbol> shapes = chords::DistinctNames(pitches);
+    const std::vector<chords::ChordSymbol> shapes = chords::DistinctNames(pitches, bass);
     if (!shapes.empty()) shape = shapes.front();
     for (int& midi : pitches) midi += options.capo;
   }
-  std::vector<chords::ChordSymbol> names = chords::DistinctNames(pitches);
+  std::vector<chords::ChordSymbol> names = chords::DistinctNames(pitches, bass);
   return {.frets = {voicing.frets.begin(), voicing.frets.begin() + strings},
           .fingers = {fingers.begin(), fingers.begin() + strings},
           .barres = {barres.begin(), barres.end()},

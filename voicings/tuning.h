@@ -40,6 +40,13 @@ class Tuning {
   constexpr const int* begin() const { return open_.data(); }
   constexpr const int* end() const { return open_.data() + strings_; }
   constexpr bool operator==(const Tuning&) const = default;
+  // Whether each string sounds above the one before it, as on a guitar; a re-entrant tuning (a
+  // ukulele's high G) does not.
+  constexpr bool Rises() const {
+    for (int s = 1; s < strings_; ++s)
+      if (open_[s] < open_[s - 1]) return false;
+    return true;
+  }
 
  private:
   std::array<int, kMostStrings> open_{};

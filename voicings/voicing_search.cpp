@@ -63,7 +63,7 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
   query.omitted.fill(kRejected);
   query.omitted[query.required] = 0;
   const auto names = chords::NameSymbols(asked);
-  query.root = names.empty() ? -1 : names.front().root;
+  query.root = names.empty() || !options.tuning.Rises() ? -1 : names.front().root;
   return AtPosition(Search(query, options), options);
 }
 
@@ -100,7 +100,9 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const Sea
   query.fullSound = std::min(4, Count(tones | bassBit) + 1);
   query.bass = slash ? chord.bass : -1;
   // The slash bass, else the root, is the bass a player looks for.
-  query.root = slash ? chord.bass : chord.root;
+  // On a re-entrant tuning no string sounds a bass below the others, and players weigh none: A on
+  // a ukulele is 2 1 0 0 first, its lowest pitch the third.
+  query.root = slash ? chord.bass : options.tuning.Rises() ? chord.root : -1;
   query.octaveRepeats = true;
   return AtPosition(Search(query, options), options);
 }
