@@ -81,7 +81,7 @@ void FinderWindow::Build() {
   for (const voicings::Preset& preset : voicings::kPresets)
     preset_->addItem(ToQString(preset.name));
   capo_ = new QSpinBox;
-  capo_->setRange(0, finder::kHighestCapo);
+  capo_->setRange(0, voicings::kHighestCapo);
   capo_->setSpecialValueText("なし");
   span_ = new QSpinBox;
   span_->setRange(voicings::kFewestSpan, voicings::kMostSpan);

@@ -17,7 +17,7 @@ std::string RootName(int pitchClass, const ChordQuality& quality);
 // The spelling of `pitchClass` in a chord whose root is spelled `rootName`, with the letter a
 // player counts for its interval above the root (E over C, Bb over C, C over Ab). Eight semitones
 // up is a flat sixth (Ab over C) unless the chord raises its fifth (G#).
-std::string NoteAbove(std::string_view rootName, int pitchClass, bool raisedFifth = false);
+std::string NoteAbove(std::string_view rootName, int pitchClass, bool raisedFifth);
 
 // A slash bass as players write it: the chord's spelling, but never B#, Cb, E# or Fb, which are
 // written C, B, F and E (E7#5/C, not E7#5/B#).

@@ -118,7 +118,7 @@ std::string ReadNumbers(const Arguments& arguments, FinderQuery& query) {
   };
   const Bounded bounded[] = {
       {Option::kFrets, voicings::kFewestFrets, voicings::kMostFrets, query.search.frets},
-      {Option::kCapo, 1, 12, query.search.capo},
+      {Option::kCapo, 1, voicings::kHighestCapo, query.search.capo},
       {Option::kPosition, 0, voicings::kMostFrets, query.search.position}};
   for (const Bounded& b : bounded) {
     if (!arguments.IsSet(b.option)) continue;

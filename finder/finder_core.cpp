@@ -47,7 +47,7 @@ void FinderCore::Show(FinderQuery query) {
 void FinderCore::Change(const FinderSettings& settings) {
   const FinderSettings before = std::exchange(settings_, settings);
   settings_.preset = std::clamp(settings_.preset, 0, int(voicings::kPresets.size()) - 1);
-  settings_.capo = std::clamp(settings_.capo, 0, kHighestCapo);
+  settings_.capo = std::clamp(settings_.capo, 0, voicings::kHighestCapo);
   settings_.span = std::clamp(settings_.span, voicings::kFewestSpan, voicings::kMostSpan);
   if (before.preset != settings_.preset || before.capo != settings_.capo ||
       before.span != settings_.span) {

@@ -27,12 +27,9 @@ class Panel {
   virtual void SetTicked(int slot, bool ticked) = 0;
 };
 
-// A capo clamps the strings at a fret; the frets of a voicing are then counted from it.
-inline constexpr int kHighestCapo = 12;
-
 struct FinderSettings {
   int preset = 0;  // index into voicings::kPresets
-  int capo = 0;    // 0 for none, up to kHighestCapo
+  int capo = 0;    // 0 for none, up to voicings::kHighestCapo
   int span = voicings::kDefaultSpan;
   bool leftHanded = false;
   playback::Strum strum;  // a light downstroke

@@ -16,6 +16,8 @@ struct Voicing {
 };
 
 inline constexpr int kAnywhere = -1;
+// A capo clamps the strings at a fret from 1 up to this one.
+inline constexpr int kHighestCapo = 12;
 
 struct SearchOptions {
   Tuning tuning = kStandardTuning;
