@@ -74,6 +74,10 @@ Frets FingerNumbers(const Frets& frets, int strings, const Fingering& fingering)
     for (int s = 0; s < strings; ++s) fingers[s] = std::int8_t(frets[s] > 0 ? frets[s] : 0);
     return fingers;
   }
+  const auto lay = [&](const Barre& barre, int finger) {
+    for (int s = strings - barre.fromString; s <= strings - barre.toString; ++s)
+      if (frets[s] == barre.fret) fingers[s] = std::int8_t(finger);
+  };
   int after = 0;  // fingers the frets above need
   for (int fret = lowest; fret <= highest; ++fret) after += needed[fret];
   int next = 1;
@@ -83,17 +87,22 @@ Frets FingerNumbers(const Frets& frets, int strings, const Fingering& fingering)
     // One finger per fret, as far as the fingers the frets above need leave room.
     const int room = kMostFingers - after - needed[fret] + 1;
     int finger = std::max(next, std::min(1 + fret - lowest, room));
-    // A barre before the single notes of its fret: the little finger seldom barres.
+    // A barre over three strings or more before the single notes of its fret: the little finger
+    // seldom lies flat over many. Other notes take fingers across from the highest-numbered
+    // string, a two-string barre where its first string lies (3 2 3 0 3 3 is 2 1 3 0 4 4).
     for (int b = 0; b < fingering.barreCount; ++b) {
       const Barre& barre = fingering.barres[b];
-      if (barre.fret != fret) continue;
-      for (int s = strings - barre.fromString; s <= strings - barre.toString; ++s)
-        if (frets[s] == fret) fingers[s] = std::int8_t(finger);
+      if (barre.fret == fret && barre.fromString - barre.toString >= 2) lay(barre, finger++);
+    }
+    for (int s = 0; s < strings; ++s) {
+      if (frets[s] != fret || fingers[s] != 0) continue;
+      const int barre = fingering.BarreAt(fret, strings - s);
+      if (barre < 0)
+        fingers[s] = std::int8_t(finger);
+      else
+        lay(fingering.barres[barre], finger);
       ++finger;
     }
-    for (int s = 0; s < strings; ++s)
-      if (frets[s] == fret && fingering.BarreAt(fret, strings - s) < 0)
-        fingers[s] = std::int8_t(finger++);
     next = finger;
   }
   return fingers;
