@@ -24,6 +24,9 @@ struct Traits {
   // player starts with, with the open low E beside it.
   int rootBelow = 0;
   int thin = 0;  // strings short of a full sound: four, or one more than a power chord's two
+  // The lowest fret's notes on both sides of an open string and a higher note: no barre holds them,
+  // and a second finger on that fret reaches round the others (x 2 0 4 0 2 for Bm).
+  bool splitLowest = false;
 };
 
 namespace points {
@@ -43,6 +46,13 @@ constexpr int kPerOpenString = 4;
 constexpr int kPerOpenStringUpTheNeck = 9;  // an open string beside frets 5 and up
 constexpr int kBassNotRoot = 24;
 constexpr int kPerOmittedTone = 6;
+constexpr int kSplitLowest = 8;
+
+// What a chord tone left out weighs, in tones: the fifth that a chord of four tones or more lets
+// players leave out nothing (C7 as x 3 2 3 1 0); the root, on a tuning whose strings rise, five:
+// the guitar's chord is heard from its root.
+constexpr int kOmittedFifth = 0;
+constexpr int kOmittedRoot = 5;
 
 }  // namespace points
 
@@ -55,7 +65,7 @@ Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tu
 // Lower is easier: points for each finger, barre, fret of stretch and of position, for muted
 // strings (more between sounding strings, and more when a wanted note was in reach), for fewer
 // than four strings sounding, open strings (more up the neck), a bass that is not the root and
-// each chord tone left out. See the README for the weights. The score is a sum of points per
+// each chord tone left out (weighed as above), and a lowest fret split round an open string. See the README for the weights. The score is a sum of points per
 // trait, and the open strings' points depend on the highest fret: the search adds up the shape's
 // points and those of each other trait apart.
 constexpr int Score(const Traits& t) {
@@ -66,7 +76,8 @@ constexpr int Score(const Traits& t) {
          kPerFillableString * t.fillable + kPerRootBelow * t.rootBelow + kPerThinString * t.thin +
          kPerOpenString * t.open +
          (t.highest >= kUpTheNeck ? kPerOpenStringUpTheNeck * t.open : 0) +
-         (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedTone * t.omitted;
+         (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedTone * t.omitted +
+         (t.splitLowest ? kSplitLowest : 0);
 }
 
 // Above every score: each trait at its worst.
@@ -82,6 +93,7 @@ inline constexpr int kWorstScore = Score({.fingers = kMostFingers,
                                           .omitted = 12,
                                           .fillable = kMostStrings,
                                           .rootBelow = kMostStrings,
-                                          .thin = kMostStrings});
+                                          .thin = kMostStrings,
+                                          .splitLowest = true});
 
 }  // namespace fretwise::voicings

@@ -19,7 +19,8 @@ struct Query {
   std::array<std::array<Bits, kMostFrets + 1>, kMostStrings> bits{};
   Bits required = 0;
   int fewest = 0;  // bits a voicing sounds at least
-  // For each set of bits a voicing sounds: how many chord tones it leaves out, or kRejected.
+  // For each set of bits a voicing sounds: the chord tones it leaves out, weighed as the ranking
+  // weighs them (a free fifth, a dear root), or kRejected.
   std::array<std::int8_t, kBitSets> omitted{};
   int bass = -1;      // the pitch class that must sound lowest, or -1
   int root = -1;      // the pitch class the ranking prefers lowest, or -1

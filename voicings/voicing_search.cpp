@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chords/chord_namer.h"
+#include "voicings/ranking.h"
 #include "voicings/search_query.h"
 
 namespace fretwise::voicings {
@@ -68,6 +69,7 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
 }
 
 std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const SearchOptions& given) {
+  using namespace chords;
   const SearchOptions options = AtCapo(given);
   if (options.frets < 1) return {};
   const chords::ChordQuality quality = chord.Quality();
@@ -92,7 +94,11 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const Sea
   for (unsigned have = allowed;; have = (have - 1) & allowed) {
     const PitchClassSet intervals = Transpose(PitchClassSet(have & ~added), chord.root);
     if ((have & query.required) == query.required && chords::Sounds(quality, intervals)) {
-      query.omitted[have] = std::int8_t(Count(quality.tones & ~intervals));
+      const PitchClassSet left = quality.tones & ~intervals;
+      query.omitted[have] = std::int8_t(
+          Count(left & ~interval::R & ~interval::P5) +
+          (left & interval::R ? (options.tuning.Rises() ? points::kOmittedRoot : 1) : 0) +
+          (left & interval::P5 ? (quality.optional & interval::P5 ? points::kOmittedFifth : 1) : 0));
     }
     if (have == 0) break;
   }
