@@ -27,6 +27,9 @@ struct Traits {
   // The lowest fret's notes on both sides of an open string and a higher note: no barre holds them,
   // and a second finger on that fret reaches round the others (x 2 0 4 0 2 for Bm).
   bool splitLowest = false;
+  // Strings that sound the pitch of the string beside them (x 2 0 4 0 2's B3 twice), a finger for
+  // no new note; counted by the search, the shapes knowing no pitches.
+  int unisons = 0;
 };
 
 namespace points {
@@ -47,6 +50,7 @@ constexpr int kPerOpenStringUpTheNeck = 9;  // an open string beside frets 5 and
 constexpr int kBassNotRoot = 24;
 constexpr int kPerOmittedTone = 6;
 constexpr int kSplitLowest = 8;
+constexpr int kPerUnison = 8;
 
 // What a chord tone left out weighs, in tones: the fifth that a chord of four tones or more lets
 // players leave out nothing (C7 as x 3 2 3 1 0); the root, on a tuning whose strings rise, five:
@@ -64,10 +68,11 @@ Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tu
 
 // Lower is easier: points for each finger, barre, fret of stretch and of position, for muted
 // strings (more between sounding strings, and more when a wanted note was in reach), for fewer
-// than four strings sounding, open strings (more up the neck), a bass that is not the root and
-// each chord tone left out (weighed as above), and a lowest fret split round an open string. See the README for the weights. The score is a sum of points per
-// trait, and the open strings' points depend on the highest fret: the search adds up the shape's
-// points and those of each other trait apart.
+// than four strings sounding, open strings (more up the neck), a bass that is not the root, each
+// chord tone left out (weighed as above), a lowest fret split round an open string and each string
+// that sounds the pitch of the string beside it. See the README for the weights. The score is a
+// sum of points per trait, and the open strings' points depend on the highest fret: the search
+// adds up the shape's points and those of each other trait apart.
 constexpr int Score(const Traits& t) {
   using namespace points;
   return kPerFinger * t.fingers + kPerBarre * t.barres + kPerFretOfStretch * t.stretch +
@@ -77,7 +82,7 @@ constexpr int Score(const Traits& t) {
          kPerOpenString * t.open +
          (t.highest >= kUpTheNeck ? kPerOpenStringUpTheNeck * t.open : 0) +
          (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedTone * t.omitted +
-         (t.splitLowest ? kSplitLowest : 0);
+         (t.splitLowest ? kSplitLowest : 0) + kPerUnison * t.unisons;
 }
 
 // Above every score: each trait at its worst.
@@ -94,6 +99,7 @@ inline constexpr int kWorstScore = Score({.fingers = kMostFingers,
                                           .fillable = kMostStrings,
                                           .rootBelow = kMostStrings,
                                           .thin = kMostStrings,
-                                          .splitLowest = true});
+                                          .splitLowest = true,
+                                          .unisons = kMostStrings});
 
 }  // namespace fretwise::voicings
