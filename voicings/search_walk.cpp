@@ -222,12 +222,12 @@ class Walker {
   // What strings s and up sound open or at frets from..from+len; len kAnyFret: at any fret.
   std::array<std::array<std::array<Bits, kAnyFret + 1>, kMostFrets + 1>, N + 1> rangeReach_{};
   std::array<std::uint8_t, kMostFrets + 1> soundable_{}, rootReach_{};
-  std::array<int, kMostFrets + 1> positionPoints_{};  // by the lowest fretted fret
-  std::array<int, 13> omittedPoints_{};               // by the chord tones left out
+  std::array<int, kMostFrets + 1> positionPoints_{};           // by the lowest fretted fret
+  std::array<int, points::kMostOmitted + 1> omittedPoints_{};  // by the tones left out
   std::array<int, N + 1> fillablePoints_{}, rootBelowPoints_{};
   std::array<int, N + 1> thinPoints_{};  // by the strings sounding
   std::array<int, N> unisonPoints_{};
-  Shape worked_;                         // the shape met last, when there is no table
+  Shape worked_;  // the shape met last, when there is no table
   Fingering workedFingering_;
   int bassPoints_ = 0;
   ScoreCounts start_{};  // the leaves count the scores for the sort
@@ -247,9 +247,9 @@ void Walker<N>::Leaf(Bits have, int position, int bass, int bassUp, int index) {
   const int shared = omittedPoints_[omitted] + thinPoints_[N - shape.silent];
   const int bassClass = ClassOf(bass);  // a leaf sounds two strings at least: bass is a pitch
   if (q_.bass < 0 || bassClass == q_.bass) {
-    const int score = shape.points[position + shape.highest >= kUpTheNeck] +
-                      positionPoints_[position] + shared + BassPoints(bassClass) +
-                      MutedPoints(shape, position) + UnisonPoints(frets_);
+    const int score = shape.points[FretBand(position + shape.highest)] + positionPoints_[position] +
+                      shared + BassPoints(bassClass) + MutedPoints(shape, position) +
+                      UnisonPoints(frets_);
     Add(found_, frets_, score, index, position, shape);
   }
   const int up = position + shape.highest + kOctave;  // the highest fret an octave up
@@ -264,8 +264,8 @@ void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int inde
   const int bassClass = ClassOf(bass);
   if (q_.bass >= 0 && bassClass != q_.bass) return;
   position += kOctave;
-  const int score = shape.points[1] + positionPoints_[position] + shared + BassPoints(bassClass) +
-                    MutedPoints(shape, position) + UnisonPoints(fretsUp_);
+  const int score = shape.points[kFretBands - 1] + positionPoints_[position] + shared +
+                    BassPoints(bassClass) + MutedPoints(shape, position) + UnisonPoints(fretsUp_);
   Add(movedUp_, fretsUp_, score, index, position, shape);
 }
 

@@ -35,6 +35,15 @@ std::vector<Voicing> AtPosition(std::vector<Voicing> voicings, const SearchOptio
   return voicings;
 }
 
+// The weight of the chord tones a voicing leaves out, in halves of a tone (see points).
+int OmittedWeight(const chords::ChordQuality& quality, PitchClassSet left, bool rises) {
+  using namespace chords::interval;
+  int weight = points::kOmittedTone * Count(left & ~R & ~P5);
+  if (left & R) weight += rises ? points::kOmittedRoot : points::kOmittedTone;
+  if (left & P5) weight += quality.optional & P5 ? points::kOmittedFifth : points::kOmittedTone;
+  return std::min(weight, points::kMostOmitted);
+}
+
 }  // namespace
 
 std::vector<int> Pitches(const Frets& frets, const Tuning& tuning) {
@@ -69,7 +78,6 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
 }
 
 std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const SearchOptions& given) {
-  using namespace chords;
   const SearchOptions options = AtCapo(given);
   if (options.frets < 1) return {};
   const chords::ChordQuality quality = chord.Quality();
@@ -94,11 +102,8 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const Sea
   for (unsigned have = allowed;; have = (have - 1) & allowed) {
     const PitchClassSet intervals = Transpose(PitchClassSet(have & ~added), chord.root);
     if ((have & query.required) == query.required && chords::Sounds(quality, intervals)) {
-      const PitchClassSet left = quality.tones & ~intervals;
-      query.omitted[have] = std::int8_t(
-          Count(left & ~interval::R & ~interval::P5) +
-          (left & interval::R ? (options.tuning.Rises() ? points::kOmittedRoot : 1) : 0) +
-          (left & interval::P5 ? (quality.optional & interval::P5 ? points::kOmittedFifth : 1) : 0));
+      query.omitted[have] =
+          std::int8_t(OmittedWeight(quality, quality.tones & ~intervals, options.tuning.Rises()));
     }
     if (have == 0) break;
   }
