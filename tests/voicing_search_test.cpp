@@ -41,6 +41,7 @@ TEST(Playability, FingersAndBarresAsTaught) {
       {{-1, 2, 4, 4, 3, 2}, "x 1 3 4 2 1 /1"},
       {{-1, -1, 3, 2, 1, 1}, "x x 3 2 1 1 /1"},  // the index finger's partial barre
       {{-1, -1, 0, 2, 1, 1}, "x x 0 2 1 1 /1"},
+      {{-1, 0, 2, 2, 2, 2}, "x 0 1 1 1 1 /1"},  // four strings on one fret: the index lies flat
       {{3, 0, 3, 3, 3, 3}, "2 0 1 1 1 1 /1"},
       {{3, 2, 3, 0, 3, 3}, "2 1 3 0 4 4 /1"},  // fingers side by side never cross on one fret
       {{7, 7, 5, 5, 8, 8}, "2 2 1 1 3 4 /2"},   // two barres bring six strings to four fingers

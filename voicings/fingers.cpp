@@ -8,17 +8,18 @@ namespace fretwise::voicings {
 namespace {
 
 // Partial barres as players use them: the index finger over two strings side by side or more at
-// the lowest fret when notes lie above it (x x 3 2 1 1 is 3 2 1 1); one finger over three strings
-// or more at a fret above (the A shape's x 5 7 7 7 5, the ring finger's), with no open or
-// lower-fretted string between them; none over strings a barre holds already.
+// the lowest fret when notes lie above it (x x 3 2 1 1 is 3 2 1 1), or over four strings or more
+// when it frets them all (the ukulele's Dm7 5 5 5 5); one finger over three strings or more at a
+// fret above (the A shape's x 5 7 7 7 5, the ring finger's), with no open or lower-fretted string
+// between them; none over strings a barre holds already.
 void AddPartialBarres(const Frets& frets, int strings, int lowest, int highest,
                       Fingering& fingering) {
   for (int fret = lowest; fret <= highest; ++fret) {
     const bool index = fret == lowest;
-    if (index && highest == lowest) break;
+    const int fewest = !index ? 3 : highest > lowest ? 2 : 4;
     int first = -1, last = -1, count = 0;
     const auto close = [&] {
-      if (count >= (index ? 2 : 3) && fingering.barreCount < int(fingering.barres.size()))
+      if (count >= fewest && fingering.barreCount < int(fingering.barres.size()))
         fingering.barres[fingering.barreCount++] = {std::int8_t(fret), std::int8_t(strings - first),
                                                     std::int8_t(strings - last)};
       first = last = -1, count = 0;
