@@ -102,6 +102,15 @@ constexpr int Score(const Traits& t) {
          (t.splitLowest ? kSplitLowest : 0) + kPerUnison * t.unisons;
 }
 
+// The strings that sound the pitch of the string beside them.
+constexpr int Unisons(const Frets& frets, const Tuning& tuning) {
+  int unisons = 0;
+  for (int s = 1; s < tuning.size(); ++s)
+    unisons += frets[s] != kMuted && frets[s - 1] != kMuted &&
+               tuning[s - 1] + frets[s - 1] == tuning[s] + frets[s];
+  return unisons;
+}
+
 // Above every score: each trait at its worst.
 inline constexpr int kWorstScore = Score({.fingers = kMostFingers,
                                           .barres = kMostStrings / 2,

@@ -25,6 +25,9 @@ struct Query {
   int bass = -1;      // the pitch class that must sound lowest, or -1
   int root = -1;      // the pitch class the ranking prefers lowest, or -1
   int fullSound = 4;  // strings a voicing sounds before it stops sounding thin
+  // A re-entrant tuning: no string lies below the bass, and a muted one costs as one above it (a
+  // ukulele sounds all four).
+  bool reentrant = false;
   // Whether a voicing's fretted strings sound the same bits twelve frets higher (pitch classes do,
   // exact pitches do not): the walk then frets only the neck's lower part and moves up the shapes
   // that reach past it.

@@ -120,7 +120,6 @@ class Walker {
       rootBelowPoints_[n] = q_.octaveRepeats && q_.bass < 0 ? Score({.rootBelow = n}) : 0;
       thinPoints_[n] = Score({.thin = std::max(0, std::min(q_.fullSound, N) - n)});
     }
-    for (int n = 0; n < N; ++n) unisonPoints_[n] = Score({.unisons = n});
     bassPoints_ = q_.root >= 0 ? Score({.bassNotRoot = true}) : 0;
     // Whether string s sounds something asked, and the root, with the hand at each position.
     for (int window = 0; window <= neck_; ++window) {
@@ -185,21 +184,12 @@ class Walker {
     return worked_ = ShapeAtPosition(frets_, position, N, span_, workedFingering_);
   }
   // The muted strings' points: those that could have sounded a wanted note or a lower root.
-  // On a re-entrant tuning no string lies below the bass: a ukulele sounds all four.
   int MutedPoints(const Shape& shape, int position) const {
-    const unsigned above = shape.mutedAboveBass | (rises_ ? 0 : shape.mutedBelowBass);
+    const unsigned above = shape.mutedAboveBass | (q_.reentrant ? shape.mutedBelowBass : 0);
     return fillablePoints_[kBitCount[above & soundable_[position]]] +
            rootBelowPoints_[kBitCount[shape.mutedBelowBass & rootReach_[position]]];
   }
   void AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared);
-  // The strings that sound the pitch of the string beside them: a finger for no new note.
-  int UnisonPoints(const Frets& frets) const {
-    int unisons = 0;
-    for (int s = 1; s < N; ++s)
-      unisons += frets[s] != kMuted && frets[s - 1] != kMuted &&
-                 tuning_[s - 1] + frets[s - 1] == tuning_[s] + frets[s];
-    return unisonPoints_[unisons];
-  }
   int BassPoints(int bassClass) const { return bassClass != q_.root ? bassPoints_ : 0; }
   void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
            const Shape& shape);
@@ -207,7 +197,6 @@ class Walker {
   const Query& q_;
   const int span_;
   const Tuning tuning_;
-  const bool rises_ = tuning_.Rises();
   const int neck_;
   const ShapeTable* table_;  // none for the largest hands: shapes are worked out as met
   const Shape* shapes_;
@@ -226,8 +215,7 @@ class Walker {
   std::array<int, points::kMostOmitted + 1> omittedPoints_{};  // by the tones left out
   std::array<int, N + 1> fillablePoints_{}, rootBelowPoints_{};
   std::array<int, N + 1> thinPoints_{};  // by the strings sounding
-  std::array<int, N> unisonPoints_{};
-  Shape worked_;  // the shape met last, when there is no table
+  Shape worked_;                         // the shape met last, when there is no table
   Fingering workedFingering_;
   int bassPoints_ = 0;
   ScoreCounts start_{};  // the leaves count the scores for the sort
@@ -248,8 +236,7 @@ void Walker<N>::Leaf(Bits have, int position, int bass, int bassUp, int index) {
   const int bassClass = ClassOf(bass);  // a leaf sounds two strings at least: bass is a pitch
   if (q_.bass < 0 || bassClass == q_.bass) {
     const int score = shape.points[FretBand(position + shape.highest)] + positionPoints_[position] +
-                      shared + BassPoints(bassClass) + MutedPoints(shape, position) +
-                      UnisonPoints(frets_);
+                      shared + BassPoints(bassClass) + MutedPoints(shape, position);
     Add(found_, frets_, score, index, position, shape);
   }
   const int up = position + shape.highest + kOctave;  // the highest fret an octave up
@@ -265,7 +252,7 @@ void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int inde
   if (q_.bass >= 0 && bassClass != q_.bass) return;
   position += kOctave;
   const int score = shape.points[kFretBands - 1] + positionPoints_[position] + shared +
-                    BassPoints(bassClass) + MutedPoints(shape, position) + UnisonPoints(fretsUp_);
+                    BassPoints(bassClass) + MutedPoints(shape, position);
   Add(movedUp_, fretsUp_, score, index, position, shape);
 }
 
@@ -274,6 +261,7 @@ void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int inde
 template <int N>
 void Walker<N>::Add(std::vector<Found>& list, const Frets& frets, int score, int index,
                     int position, const Shape& shape) {
+  score += Score({.unisons = Unisons(frets, tuning_)});
   ++start_[score + 1];
   Found& f = list.emplace_back();
   f.frets = frets;

@@ -74,6 +74,7 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
   query.omitted[query.required] = 0;
   const auto names = chords::NameSymbols(asked);
   query.root = names.empty() || !options.tuning.Rises() ? -1 : names.front().root;
+  query.reentrant = !options.tuning.Rises();
   return AtPosition(Search(query, options), options);
 }
 
@@ -114,6 +115,7 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const Sea
   // On a re-entrant tuning no string sounds a bass below the others, and players weigh none: A on
   // a ukulele is 2 1 0 0 first, its lowest pitch the third.
   query.root = slash ? chord.bass : options.tuning.Rises() ? chord.root : -1;
+  query.reentrant = !options.tuning.Rises();
   query.octaveRepeats = true;
   return AtPosition(Search(query, options), options);
 }
