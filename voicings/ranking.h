@@ -102,12 +102,14 @@ constexpr int Score(const Traits& t) {
          (t.splitLowest ? kSplitLowest : 0) + kPerUnison * t.unisons;
 }
 
-// The strings that sound the pitch of the string beside them.
+// The strings that sound the pitch of the string beside them, of the first N: the search counts
+// them at each voicing it lists, the loop unrolled.
+template <int N>
 constexpr int Unisons(const Frets& frets, const Tuning& tuning) {
   int unisons = 0;
-  for (int s = 1; s < tuning.size(); ++s)
-    unisons += frets[s] != kMuted && frets[s - 1] != kMuted &&
-               tuning[s - 1] + frets[s - 1] == tuning[s] + frets[s];
+  for (int s = 1; s < N; ++s)
+    unisons +=
+        (frets[s] | frets[s - 1]) >= 0 && tuning[s - 1] + frets[s - 1] == tuning[s] + frets[s];
   return unisons;
 }
 

@@ -261,7 +261,7 @@ void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int inde
 template <int N>
 void Walker<N>::Add(std::vector<Found>& list, const Frets& frets, int score, int index,
                     int position, const Shape& shape) {
-  score += Score({.unisons = Unisons(frets, tuning_)});
+  score += Score({.unisons = Unisons<N>(frets, tuning_)});
   ++start_[score + 1];
   Found& f = list.emplace_back();
   f.frets = frets;
