@@ -44,6 +44,7 @@ TEST(Playability, FingersAndBarresAsTaught) {
       {{-1, 0, 2, 2, 2, 2}, "x 0 1 1 1 1 /1"},  // four strings on one fret: the index lies flat
       {{3, 0, 3, 3, 3, 3}, "2 0 1 1 1 1 /1"},
       {{3, 2, 3, 0, 3, 3}, "2 1 3 0 4 4 /1"},  // fingers side by side never cross on one fret
+      {{-1, 5, 4, 5, 5, 5}, "x 2 1 3 3 3 /1"},
       {{7, 7, 5, 5, 8, 8}, "2 2 1 1 3 4 /2"},   // two barres bring six strings to four fingers
       {{8, -1, 8, 8, 8, 8}, "1 x 1 1 1 1 /1"},  // the hand damps string 5 under the barre
       {{2, 1, 2, 0, 2, 1}, "none"},             // the open string and lower frets break barres

@@ -87,24 +87,38 @@ Frets FingerNumbers(const Frets& frets, int strings, const Fingering& fingering)
     after -= needed[fret];
     // One finger per fret, as far as the fingers the frets above need leave room.
     const int room = kMostFingers - after - needed[fret] + 1;
-    int finger = std::max(next, std::min(1 + fret - lowest, room));
-    // A barre over three strings or more before the single notes of its fret: the little finger
-    // seldom lies flat over many. Other notes take fingers across from the highest-numbered
-    // string, a two-string barre where its first string lies (3 2 3 0 3 3 is 2 1 3 0 4 4).
+    const int finger = std::max(next, std::min(1 + fret - lowest, room));
+    // Across the strings from the highest-numbered, so that fingers side by side on one fret never
+    // cross (3 2 3 0 3 3 is 2 1 3 0 4 4, x 5 4 5 5 5 is 2 1 3 3 3); but the index barres the
+    // lowest fret, and the little finger seldom lies flat over three strings: such a barre takes
+    // its fret's first finger (5 3 5 5 5 3 is 4 1 3 3 3 1).
+    const auto place = [&](bool barresFirst) {
+      int f = finger;
+      for (int b = 0; barresFirst && b < fingering.barreCount; ++b)
+        if (fingering.barres[b].fret == fret) lay(fingering.barres[b], f++);
+      for (int s = 0; s < strings; ++s) {
+        if (frets[s] != fret || fingers[s] != 0) continue;
+        const int barre = fingering.BarreAt(fret, strings - s);
+        if (barre < 0)
+          fingers[s] = std::int8_t(f);
+        else
+          lay(fingering.barres[barre], f);
+        ++f;
+      }
+      return f;
+    };
+    int placed = place(fret == lowest);
     for (int b = 0; b < fingering.barreCount; ++b) {
       const Barre& barre = fingering.barres[b];
-      if (barre.fret == fret && barre.fromString - barre.toString >= 2) lay(barre, finger++);
+      if (barre.fret != fret || barre.fromString - barre.toString < 2 ||
+          fingers[strings - barre.fromString] < kMostFingers)
+        continue;
+      for (int s = 0; s < strings; ++s)
+        if (frets[s] == fret) fingers[s] = 0;
+      placed = place(true);
+      break;
     }
-    for (int s = 0; s < strings; ++s) {
-      if (frets[s] != fret || fingers[s] != 0) continue;
-      const int barre = fingering.BarreAt(fret, strings - s);
-      if (barre < 0)
-        fingers[s] = std::int8_t(finger);
-      else
-        lay(fingering.barres[barre], finger);
-      ++finger;
-    }
-    next = finger;
+    next = placed;
   }
   return fingers;
 }
