@@ -48,7 +48,7 @@ constexpr int kPerInnerMute = 12;
 constexpr int kPerUndamped = 8;
 constexpr int kPerSilentString = 1;
 constexpr int kPerFillableString = 7;
-constexpr int kPerRootBelow = 7;
+constexpr int kPerRootBelow = 6;
 constexpr int kPerThinString = 15;
 constexpr int kPerOpenString = 4;
 constexpr int kPerOpenStringAtTheNut = 2;   // the hand at the nut: see kOpenPosition
@@ -59,9 +59,11 @@ constexpr int kSplitLowest = 8;
 constexpr int kPerUnison = 8;
 
 // What a chord tone left out weighs, in halves of a tone: the fifth that a chord of four tones or
-// more lets players leave out next to nothing (C7 as x 3 2 3 1 0); the root, on a tuning whose
-// strings rise, five tones: the guitar's chord is heard from its root.
+// more lets players leave out next to nothing (C7 as x 3 2 3 1 0); the third, which says major or
+// minor, two tones (x x 0 2 1 0 is no D9 to start with); the root, on a tuning whose strings rise,
+// five tones: the guitar's chord is heard from its root.
 constexpr int kOmittedFifth = 1;
+constexpr int kOmittedThird = 4;
 constexpr int kOmittedRoot = 10;
 constexpr int kOmittedTone = 2;
 // Above the weight of the tones any voicing leaves out.

@@ -38,7 +38,9 @@ std::vector<Voicing> AtPosition(std::vector<Voicing> voicings, const SearchOptio
 // The weight of the chord tones a voicing leaves out, in halves of a tone (see points).
 int OmittedWeight(const chords::ChordQuality& quality, PitchClassSet left, bool rises) {
   using namespace chords::interval;
-  int weight = points::kOmittedTone * Count(left & ~R & ~P5);
+  const PitchClassSet third = chords::ThirdOf(quality);
+  int weight = points::kOmittedTone * Count(left & ~R & ~P5 & ~third);
+  if (left & third) weight += points::kOmittedThird;
   if (left & R) weight += rises ? points::kOmittedRoot : points::kOmittedTone;
   if (left & P5) weight += quality.optional & P5 ? points::kOmittedFifth : points::kOmittedTone;
   return std::min(weight, points::kMostOmitted);
