@@ -1,5 +1,9 @@
 #include "cli/finder_report.h"
 
+#include <array>
+#include <functional>
+#include <unordered_map>
+
 #include "chords/chord_namer.h"
 #include "chords/spelling.h"
 #include "pitch/pitch.h"
@@ -10,6 +14,34 @@ namespace {
 
 using voicings::Answer;
 using voicings::kMuted;
+
+// The texts of names and pitches, each made once per query: a chord's thousands of voicings share
+// a few dozen names and a few dozen pitches.
+class Texts {
+ public:
+  const std::string& Name(const chords::ChordSymbol& symbol) {
+    auto [at, added] = names_.try_emplace(symbol);
+    if (added) at->second = chords::SymbolText(symbol);
+    return at->second;
+  }
+  const std::string& Pitch(int midi) {
+    if (midi < 0 || midi >= int(pitches_.size())) return other_ = PitchName(midi);
+    std::string& text = pitches_[std::size_t(midi)];
+    if (text.empty()) text = PitchName(midi);
+    return text;
+  }
+
+ private:
+  struct Hash {
+    std::size_t operator()(const chords::ChordSymbol& s) const {
+      return std::hash<std::string>()(s.rootName) ^
+             std::size_t(s.root | s.quality << 4 | (s.bass + 1) << 20 | int(s.noThird) << 25);
+    }
+  };
+  std::unordered_map<chords::ChordSymbol, std::string, Hash> names_;
+  std::array<std::string, 160> pitches_;  // from C-1 to past the top of an eight-string neck
+  std::string other_;
+};
 
 std::vector<Answer> Answers(const FinderQuery& query) {
   return query.mode == FinderMode::kChord
@@ -29,19 +61,15 @@ std::string SpelledPitch(int midi, const chords::ChordSymbol& chord) {
   return name + std::to_string((midi - natural - shift) / 12 - 1);
 }
 
-void WritePitches(JsonWriter& json, std::span<const int> midis) {
+void WritePitches(JsonWriter& json, std::span<const int> midis, Texts& texts) {
   json.StartArray();
-  for (int midi : midis) json.String(PitchName(midi));
+  for (int midi : midis) json.String(texts.Pitch(midi));
   json.EndArray();
 }
 
-// The names' texts; the first, when it is written already, as `first`.
-void WriteNames(JsonWriter& json, const std::vector<chords::ChordSymbol>& names,
-                const std::string* first = nullptr) {
+void WriteNames(JsonWriter& json, const std::vector<chords::ChordSymbol>& names, Texts& texts) {
   json.StartArray();
-  for (const chords::ChordSymbol& name : names) {
-    json.String(first && &name == &names.front() ? *first : chords::SymbolText(name));
-  }
+  for (const chords::ChordSymbol& name : names) json.String(texts.Name(name));
   json.EndArray();
 }
 
@@ -62,7 +90,7 @@ void WriteBarre(JsonWriter& json, const voicings::Barre& b) {
   json.EndObject();
 }
 
-void WriteAnswer(JsonWriter& json, const Answer& a) {
+void WriteAnswer(JsonWriter& json, const Answer& a, Texts& texts) {
   json.StartObject();
   json.Key("barre");
   a.barres.empty() ? json.Null() : WriteBarre(json, a.barres.front());
@@ -74,23 +102,23 @@ void WriteAnswer(JsonWriter& json, const Answer& a) {
   WriteNumbers(json, a.fingers);
   json.Key("frets");
   WriteNumbers(json, a.frets);
-  const std::string name = a.names.empty() ? std::string() : chords::SymbolText(a.names.front());
   json.Key("name");
-  a.names.empty() ? json.Null() : json.String(name);
+  a.names.empty() ? json.Null() : json.String(texts.Name(a.names.front()));
   json.Key("names");
-  WriteNames(json, a.names, &name);
+  WriteNames(json, a.names, texts);
   json.Key("pitches");
-  WritePitches(json, a.pitches);
+  WritePitches(json, a.pitches, texts);
   json.Member("score", a.score);
-  if (a.shape) json.Member("shape", chords::SymbolText(*a.shape));
+  if (a.shape) json.Member("shape", texts.Name(*a.shape));
   json.EndObject();
 }
 
 void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
   const std::vector<chords::ChordSymbol> names = chords::DistinctNames(query.pitches);
+  Texts texts;
   json.StartObject();
   json.Key("names");
-  WriteNames(json, names);
+  WriteNames(json, names, texts);
   json.Key("query");
   json.StartObject();
   json.Key("notes");
@@ -104,14 +132,14 @@ void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
   json.EndObject();
 }
 
-void WriteQuery(JsonWriter& json, const FinderQuery& query) {
+void WriteQuery(JsonWriter& json, const FinderQuery& query, Texts& texts) {
   json.StartObject();
   if (query.mode == FinderMode::kChord) json.Member("chord", chords::SymbolText(query.chord));
   json.Key("max");
   query.max ? json.Int(*query.max) : json.Null();
   if (query.mode != FinderMode::kChord) {
     json.Key("notes");
-    WritePitches(json, query.pitches);
+    WritePitches(json, query.pitches, texts);
   }
   if (query.search.position != voicings::kAnywhere) json.Member("position", query.search.position);
   json.Member("span", query.search.span);
@@ -126,7 +154,7 @@ void WriteRow(Output& out, const std::vector<int>& frets, const std::vector<int>
   }
 }
 
-void WriteAnswerLine(Output& out, int rank, const Answer& a) {
+void WriteAnswerLine(Output& out, int rank, const Answer& a, Texts& texts) {
   out.AppendNumber(rank);
   out.Append(": ");
   WriteRow(out, a.frets, a.frets);
@@ -142,16 +170,16 @@ void WriteAnswerLine(Output& out, int rank, const Answer& a) {
     out.Put(')');
   }
   out.Append("  ");
-  out.Append(a.names.empty() ? std::string("-") : chords::SymbolText(a.names.front()));
+  out.Append(a.names.empty() ? std::string_view("-") : texts.Name(a.names.front()));
   if (a.shape) {
     out.Append(" (");
-    out.Append(chords::SymbolText(*a.shape));
+    out.Append(texts.Name(*a.shape));
     out.Append(" shape)");
   }
   out.Put(' ');
   for (int midi : a.pitches) {
     out.Put(' ');
-    out.Append(PitchName(midi));
+    out.Append(texts.Pitch(midi));
   }
   out.Put('\n');
 }
@@ -160,15 +188,16 @@ void WriteAnswerLine(Output& out, int rank, const Answer& a) {
 
 void WriteFinderJson(JsonWriter& json, const FinderQuery& query) {
   if (query.mode == FinderMode::kName) return WriteNameJson(json, query);
+  Texts texts;
   json.StartObject();
   if (query.search.capo > 0) json.Member("capo", query.search.capo);
   json.Key("query");
-  WriteQuery(json, query);
+  WriteQuery(json, query, texts);
   json.Key("tuning");
-  WritePitches(json, query.search.tuning);
+  WritePitches(json, query.search.tuning, texts);
   json.Key("voicings");
   json.StartArray();
-  for (const Answer& a : Answers(query)) WriteAnswer(json, a);
+  for (const Answer& a : Answers(query)) WriteAnswer(json, a, texts);
   json.EndArray();
   json.EndObject();
 }
@@ -184,7 +213,9 @@ void WriteFinderText(Output& out, const FinderQuery& query) {
     return;
   }
   const std::vector<Answer> answers = Answers(query);
-  for (std::size_t i = 0; i < answers.size(); ++i) WriteAnswerLine(out, int(i) + 1, answers[i]);
+  Texts texts;
+  for (std::size_t i = 0; i < answers.size(); ++i)
+    WriteAnswerLine(out, int(i) + 1, answers[i], texts);
   if (answers.empty()) out.Append("No playable voicing.\n");
 }
 
