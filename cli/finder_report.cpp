@@ -1,5 +1,6 @@
 #include "cli/finder_report.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <unordered_map>
@@ -43,10 +44,14 @@ class Texts {
   std::string other_;
 };
 
-std::vector<Answer> Answers(const FinderQuery& query) {
-  return query.mode == FinderMode::kChord
-             ? voicings::AnswersOfChord(query.chord, query.search, query.max)
-             : voicings::AnswersOfPitches(query.pitches, query.search, query.max);
+// The query's voicings, each completed in turn into `each`.
+void EachAnswer(const FinderQuery& query, const std::function<void(const Answer&)>& each) {
+  std::vector<voicings::Voicing> found =
+      query.mode == FinderMode::kChord ? voicings::VoicingsOfChord(query.chord, query.search)
+                                       : voicings::VoicingsOfPitches(query.pitches, query.search);
+  if (query.max && int(found.size()) > *query.max)
+    found.resize(std::size_t(std::max(0, *query.max)));
+  voicings::EachAnswer(found, query.search, each);
 }
 
 // The pitch as the chord's name spells it ("Ab2" in Ab, "Cb4" for B3 in a chord that writes Cb,
@@ -197,7 +202,7 @@ void WriteFinderJson(JsonWriter& json, const FinderQuery& query) {
   WritePitches(json, query.search.tuning, texts);
   json.Key("voicings");
   json.StartArray();
-  for (const Answer& a : Answers(query)) WriteAnswer(json, a, texts);
+  EachAnswer(query, [&](const Answer& a) { WriteAnswer(json, a, texts); });
   json.EndArray();
   json.EndObject();
 }
@@ -212,11 +217,10 @@ void WriteFinderText(Output& out, const FinderQuery& query) {
     if (names.empty()) out.Append("No chord fits these notes.\n");
     return;
   }
-  const std::vector<Answer> answers = Answers(query);
   Texts texts;
-  for (std::size_t i = 0; i < answers.size(); ++i)
-    WriteAnswerLine(out, int(i) + 1, answers[i], texts);
-  if (answers.empty()) out.Append("No playable voicing.\n");
+  int rank = 0;
+  EachAnswer(query, [&](const Answer& a) { WriteAnswerLine(out, ++rank, a, texts); });
+  if (rank == 0) out.Append("No playable voicing.\n");
 }
 
 }  // namespace fretwise::cli

@@ -2,6 +2,7 @@
 // that whatever shows it (the tool's text and JSON, chord boxes, the window) only formats it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -35,5 +36,11 @@ std::vector<Answer> AnswersOfChord(const chords::ChordSymbol& chord, const Searc
                                    std::optional<int> max = std::nullopt);
 std::vector<Answer> AnswersOfPitches(std::span<const int> midis, const SearchOptions& options,
                                      std::optional<int> max = std::nullopt);
+
+// Each voicing completed in turn into one answer that `each` reads before the next: for a caller
+// that writes answers out and keeps none (thousands of answers kept would each hold their own
+// memory).
+void EachAnswer(std::span<const Voicing> voicings, const SearchOptions& options,
+                const std::function<void(const Answer&)>& each);
 
 }  // namespace fretwise::voicings
