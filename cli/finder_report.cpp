@@ -1,12 +1,11 @@
 #include "cli/finder_report.h"
 
 #include <algorithm>
-#include <array>
 #include <functional>
-#include <unordered_map>
 
 #include "chords/chord_namer.h"
 #include "chords/spelling.h"
+#include "cli/answer_texts.h"
 #include "pitch/pitch.h"
 #include "voicings/answer.h"
 
@@ -15,34 +14,6 @@ namespace {
 
 using voicings::Answer;
 using voicings::kMuted;
-
-// The texts of names and pitches, each made once per query: a chord's thousands of voicings share
-// a few dozen names and a few dozen pitches.
-class Texts {
- public:
-  const std::string& Name(const chords::ChordSymbol& symbol) {
-    auto [at, added] = names_.try_emplace(symbol);
-    if (added) at->second = chords::SymbolText(symbol);
-    return at->second;
-  }
-  const std::string& Pitch(int midi) {
-    if (midi < 0 || midi >= int(pitches_.size())) return other_ = PitchName(midi);
-    std::string& text = pitches_[std::size_t(midi)];
-    if (text.empty()) text = PitchName(midi);
-    return text;
-  }
-
- private:
-  struct Hash {
-    std::size_t operator()(const chords::ChordSymbol& s) const {
-      return std::hash<std::string>()(s.rootName) ^
-             std::size_t(s.root | s.quality << 4 | (s.bass + 1) << 20 | int(s.noThird) << 25);
-    }
-  };
-  std::unordered_map<chords::ChordSymbol, std::string, Hash> names_;
-  std::array<std::string, 160> pitches_;  // from C-1 to past the top of an eight-string neck
-  std::string other_;
-};
 
 // The query's voicings, each completed in turn into `each`.
 void EachAnswer(const FinderQuery& query, const std::function<void(const Answer&)>& each) {
@@ -66,21 +37,15 @@ std::string SpelledPitch(int midi, const chords::ChordSymbol& chord) {
   return name + std::to_string((midi - natural - shift) / 12 - 1);
 }
 
-void WritePitches(JsonWriter& json, std::span<const int> midis, Texts& texts) {
+void WritePitches(JsonWriter& json, std::span<const int> midis, AnswerTexts& texts) {
   json.StartArray();
   for (int midi : midis) json.String(texts.Pitch(midi));
   json.EndArray();
 }
 
-void WriteNames(JsonWriter& json, const std::vector<chords::ChordSymbol>& names, Texts& texts) {
+void WriteNames(JsonWriter& json, const std::vector<chords::ChordSymbol>& names, AnswerTexts& texts) {
   json.StartArray();
   for (const chords::ChordSymbol& name : names) json.String(texts.Name(name));
-  json.EndArray();
-}
-
-void WriteNumbers(JsonWriter& json, const std::vector<int>& numbers) {
-  json.StartArray();
-  for (int number : numbers) json.Int(number);
   json.EndArray();
 }
 
@@ -88,14 +53,12 @@ void WriteBarre(JsonWriter& json, const voicings::Barre& b) {
   json.StartObject();
   json.Member("fret", b.fret);
   json.Key("strings");
-  json.StartArray();
-  json.Int(b.fromString);
-  json.Int(b.toString);
-  json.EndArray();
+  const int strings[] = {b.fromString, b.toString};
+  json.Ints(strings);
   json.EndObject();
 }
 
-void WriteAnswer(JsonWriter& json, const Answer& a, Texts& texts) {
+void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
   json.StartObject();
   json.Key("barre");
   a.barres.empty() ? json.Null() : WriteBarre(json, a.barres.front());
@@ -104,15 +67,16 @@ void WriteAnswer(JsonWriter& json, const Answer& a, Texts& texts) {
   for (const voicings::Barre& barre : a.barres) WriteBarre(json, barre);
   json.EndArray();
   json.Key("fingers");
-  WriteNumbers(json, a.fingers);
+  json.Ints(a.fingers);
   json.Key("frets");
-  WriteNumbers(json, a.frets);
+  json.Ints(a.frets);
+  const AnswerTexts::NamesJson& names = texts.Names(a);
   json.Key("name");
-  a.names.empty() ? json.Null() : json.String(texts.Name(a.names.front()));
+  json.Raw(names.first);
   json.Key("names");
-  WriteNames(json, a.names, texts);
+  json.Raw(names.all);
   json.Key("pitches");
-  WritePitches(json, a.pitches, texts);
+  json.Raw(texts.Pitches(a.pitches));
   json.Member("score", a.score);
   if (a.shape) json.Member("shape", texts.Name(*a.shape));
   json.EndObject();
@@ -120,7 +84,7 @@ void WriteAnswer(JsonWriter& json, const Answer& a, Texts& texts) {
 
 void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
   const std::vector<chords::ChordSymbol> names = chords::DistinctNames(query.pitches);
-  Texts texts;
+  AnswerTexts texts;
   json.StartObject();
   json.Key("names");
   WriteNames(json, names, texts);
@@ -137,7 +101,7 @@ void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
   json.EndObject();
 }
 
-void WriteQuery(JsonWriter& json, const FinderQuery& query, Texts& texts) {
+void WriteQuery(JsonWriter& json, const FinderQuery& query, AnswerTexts& texts) {
   json.StartObject();
   if (query.mode == FinderMode::kChord) json.Member("chord", chords::SymbolText(query.chord));
   json.Key("max");
@@ -159,7 +123,7 @@ void WriteRow(Output& out, const std::vector<int>& frets, const std::vector<int>
   }
 }
 
-void WriteAnswerLine(Output& out, int rank, const Answer& a, Texts& texts) {
+void WriteAnswerLine(Output& out, int rank, const Answer& a, AnswerTexts& texts) {
   out.AppendNumber(rank);
   out.Append(": ");
   WriteRow(out, a.frets, a.frets);
@@ -193,7 +157,7 @@ void WriteAnswerLine(Output& out, int rank, const Answer& a, Texts& texts) {
 
 void WriteFinderJson(JsonWriter& json, const FinderQuery& query) {
   if (query.mode == FinderMode::kName) return WriteNameJson(json, query);
-  Texts texts;
+  AnswerTexts texts;
   json.StartObject();
   if (query.search.capo > 0) json.Member("capo", query.search.capo);
   json.Key("query");
@@ -217,7 +181,7 @@ void WriteFinderText(Output& out, const FinderQuery& query) {
     if (names.empty()) out.Append("No chord fits these notes.\n");
     return;
   }
-  Texts texts;
+  AnswerTexts texts;
   int rank = 0;
   EachAnswer(query, [&](const Answer& a) { WriteAnswerLine(out, ++rank, a, texts); });
   if (rank == 0) out.Append("No playable voicing.\n");

@@ -8,6 +8,8 @@
 
 #include <rapidjson/writer.h>
 
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "cli/output.h"
@@ -74,6 +76,28 @@ class JsonWriter : private JsonStreamHolder, private rapidjson::Writer<JsonStrea
   }
   void Member(std::string_view name, std::string_view value) { Key(name), String(value); }
   void Member(std::string_view name, int value) { Key(name), Int(value); }
+
+  // An array of numbers, written at once.
+  void Ints(std::span<const int> numbers) {
+    Prefix(rapidjson::kArrayType);
+    Output& out = stream.out;
+    out.Put('[');
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+      if (i > 0) out.Put(',');
+      out.AppendNumber(numbers[i]);
+    }
+    out.Put(']');
+    EndValue(true);
+  }
+  // A value given as its JSON text, made with Quoted and the like: a caller that writes the same
+  // value many times makes its text once.
+  void Raw(std::string_view json) {
+    Prefix(rapidjson::kStringType);
+    stream.out.Append(json);
+    EndValue(true);
+  }
+  // The JSON text of a string, as String writes it.
+  static std::string Quoted(std::string_view text);
 
  private:
   void WriteEscaped(std::string_view text);

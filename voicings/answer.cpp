@@ -11,19 +11,13 @@
 namespace fretwise::voicings {
 namespace {
 
-// A name depends only on the pitch classes and the lowest one, and a chord's thousands of voicings
-// share a few dozen of those: each is named once.
+// A chord's thousands of voicings share a few dozen keys: each is named once.
 class Names {
  public:
   explicit Names(chords::Bass bass) : bass_(bass) {}
 
   const std::vector<chords::ChordSymbol>& Of(std::span<const int> pitches) {
-    std::uint32_t key = 0;
-    if (!pitches.empty()) {
-      for (int midi : pitches) key |= 1u << PitchClass(midi);
-      key |= std::uint32_t(PitchClass(*std::ranges::min_element(pitches))) << 12;
-    }
-    auto [at, added] = named_.try_emplace(key);
+    auto [at, added] = named_.try_emplace(NamesKey(pitches));
     if (added) at->second = chords::DistinctNames(pitches, bass_);
     return at->second;
   }
@@ -69,6 +63,13 @@ std::vector<Answer> Complete(std::vector<Voicing> voicings, const SearchOptions&
 }
 
 }  // namespace
+
+std::uint32_t NamesKey(std::span<const int> pitches) {
+  if (pitches.empty()) return 0;
+  std::uint32_t key = 0;
+  for (int midi : pitches) key |= 1u << PitchClass(midi);
+  return key | std::uint32_t(PitchClass(*std::ranges::min_element(pitches))) << 12;
+}
 
 Answer AnswerOf(const Voicing& voicing, const SearchOptions& options) {
   Names names(BassOf(options.tuning));

@@ -1,0 +1,59 @@
+#include "cli/answer_texts.h"
+
+#include <functional>
+#include <utility>
+
+#include "cli/json_writer.h"
+#include "pitch/pitch.h"
+
+namespace fretwise::cli {
+
+std::size_t AnswerTexts::Hash::operator()(const chords::ChordSymbol& s) const {
+  return std::hash<std::string>()(s.rootName) ^
+         std::size_t(s.root | s.quality << 4 | (s.bass + 1) << 20 | int(s.noThird) << 25);
+}
+
+const std::string& AnswerTexts::Name(const chords::ChordSymbol& symbol) {
+  auto [at, added] = names_.try_emplace(symbol);
+  if (added) at->second = chords::SymbolText(symbol);
+  return at->second;
+}
+
+const std::string& AnswerTexts::Pitch(int midi) {
+  if (midi < 0 || midi >= int(pitches_.size())) return other_ = PitchName(midi);
+  std::string& text = pitches_[std::size_t(midi)];
+  if (text.empty()) text = PitchName(midi);
+  return text;
+}
+
+const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer) {
+  auto [at, added] = lists_.try_emplace(voicings::NamesKey(answer.pitches));
+  if (!added) return at->second;
+  NamesJson& json = at->second;
+  json.first = answer.names.empty() ? "null" : JsonWriter::Quoted(Name(answer.names.front()));
+  std::string all(1, '[');
+  for (const chords::ChordSymbol& name : answer.names) {
+    if (all.size() > 1) all += ',';
+    all += JsonWriter::Quoted(Name(name));
+  }
+  json.all = std::move(all) + ']';
+  return json;
+}
+
+const std::string& AnswerTexts::Pitches(std::span<const int> midis) {
+  other_ = '[';
+  for (int midi : midis) {
+    if (other_.size() > 1) other_ += ',';
+    if (midi < 0 || midi >= int(quotedPitches_.size())) {
+      other_ += JsonWriter::Quoted(PitchName(midi));
+      continue;
+    }
+    std::string& quoted = quotedPitches_[std::size_t(midi)];
+    if (quoted.empty()) quoted = JsonWriter::Quoted(Pitch(midi));
+    other_ += quoted;
+  }
+  other_ += ']';
+  return other_;
+}
+
+}  // namespace fretwise::cli
