@@ -155,7 +155,7 @@ void WriteAnswerLine(Output& out, int rank, const Answer& a, AnswerTexts& texts)
 
 }  // namespace
 
-void WriteFinderJson(JsonWriter& json, const FinderQuery& query) {
+void WriteFinderJson(JsonWriter& json, const FinderQuery& query, const AfterEachVoicing& after) {
   if (query.mode == FinderMode::kName) return WriteNameJson(json, query);
   AnswerTexts texts;
   json.StartObject();
@@ -166,12 +166,15 @@ void WriteFinderJson(JsonWriter& json, const FinderQuery& query) {
   WritePitches(json, query.search.tuning, texts);
   json.Key("voicings");
   json.StartArray();
-  EachAnswer(query, [&](const Answer& a) { WriteAnswer(json, a, texts); });
+  EachAnswer(query, [&](const Answer& a) {
+    WriteAnswer(json, a, texts);
+    if (after) after();
+  });
   json.EndArray();
   json.EndObject();
 }
 
-void WriteFinderText(Output& out, const FinderQuery& query) {
+void WriteFinderText(Output& out, const FinderQuery& query, const AfterEachVoicing& after) {
   if (query.mode == FinderMode::kName) {
     const auto names = chords::NameChord(query.pitches);
     for (const std::string& name : names) {
@@ -183,7 +186,10 @@ void WriteFinderText(Output& out, const FinderQuery& query) {
   }
   AnswerTexts texts;
   int rank = 0;
-  EachAnswer(query, [&](const Answer& a) { WriteAnswerLine(out, ++rank, a, texts); });
+  EachAnswer(query, [&](const Answer& a) {
+    WriteAnswerLine(out, ++rank, a, texts);
+    if (after) after();
+  });
   if (rank == 0) out.Append("No playable voicing.\n");
 }
 
