@@ -37,15 +37,15 @@ std::string SpelledPitch(int midi, const chords::ChordSymbol& chord) {
   return name + std::to_string((midi - natural - shift) / 12 - 1);
 }
 
-void WritePitches(JsonWriter& json, std::span<const int> midis, AnswerTexts& texts) {
+void WritePitches(JsonWriter& json, std::span<const int> midis) {
   json.StartArray();
-  for (int midi : midis) json.String(texts.Pitch(midi));
+  for (int midi : midis) json.String(PitchName(midi));
   json.EndArray();
 }
 
-void WriteNames(JsonWriter& json, const std::vector<chords::ChordSymbol>& names, AnswerTexts& texts) {
+void WriteNames(JsonWriter& json, const std::vector<chords::ChordSymbol>& names) {
   json.StartArray();
-  for (const chords::ChordSymbol& name : names) json.String(texts.Name(name));
+  for (const chords::ChordSymbol& name : names) json.String(chords::SymbolText(name));
   json.EndArray();
 }
 
@@ -84,10 +84,9 @@ void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
 
 void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
   const std::vector<chords::ChordSymbol> names = chords::DistinctNames(query.pitches);
-  AnswerTexts texts;
   json.StartObject();
   json.Key("names");
-  WriteNames(json, names, texts);
+  WriteNames(json, names);
   json.Key("query");
   json.StartObject();
   json.Key("notes");
@@ -101,14 +100,14 @@ void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
   json.EndObject();
 }
 
-void WriteQuery(JsonWriter& json, const FinderQuery& query, AnswerTexts& texts) {
+void WriteQuery(JsonWriter& json, const FinderQuery& query) {
   json.StartObject();
   if (query.mode == FinderMode::kChord) json.Member("chord", chords::SymbolText(query.chord));
   json.Key("max");
   query.max ? json.Int(*query.max) : json.Null();
   if (query.mode != FinderMode::kChord) {
     json.Key("notes");
-    WritePitches(json, query.pitches, texts);
+    WritePitches(json, query.pitches);
   }
   if (query.search.position != voicings::kAnywhere) json.Member("position", query.search.position);
   json.Member("span", query.search.span);
@@ -157,15 +156,15 @@ void WriteAnswerLine(Output& out, int rank, const Answer& a, AnswerTexts& texts)
 
 void WriteFinderJson(JsonWriter& json, const FinderQuery& query, const AfterEachVoicing& after) {
   if (query.mode == FinderMode::kName) return WriteNameJson(json, query);
-  AnswerTexts texts;
   json.StartObject();
   if (query.search.capo > 0) json.Member("capo", query.search.capo);
   json.Key("query");
-  WriteQuery(json, query, texts);
+  WriteQuery(json, query);
   json.Key("tuning");
-  WritePitches(json, query.search.tuning, texts);
+  WritePitches(json, query.search.tuning);
   json.Key("voicings");
   json.StartArray();
+  AnswerTexts texts;
   EachAnswer(query, [&](const Answer& a) {
     WriteAnswer(json, a, texts);
     if (after) after();
