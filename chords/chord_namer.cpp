@@ -121,9 +121,12 @@ std::vector<ChordSymbol> NameSymbols(std::span<const int> midis, Bass bass) {
   return names;
 }
 
-std::vector<ChordSymbol> DistinctNames(std::span<const int> midis, Bass bass) {
+std::vector<ChordSymbol> DistinctNames(std::span<const int> midis, Bass bass,
+                                       std::vector<std::string>* made) {
   std::vector<ChordSymbol> names;
-  std::vector<std::string> texts;
+  std::vector<std::string> own;
+  std::vector<std::string>& texts = made ? *made : own;
+  texts.clear();
   for (ChordSymbol& symbol : NameSymbols(midis, bass)) {
     std::string text = SymbolText(symbol);
     if (std::find(texts.begin(), texts.end(), text) != texts.end()) continue;
@@ -135,7 +138,7 @@ std::vector<ChordSymbol> DistinctNames(std::span<const int> midis, Bass bass) {
 
 std::vector<std::string> NameChord(std::span<const int> midis) {
   std::vector<std::string> texts;
-  for (const ChordSymbol& symbol : DistinctNames(midis)) texts.push_back(SymbolText(symbol));
+  DistinctNames(midis, Bass::kLowestPitch, &texts);
   return texts;
 }
 

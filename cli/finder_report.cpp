@@ -43,12 +43,6 @@ void WritePitches(JsonWriter& json, std::span<const int> midis) {
   json.EndArray();
 }
 
-void WriteNames(JsonWriter& json, const std::vector<chords::ChordSymbol>& names) {
-  json.StartArray();
-  for (const chords::ChordSymbol& name : names) json.String(chords::SymbolText(name));
-  json.EndArray();
-}
-
 void WriteBarre(JsonWriter& json, const voicings::Barre& b) {
   json.StartObject();
   json.Member("fret", b.fret);
@@ -83,10 +77,14 @@ void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
 }
 
 void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
-  const std::vector<chords::ChordSymbol> names = chords::DistinctNames(query.pitches);
+  std::vector<std::string> texts;
+  const std::vector<chords::ChordSymbol> names =
+      chords::DistinctNames(query.pitches, chords::Bass::kLowestPitch, &texts);
   json.StartObject();
   json.Key("names");
-  WriteNames(json, names);
+  json.StartArray();
+  for (const std::string& text : texts) json.String(text);
+  json.EndArray();
   json.Key("query");
   json.StartObject();
   json.Key("notes");
