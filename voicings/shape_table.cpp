@@ -8,7 +8,6 @@
 #include <mutex>
 #include <new>
 
-#include "voicings/ranking.h"
 
 namespace fretwise::voicings {
 namespace {
@@ -19,51 +18,15 @@ constexpr int Shapes(int strings, int span) {
   return count;
 }
 
-// Any pitches: the shape's traits do not depend on them.
-constexpr std::array<int, kMostStrings> kAnyPitches{};
-
 }  // namespace
 
-Shape ShapeOf(const Frets& frets, int strings, int span, Fingering& fingering) {
-  Shape shape;
-  shape.playable = FingerInto(frets, strings, span, fingering);
-  if (!shape.playable) return shape;
-  Traits traits = TraitsOf(frets, fingering, Tuning(std::span(kAnyPitches).first(strings)), -1);
-  shape.silent = std::int8_t(traits.silent);
-  shape.fingers = fingering.count;
-  shape.barres = fingering.barreCount;
-  shape.highest = std::int8_t(traits.highest - 1);
-  traits.position = 0;
-  traits.highest = 0;
-  shape.points[0] = std::int16_t(Score(traits));
-  traits.highest = kMostFrets;
-  shape.points[1] = std::int16_t(Score(traits));
-  bool aboveBass = false;
-  for (int s = 0; s < strings; ++s) {
-    if (frets[s] != kMuted)
-      aboveBass = true;
-    else if (aboveBass)
-      shape.mutedAboveBass |= std::uint8_t(1u << s);
-    else
-      shape.mutedBelowBass |= std::uint8_t(1u << s);
-  }
-  return shape;
-}
-
-Shape ShapeAtPosition(Frets frets, int position, int strings, int span, Fingering& fingering) {
-  for (int s = 0; s < strings; ++s) {
-    if (frets[s] > 0) frets[s] = std::int8_t(frets[s] - position + 1);
-  }
-  return ShapeOf(frets, strings, span, fingering);
-}
-
 ShapeTable::ShapeTable(int strings, int span)
-    : strings_(strings),
-      span_(span),
-      // calloc: a large block comes from the system as zero pages, touched only where written.
-      shapes_(static_cast<Shape*>(std::calloc(std::size_t(Shapes(strings, span)), sizeof(Shape)))),
-      fingerings_(static_cast<Fingering*>(
-          std::calloc(std::size_t(Shapes(strings, span)), sizeof(Fingering)))) {
+    : strings_(strings), span_(span), made_(MadeShapesFor(strings, span)) {
+  if (!made_.shapes.empty()) return;
+  // calloc: a large block comes from the system as zero pages, touched only where written.
+  const auto count = std::size_t(Shapes(strings, span));
+  shapes_ = static_cast<Shape*>(std::calloc(count, sizeof(Shape)));
+  fingerings_ = static_cast<Fingering*>(std::calloc(count, sizeof(Fingering)));
   if (!shapes_ || !fingerings_) throw std::bad_alloc();
 }
 

@@ -1,11 +1,13 @@
 // What the hand does for every shape of one position: the search looks each voicing up here
-// instead of fingering it anew. A shape is worked out the first time a search meets it: a chord
-// meets a few thousand of a guitar's 46,656, and a seven-string's 279,936 would take a run's whole
-// start to work out at once.
+// instead of fingering it anew. The common hands' tables (up to six strings at the default span)
+// are made when the tool is built, by the code that works shapes out; for the others a shape is
+// worked out the first time a search meets it (a seven-string's 279,936 shapes would take a run's
+// whole start to work out at once).
 #pragma once
 
 #include <atomic>
 #include <cstdint>
+#include <span>
 
 #include "voicings/playability.h"
 
@@ -36,6 +38,14 @@ struct Shape {
   std::uint8_t state = 0;
 };
 
+// A table made when the tool was built: every shape in index order, and its hand.
+struct MadeShapes {
+  std::span<const Shape> shapes;
+  std::span<const Fingering> fingerings;
+};
+// Empty for a hand whose table is not made.
+MadeShapes MadeShapesFor(int strings, int span);
+
 // Every shape for a number of strings and a span, in memory that is zero until a shape is worked
 // out (untouched pages cost nothing); searches on several threads share it.
 class ShapeTable {
@@ -49,6 +59,7 @@ class ShapeTable {
   // looked up, or worked out into the table (or into `aside` while another thread writes it).
   const Shape& At(int index, const Frets& frets, int position, Shape& aside,
                   Fingering& asideFingering) {
+    if (!made_.shapes.empty()) return made_.shapes[std::size_t(index)];
     Shape& shape = shapes_[index];
     if (std::atomic_ref(shape.state).load(std::memory_order_acquire) == kKnown) return shape;
     return WorkOut(index, frets, position, aside, asideFingering);
@@ -56,6 +67,7 @@ class ShapeTable {
   // The hand on a shape worked out by At, barre frets counted from 1 for the window's lowest fret;
   // nothing when another thread had it in hand.
   const Fingering* FingeringOf(int index) const {
+    if (!made_.fingerings.empty()) return &made_.fingerings[std::size_t(index)];
     const bool known = std::atomic_ref(shapes_[index].state).load(std::memory_order_acquire) ==
                        kKnown;
     return known ? &fingerings_[index] : nullptr;
@@ -67,8 +79,10 @@ class ShapeTable {
                        Fingering& asideFingering);
 
   int strings_, span_;
-  Shape* shapes_;
-  Fingering* fingerings_;
+  MadeShapes made_;
+  // Worked out as met, where no table was made.
+  Shape* shapes_ = nullptr;
+  Fingering* fingerings_ = nullptr;
 };
 
 // The table for a number of strings and a span (kFewestSpan to kMostSpan), made on first use;
@@ -76,6 +90,8 @@ class ShapeTable {
 inline constexpr int kMostShapes = 1 << 20;
 ShapeTable* ShapesFor(int strings, int span);
 
+// The frets of the shape at `index`, with the window starting at fret 1.
+Frets FretsOfShape(int index, int strings, int span);
 // One shape of the table, worked out from its frets with the window starting at fret 1.
 Shape ShapeOf(const Frets& frets, int strings, int span, Fingering& fingering);
 // The same from frets whose lowest fretted fret is `position`.
