@@ -40,20 +40,21 @@ const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer)
   return json;
 }
 
-const std::string& AnswerTexts::Pitches(std::span<const int> midis) {
-  other_ = '[';
-  for (int midi : midis) {
-    if (other_.size() > 1) other_ += ',';
-    if (midi < 0 || midi >= int(quotedPitches_.size())) {
-      other_ += JsonWriter::Quoted(PitchName(midi));
-      continue;
-    }
-    std::string& quoted = quotedPitches_[std::size_t(midi)];
-    if (quoted.empty()) quoted = JsonWriter::Quoted(Pitch(midi));
-    other_ += quoted;
+const std::string& AnswerTexts::QuotedPitch(int midi) {
+  if (midi < 0 || midi >= int(quotedPitches_.size())) return other_ = JsonWriter::Quoted(Pitch(midi));
+  std::string& quoted = quotedPitches_[std::size_t(midi)];
+  if (quoted.empty()) quoted = JsonWriter::Quoted(Pitch(midi));
+  return quoted;
+}
+
+const std::string& AnswerTexts::Barre(const voicings::Barre& barre) {
+  auto [at, added] =
+      barres_.try_emplace(barre.fret << 16 | barre.fromString << 8 | barre.toString);
+  if (added) {
+    at->second = "{\"fret\":" + std::to_string(barre.fret) + ",\"strings\":[" +
+                 std::to_string(barre.fromString) + "," + std::to_string(barre.toString) + "]}";
   }
-  other_ += ']';
-  return other_;
+  return at->second;
 }
 
 }  // namespace fretwise::cli

@@ -24,8 +24,9 @@ class AnswerTexts {
     std::string all;
   };
   const NamesJson& Names(const voicings::Answer& answer);
-  // As JSON: the array of the pitches' names, valid until the next call.
-  const std::string& Pitches(std::span<const int> midis);
+  // As JSON: a pitch's name, and a barre ({"fret":7,"strings":[5,3]}).
+  const std::string& QuotedPitch(int midi);
+  const std::string& Barre(const voicings::Barre& barre);
 
  private:
   struct Hash {
@@ -35,7 +36,8 @@ class AnswerTexts {
   std::unordered_map<std::uint32_t, NamesJson> lists_;  // by voicings::NamesKey
   std::array<std::string, 160> pitches_;  // from C-1 to past the top of an eight-string neck
   std::array<std::string, 160> quotedPitches_;
-  std::string other_;  // a pitch outside those, or the pitches' array
+  std::string other_;  // a pitch outside those
+  std::unordered_map<int, std::string> barres_;
 };
 
 }  // namespace fretwise::cli

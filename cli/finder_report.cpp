@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <ranges>
 
 #include "chords/chord_namer.h"
 #include "chords/spelling.h"
@@ -43,23 +44,14 @@ void WritePitches(JsonWriter& json, std::span<const int> midis) {
   json.EndArray();
 }
 
-void WriteBarre(JsonWriter& json, const voicings::Barre& b) {
-  json.StartObject();
-  json.Member("fret", b.fret);
-  json.Key("strings");
-  const int strings[] = {b.fromString, b.toString};
-  json.Ints(strings);
-  json.EndObject();
-}
-
 void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
   json.StartObject();
   json.Key("barre");
-  a.barres.empty() ? json.Null() : WriteBarre(json, a.barres.front());
+  a.barres.empty() ? json.Null() : json.Raw(texts.Barre(a.barres.front()));
   json.Key("barres");
-  json.StartArray();
-  for (const voicings::Barre& barre : a.barres) WriteBarre(json, barre);
-  json.EndArray();
+  json.RawArray(a.barres | std::views::transform([&](const voicings::Barre& barre) {
+                  return std::string_view(texts.Barre(barre));
+                }));
   json.Key("fingers");
   json.Ints(a.fingers);
   json.Key("frets");
@@ -70,7 +62,9 @@ void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
   json.Key("names");
   json.Raw(names.all);
   json.Key("pitches");
-  json.Raw(texts.Pitches(a.pitches));
+  json.RawArray(a.pitches | std::views::transform([&](int midi) {
+                  return std::string_view(texts.QuotedPitch(midi));
+                }));
   json.Member("score", a.score);
   if (a.shape) json.Member("shape", texts.Name(*a.shape));
   json.EndObject();

@@ -96,6 +96,21 @@ class JsonWriter : private JsonStreamHolder, private rapidjson::Writer<JsonStrea
     stream.out.Append(json);
     EndValue(true);
   }
+  // An array whose elements are given as their JSON texts.
+  template <class Texts>
+  void RawArray(const Texts& elements) {
+    Prefix(rapidjson::kArrayType);
+    Output& out = stream.out;
+    out.Put('[');
+    bool first = true;
+    for (std::string_view element : elements) {
+      if (!first) out.Put(',');
+      first = false;
+      out.Append(element);
+    }
+    out.Put(']');
+    EndValue(true);
+  }
   // The JSON text of a string, as String writes it.
   static std::string Quoted(std::string_view text);
 

@@ -17,7 +17,7 @@ constexpr std::size_t kFullBuffer = 64 * 1024;
 
 }  // namespace
 
-void Output::AppendNumber(int number) {
+void Output::AppendLongerNumber(int number) {
   Reserve(12);
   size_ = std::size_t(std::to_chars(buffer_.get() + size_, buffer_.get() + capacity_, number).ptr -
                       buffer_.get());

@@ -22,7 +22,11 @@ class Output {
     text.copy(buffer_.get() + size_, text.size());
     size_ += text.size();
   }
-  void AppendNumber(int number);
+  void AppendNumber(int number) {
+    // Most numbers written are frets and fingers.
+    if (number >= 0 && number < 10) return Put(char('0' + number));
+    AppendLongerNumber(number);
+  }
   // Room for `count` more bytes, to be put with PutReserved.
   void Reserve(std::size_t count) {
     if (capacity_ - size_ < count) Grow(count);
@@ -46,6 +50,7 @@ class Output {
 
  private:
   void Grow(std::size_t count);
+  void AppendLongerNumber(int number);
 
   struct Free {
     void operator()(char* block) const { std::free(block); }
