@@ -47,6 +47,12 @@ const std::string& AnswerTexts::QuotedPitch(int midi) {
   return quoted;
 }
 
+const std::string& AnswerTexts::QuotedName(const chords::ChordSymbol& symbol) {
+  auto [at, added] = quotedNames_.try_emplace(symbol);
+  if (added) at->second = JsonWriter::Quoted(Name(symbol));
+  return at->second;
+}
+
 const std::string& AnswerTexts::Barre(const voicings::Barre& barre) {
   auto [at, added] =
       barres_.try_emplace(barre.fret << 16 | barre.fromString << 8 | barre.toString);

@@ -26,13 +26,14 @@ class AnswerTexts {
   const NamesJson& Names(const voicings::Answer& answer);
   // As JSON: a pitch's name, and a barre ({"fret":7,"strings":[5,3]}).
   const std::string& QuotedPitch(int midi);
+  const std::string& QuotedName(const chords::ChordSymbol& symbol);
   const std::string& Barre(const voicings::Barre& barre);
 
  private:
   struct Hash {
     std::size_t operator()(const chords::ChordSymbol& s) const;
   };
-  std::unordered_map<chords::ChordSymbol, std::string, Hash> names_;
+  std::unordered_map<chords::ChordSymbol, std::string, Hash> names_, quotedNames_;
   std::unordered_map<std::uint32_t, NamesJson> lists_;  // by voicings::NamesKey
   std::array<std::string, 160> pitches_;  // from C-1 to past the top of an eight-string neck
   std::array<std::string, 160> quotedPitches_;

@@ -96,6 +96,13 @@ class JsonWriter : private JsonStreamHolder, private rapidjson::Writer<JsonStrea
     stream.out.Append(json);
     EndValue(true);
   }
+  // A value written by `write` straight into room for at most `most` bytes; it gives the end.
+  template <class Write>
+  void RawInPlace(std::size_t most, Write write) {
+    Prefix(rapidjson::kStringType);
+    stream.out.Advance(write(stream.out.Room(most)));
+    EndValue(true);
+  }
   // An array whose elements are given as their JSON texts.
   template <class Texts>
   void RawArray(const Texts& elements) {

@@ -32,6 +32,12 @@ class Output {
     if (capacity_ - size_ < count) Grow(count);
   }
   void PutReserved(char c) { buffer_.get()[size_++] = c; }
+  // Room for at most `count` bytes written straight in, then kept up to `end`.
+  char* Room(std::size_t count) {
+    Reserve(count);
+    return buffer_.get() + size_;
+  }
+  void Advance(const char* end) { size_ = std::size_t(end - buffer_.get()); }
 
   // The end of what is gathered, and a return to it (an answer that failed half-written).
   std::size_t Mark() const { return size_; }
