@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <functional>
-#include <ranges>
 
 #include "chords/chord_namer.h"
 #include "chords/spelling.h"

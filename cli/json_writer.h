@@ -8,7 +8,6 @@
 
 #include <rapidjson/writer.h>
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -77,45 +76,11 @@ class JsonWriter : private JsonStreamHolder, private rapidjson::Writer<JsonStrea
   void Member(std::string_view name, std::string_view value) { Key(name), String(value); }
   void Member(std::string_view name, int value) { Key(name), Int(value); }
 
-  // An array of numbers, written at once.
-  void Ints(std::span<const int> numbers) {
-    Prefix(rapidjson::kArrayType);
-    Output& out = stream.out;
-    out.Put('[');
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-      if (i > 0) out.Put(',');
-      out.AppendNumber(numbers[i]);
-    }
-    out.Put(']');
-    EndValue(true);
-  }
-  // A value given as its JSON text, made with Quoted and the like: a caller that writes the same
-  // value many times makes its text once.
-  void Raw(std::string_view json) {
-    Prefix(rapidjson::kStringType);
-    stream.out.Append(json);
-    EndValue(true);
-  }
   // A value written by `write` straight into room for at most `most` bytes; it gives the end.
   template <class Write>
   void RawInPlace(std::size_t most, Write write) {
     Prefix(rapidjson::kStringType);
     stream.out.Advance(write(stream.out.Room(most)));
-    EndValue(true);
-  }
-  // An array whose elements are given as their JSON texts.
-  template <class Texts>
-  void RawArray(const Texts& elements) {
-    Prefix(rapidjson::kArrayType);
-    Output& out = stream.out;
-    out.Put('[');
-    bool first = true;
-    for (std::string_view element : elements) {
-      if (!first) out.Put(',');
-      first = false;
-      out.Append(element);
-    }
-    out.Put(']');
     EndValue(true);
   }
   // The JSON text of a string, as String writes it.
