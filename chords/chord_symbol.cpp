@@ -120,7 +120,9 @@ std::optional<ChordSymbol> ParseChordSymbol(std::string_view text) {
 std::string SymbolText(const ChordSymbol& symbol) {
   const ChordQuality& quality = kQualities[symbol.quality];
   std::string text;
-  text.reserve(symbol.rootName.size() + quality.suffix.size() + 8);
+  // "(no3)", and a slash and a bass of two letters at most.
+  text.reserve(symbol.rootName.size() + quality.suffix.size() + (symbol.noThird ? 5 : 0) +
+               (symbol.bass != kNoBass ? 3 : 0));
   text += symbol.rootName;
   text += quality.suffix;
   if (symbol.noThird) text += "(no3)";
