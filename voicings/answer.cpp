@@ -66,9 +66,15 @@ std::vector<Answer> Complete(std::vector<Voicing> voicings, const SearchOptions&
 
 std::uint32_t NamesKey(std::span<const int> pitches) {
   if (pitches.empty()) return 0;
-  std::uint32_t key = 0;
-  for (int midi : pitches) key |= 1u << PitchClass(midi);
-  return key | std::uint32_t(PitchClass(*std::ranges::min_element(pitches))) << 12;
+  // MIDI numbers are not negative: their classes without PitchClass's care for those, which
+  // showed in the tool's time.
+  std::uint32_t classes = 0;
+  unsigned lowest = unsigned(pitches.front());
+  for (int midi : pitches) {
+    classes |= 1u << (unsigned(midi) % 12);
+    lowest = std::min(lowest, unsigned(midi));
+  }
+  return classes | lowest % 12 << 12;
 }
 
 Answer AnswerOf(const Voicing& voicing, const SearchOptions& options) {

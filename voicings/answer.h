@@ -38,8 +38,8 @@ std::vector<Answer> AnswersOfChord(const chords::ChordSymbol& chord, const Searc
 std::vector<Answer> AnswersOfPitches(std::span<const int> midis, const SearchOptions& options,
                                      std::optional<int> max = std::nullopt);
 
-// What a voicing's names depend on: its pitch classes and the lowest one. Voicings with the same
-// key have the same names, so that a caller may format each list of names once.
+// What a voicing's names depend on: its pitch classes and the lowest one (MIDI numbers, from 0).
+// Voicings with the same key have the same names, so that a caller may format each list once.
 std::uint32_t NamesKey(std::span<const int> pitches);
 
 // Each voicing completed in turn into one answer that `each` reads before the next: for a caller
