@@ -40,11 +40,9 @@ const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer)
   return json;
 }
 
-const std::string& AnswerTexts::QuotedPitch(int midi) {
+const std::string& AnswerTexts::MakeQuotedPitch(int midi) {
   if (midi < 0 || midi >= int(quotedPitches_.size())) return other_ = JsonWriter::Quoted(Pitch(midi));
-  std::string& quoted = quotedPitches_[std::size_t(midi)];
-  if (quoted.empty()) quoted = JsonWriter::Quoted(Pitch(midi));
-  return quoted;
+  return quotedPitches_[std::size_t(midi)] = JsonWriter::Quoted(Pitch(midi));
 }
 
 const std::string& AnswerTexts::QuotedName(const chords::ChordSymbol& symbol) {
@@ -53,14 +51,16 @@ const std::string& AnswerTexts::QuotedName(const chords::ChordSymbol& symbol) {
   return at->second;
 }
 
-const std::string& AnswerTexts::Barre(const voicings::Barre& barre) {
-  auto [at, added] =
-      barres_.try_emplace(barre.fret << 16 | barre.fromString << 8 | barre.toString);
-  if (added) {
-    at->second = "{\"fret\":" + std::to_string(barre.fret) + ",\"strings\":[" +
-                 std::to_string(barre.fromString) + "," + std::to_string(barre.toString) + "]}";
-  }
-  return at->second;
+const std::string& AnswerTexts::MakeBarre(const voicings::Barre& barre) {
+  std::string text = "{\"fret\":" + std::to_string(barre.fret) + ",\"strings\":[" +
+                     std::to_string(barre.fromString) + "," + std::to_string(barre.toString) + "]}";
+  const bool kept = barre.fret >= 0 && barre.fret <= voicings::kMostFrets && barre.fromString >= 0 &&
+                    barre.fromString < kStringCodes && barre.toString >= 0 &&
+                    barre.toString < kStringCodes;
+  if (!kept) return other_ = std::move(text);
+  barres_.resize((voicings::kMostFrets + 1) * kStringCodes * kStringCodes);
+  return barres_[std::size_t((barre.fret * kStringCodes + barre.fromString) * kStringCodes +
+                             barre.toString)] = std::move(text);
 }
 
 }  // namespace fretwise::cli
