@@ -145,6 +145,12 @@ BENCHMARK_CAPTURE(Paired, ChordC13Json, {"--chord", "C13", "--json"}, nullptr, "
                   "\"frets\"")
     ->Iterations(100)
     ->Unit(benchmark::kMillisecond);
+// A seven-string's shapes are worked out as the search meets them, not made when building.
+BENCHMARK_CAPTURE(Paired, ChordC13SevenStringJson,
+                  {"--chord", "C13", "--tuning", "seven-string", "--json"}, nullptr, "voicing",
+                  "\"frets\"")
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Paired, BatchOf10000Names, {"--batch"}, NameQueries(), "line", "\n")
     ->Iterations(30)
     ->Unit(benchmark::kMillisecond);

@@ -1,6 +1,9 @@
 #include "chords/chord_namer.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 
 #include "chords/spelling.h"
 
@@ -32,15 +35,37 @@ int MissingCost(PitchClassSet missing) {
          (missing & n11 ? kMissingFifthCost : 0) + (missing & n9 ? kMissingNinthCost : 0);
 }
 
+// The qualities each set of intervals sounds, as bits of their places in kQualities, worked out
+// when compiling: naming tries twelve roots, and looks at only those qualities for each.
+constexpr std::size_t kQualityWords = (kQualities.size() + 63) / 64;
+constexpr auto kSounding = [] {
+  std::array<std::array<std::uint64_t, kQualityWords>, 1 << 12> sounding{};
+  for (unsigned intervals = 0; intervals < sounding.size(); ++intervals)
+    for (std::size_t q = 0; q < kQualities.size(); ++q)
+      if (Sounds(kQualities[q], PitchClassSet(intervals)))
+        sounding[intervals][q / 64] |= std::uint64_t(1) << (q % 64);
+  return sounding;
+}();
+
+// The first quality from `from` on that the intervals sound, or kQualities.size() when none.
+std::size_t NextSounding(PitchClassSet intervals, std::size_t from) {
+  for (std::size_t word = from / 64; word < kQualityWords; ++word) {
+    std::uint64_t bits = kSounding[intervals][word];
+    if (word == from / 64) bits &= ~std::uint64_t(0) << (from % 64);
+    if (bits != 0) return 64 * word + std::size_t(std::countr_zero(bits));
+  }
+  return kQualities.size();
+}
+
 void AddNames(PitchClassSet set, int bass, bool foreignBass, std::vector<RankedName>& out) {
   // Roots from the bass down, so that of two names that cost the same the one whose bass is the
   // lower chord tone comes first (C7b5/E, the third in the bass, before F#7b5/E), in every key.
   for (int below = 0; below < 12; ++below) {
     const int root = PitchClass(bass - below);
     const PitchClassSet intervals = Transpose(set, root);
-    for (std::size_t q = 0; q < kQualities.size(); ++q) {
+    for (std::size_t q = NextSounding(intervals, 0); q < kQualities.size();
+         q = NextSounding(intervals, q + 1)) {
       const ChordQuality& quality = kQualities[q];
-      if (!Sounds(quality, intervals)) continue;
       // A name that leaves out its third says so, and only where the quality may leave it out
       // (C9(no3)); a suspended quality is the better name.
       const bool noThird = (ThirdOf(quality) & ~intervals) != 0;
@@ -96,9 +121,12 @@ std::vector<ChordSymbol> NameSymbols(std::span<const int> midis, Bass bass) {
   return names;
 }
 
-std::vector<ChordSymbol> DistinctNames(std::span<const int> midis, Bass bass) {
+std::vector<ChordSymbol> DistinctNames(std::span<const int> midis, Bass bass,
+                                       std::vector<std::string>* made) {
   std::vector<ChordSymbol> names;
-  std::vector<std::string> texts;
+  std::vector<std::string> own;
+  std::vector<std::string>& texts = made ? *made : own;
+  texts.clear();
   for (ChordSymbol& symbol : NameSymbols(midis, bass)) {
     std::string text = SymbolText(symbol);
     if (std::find(texts.begin(), texts.end(), text) != texts.end()) continue;
@@ -110,7 +138,7 @@ std::vector<ChordSymbol> DistinctNames(std::span<const int> midis, Bass bass) {
 
 std::vector<std::string> NameChord(std::span<const int> midis) {
   std::vector<std::string> texts;
-  for (const ChordSymbol& symbol : DistinctNames(midis)) texts.push_back(SymbolText(symbol));
+  DistinctNames(midis, Bass::kLowestPitch, &texts);
   return texts;
 }
 

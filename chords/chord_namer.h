@@ -22,8 +22,10 @@ namespace fretwise::chords {
 enum class Bass { kLowestPitch, kNone };
 std::vector<ChordSymbol> NameSymbols(std::span<const int> midis, Bass bass = Bass::kLowestPitch);
 
-// The same with one symbol per written name, best first: what players are shown.
-std::vector<ChordSymbol> DistinctNames(std::span<const int> midis, Bass bass = Bass::kLowestPitch);
+// The same with one symbol per written name, best first: what players are shown. `texts`, when
+// given, receives their texts (SymbolText's), which telling names apart has made already.
+std::vector<ChordSymbol> DistinctNames(std::span<const int> midis, Bass bass = Bass::kLowestPitch,
+                                       std::vector<std::string>* texts = nullptr);
 
 // The texts of DistinctNames.
 std::vector<std::string> NameChord(std::span<const int> midis);

@@ -118,10 +118,17 @@ std::optional<ChordSymbol> ParseChordSymbol(std::string_view text) {
 }
 
 std::string SymbolText(const ChordSymbol& symbol) {
-  std::string text = symbol.rootName + std::string(kQualities[symbol.quality].suffix);
+  const ChordQuality& quality = kQualities[symbol.quality];
+  std::string text;
+  // "(no3)", and a slash and a bass of two letters at most.
+  text.reserve(symbol.rootName.size() + quality.suffix.size() + (symbol.noThird ? 5 : 0) +
+               (symbol.bass != kNoBass ? 3 : 0));
+  text += symbol.rootName;
+  text += quality.suffix;
   if (symbol.noThird) text += "(no3)";
   if (symbol.bass != kNoBass) {
-    text += "/" + BassName(symbol.rootName, symbol.bass, RaisesFifth(kQualities[symbol.quality]));
+    text += '/';
+    text += BassName(symbol.rootName, symbol.bass, RaisesFifth(quality));
   }
   return text;
 }

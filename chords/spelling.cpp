@@ -33,7 +33,9 @@ std::string NoteAbove(std::string_view rootName, int pitchClass, bool raisedFift
     const bool flats = rootName.find('b') != std::string_view::npos || rootName == "F";
     return std::string((flats ? kMajorRoots : kMinorRoots)[pitchClass]);
   }
-  return std::string(1, kLetters[letter]) + (shift > 0 ? "#" : shift < 0 ? "b" : "");
+  std::string name(1, kLetters[letter]);
+  if (shift != 0) name += shift > 0 ? '#' : 'b';
+  return name;
 }
 
 std::string BassName(std::string_view rootName, int pitchClass, bool raisedFifth) {

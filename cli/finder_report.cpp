@@ -1,7 +1,12 @@
 #include "cli/finder_report.h"
 
+#include <algorithm>
+#include <charconv>
+#include <functional>
+
 #include "chords/chord_namer.h"
 #include "chords/spelling.h"
+#include "cli/answer_texts.h"
 #include "pitch/pitch.h"
 #include "voicings/answer.h"
 
@@ -11,10 +16,14 @@ namespace {
 using voicings::Answer;
 using voicings::kMuted;
 
-std::vector<Answer> Answers(const FinderQuery& query) {
-  return query.mode == FinderMode::kChord
-             ? voicings::AnswersOfChord(query.chord, query.search, query.max)
-             : voicings::AnswersOfPitches(query.pitches, query.search, query.max);
+// The query's voicings, each completed in turn into `each`.
+void EachAnswer(const FinderQuery& query, const std::function<void(const Answer&)>& each) {
+  std::vector<voicings::Voicing> found =
+      query.mode == FinderMode::kChord ? voicings::VoicingsOfChord(query.chord, query.search)
+                                       : voicings::VoicingsOfPitches(query.pitches, query.search);
+  if (query.max && int(found.size()) > *query.max)
+    found.resize(std::size_t(std::max(0, *query.max)));
+  voicings::EachAnswer(found, query.search, each);
 }
 
 // The pitch as the chord's name spells it ("Ab2" in Ab, "Cb4" for B3 in a chord that writes Cb,
@@ -35,62 +44,78 @@ void WritePitches(JsonWriter& json, std::span<const int> midis) {
   json.EndArray();
 }
 
-// The names' texts; the first, when it is written already, as `first`.
-void WriteNames(JsonWriter& json, const std::vector<chords::ChordSymbol>& names,
-                const std::string* first = nullptr) {
-  json.StartArray();
-  for (const chords::ChordSymbol& name : names) {
-    json.String(first && &name == &names.front() ? *first : chords::SymbolText(name));
+// Bytes put into room the output has made for them.
+struct Bytes {
+  char* at;
+  void Put(char c) { *at++ = c; }
+  void Append(std::string_view text) { at = std::copy(text.begin(), text.end(), at); }
+  void Number(int n) {
+    if (n >= 0 && n < 10) return Put(char('0' + n));
+    at = std::to_chars(at, at + kLongestNumber, n).ptr;
   }
-  json.EndArray();
-}
+  void Numbers(const std::vector<int>& numbers) {
+    Put('[');
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+      if (i > 0) Put(',');
+      Number(numbers[i]);
+    }
+    Put(']');
+  }
+  static constexpr std::size_t kLongestNumber = 11;  // -2147483648
+};
 
-void WriteNumbers(JsonWriter& json, const std::vector<int>& numbers) {
-  json.StartArray();
-  for (int number : numbers) json.Int(number);
-  json.EndArray();
-}
-
-void WriteBarre(JsonWriter& json, const voicings::Barre& b) {
-  json.StartObject();
-  json.Member("fret", b.fret);
-  json.Key("strings");
-  json.StartArray();
-  json.Int(b.fromString);
-  json.Int(b.toString);
-  json.EndArray();
-  json.EndObject();
-}
-
-void WriteAnswer(JsonWriter& json, const Answer& a) {
-  json.StartObject();
-  json.Key("barre");
-  a.barres.empty() ? json.Null() : WriteBarre(json, a.barres.front());
-  json.Key("barres");
-  json.StartArray();
-  for (const voicings::Barre& barre : a.barres) WriteBarre(json, barre);
-  json.EndArray();
-  json.Key("fingers");
-  WriteNumbers(json, a.fingers);
-  json.Key("frets");
-  WriteNumbers(json, a.frets);
-  const std::string name = a.names.empty() ? std::string() : chords::SymbolText(a.names.front());
-  json.Key("name");
-  a.names.empty() ? json.Null() : json.String(name);
-  json.Key("names");
-  WriteNames(json, a.names, &name);
-  json.Key("pitches");
-  WritePitches(json, a.pitches);
-  json.Member("score", a.score);
-  if (a.shape) json.Member("shape", chords::SymbolText(*a.shape));
-  json.EndObject();
+// The answer as JSON (keys sorted, as the writer's objects), written at once: a query's thousands
+// of answers would otherwise spend as long on the writer's checks as on their bytes.
+void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
+  const AnswerTexts::NamesJson& names = texts.Names(a);
+  const std::string* shape = a.shape ? &texts.QuotedName(*a.shape) : nullptr;
+  // Keys and punctuation, then what the values can take.
+  std::size_t most = 128 + names.first.size() + names.all.size() + (shape ? shape->size() : 0) +
+                     (a.frets.size() + a.fingers.size() + 1) * (Bytes::kLongestNumber + 1);
+  for (const voicings::Barre& barre : a.barres) most += 2 * texts.Barre(barre).size() + 1;
+  for (int midi : a.pitches) most += texts.QuotedPitch(midi).size() + 1;
+  json.RawInPlace(most, [&](char* at) {
+    Bytes out{at};
+    out.Append("{\"barre\":");
+    out.Append(a.barres.empty() ? std::string_view("null") : texts.Barre(a.barres.front()));
+    out.Append(",\"barres\":[");
+    for (std::size_t b = 0; b < a.barres.size(); ++b) {
+      if (b > 0) out.Put(',');
+      out.Append(texts.Barre(a.barres[b]));
+    }
+    out.Append("],\"fingers\":");
+    out.Numbers(a.fingers);
+    out.Append(",\"frets\":");
+    out.Numbers(a.frets);
+    out.Append(",\"name\":");
+    out.Append(names.first);
+    out.Append(",\"names\":");
+    out.Append(names.all);
+    out.Append(",\"pitches\":[");
+    for (std::size_t p = 0; p < a.pitches.size(); ++p) {
+      if (p > 0) out.Put(',');
+      out.Append(texts.QuotedPitch(a.pitches[p]));
+    }
+    out.Append("],\"score\":");
+    out.Number(a.score);
+    if (shape) {
+      out.Append(",\"shape\":");
+      out.Append(*shape);
+    }
+    out.Put('}');
+    return out.at;
+  });
 }
 
 void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
-  const std::vector<chords::ChordSymbol> names = chords::DistinctNames(query.pitches);
+  std::vector<std::string> texts;
+  const std::vector<chords::ChordSymbol> names =
+      chords::DistinctNames(query.pitches, chords::Bass::kLowestPitch, &texts);
   json.StartObject();
   json.Key("names");
-  WriteNames(json, names);
+  json.StartArray();
+  for (const std::string& text : texts) json.String(text);
+  json.EndArray();
   json.Key("query");
   json.StartObject();
   json.Key("notes");
@@ -126,7 +151,7 @@ void WriteRow(Output& out, const std::vector<int>& frets, const std::vector<int>
   }
 }
 
-void WriteAnswerLine(Output& out, int rank, const Answer& a) {
+void WriteAnswerLine(Output& out, int rank, const Answer& a, AnswerTexts& texts) {
   out.AppendNumber(rank);
   out.Append(": ");
   WriteRow(out, a.frets, a.frets);
@@ -142,23 +167,23 @@ void WriteAnswerLine(Output& out, int rank, const Answer& a) {
     out.Put(')');
   }
   out.Append("  ");
-  out.Append(a.names.empty() ? std::string("-") : chords::SymbolText(a.names.front()));
+  out.Append(a.names.empty() ? std::string_view("-") : texts.Name(a.names.front()));
   if (a.shape) {
     out.Append(" (");
-    out.Append(chords::SymbolText(*a.shape));
+    out.Append(texts.Name(*a.shape));
     out.Append(" shape)");
   }
   out.Put(' ');
   for (int midi : a.pitches) {
     out.Put(' ');
-    out.Append(PitchName(midi));
+    out.Append(texts.Pitch(midi));
   }
   out.Put('\n');
 }
 
 }  // namespace
 
-void WriteFinderJson(JsonWriter& json, const FinderQuery& query) {
+void WriteFinderJson(JsonWriter& json, const FinderQuery& query, const AfterEachVoicing& after) {
   if (query.mode == FinderMode::kName) return WriteNameJson(json, query);
   json.StartObject();
   if (query.search.capo > 0) json.Member("capo", query.search.capo);
@@ -168,12 +193,16 @@ void WriteFinderJson(JsonWriter& json, const FinderQuery& query) {
   WritePitches(json, query.search.tuning);
   json.Key("voicings");
   json.StartArray();
-  for (const Answer& a : Answers(query)) WriteAnswer(json, a);
+  AnswerTexts texts;
+  EachAnswer(query, [&](const Answer& a) {
+    WriteAnswer(json, a, texts);
+    if (after) after();
+  });
   json.EndArray();
   json.EndObject();
 }
 
-void WriteFinderText(Output& out, const FinderQuery& query) {
+void WriteFinderText(Output& out, const FinderQuery& query, const AfterEachVoicing& after) {
   if (query.mode == FinderMode::kName) {
     const auto names = chords::NameChord(query.pitches);
     for (const std::string& name : names) {
@@ -183,9 +212,13 @@ void WriteFinderText(Output& out, const FinderQuery& query) {
     if (names.empty()) out.Append("No chord fits these notes.\n");
     return;
   }
-  const std::vector<Answer> answers = Answers(query);
-  for (std::size_t i = 0; i < answers.size(); ++i) WriteAnswerLine(out, int(i) + 1, answers[i]);
-  if (answers.empty()) out.Append("No playable voicing.\n");
+  AnswerTexts texts;
+  int rank = 0;
+  EachAnswer(query, [&](const Answer& a) {
+    WriteAnswerLine(out, ++rank, a, texts);
+    if (after) after();
+  });
+  if (rank == 0) out.Append("No playable voicing.\n");
 }
 
 }  // namespace fretwise::cli

@@ -109,14 +109,16 @@ int RunFinder(const QStringList& arguments, ImageModule* images, Output& out) {
     return query.mode == FinderMode::kSheet ? WriteSheet(*images, query)
                                             : WriteBoxImages(*images, query);
   }
+  // What is answered goes out even after a failure, so it may go out as it is written.
+  const auto send = [&] { out.SendIfFull(); };
   if (query.chordPro) {
     WriteDefineLines(out, query);
   } else if (query.json) {
     JsonWriter json(out);
-    WriteFinderJson(json, query);
+    WriteFinderJson(json, query, send);
     out.Put('\n');
   } else {
-    WriteFinderText(out, query);
+    WriteFinderText(out, query, send);
   }
   return query.play ? PlayFirst(query, out) : 0;
 }

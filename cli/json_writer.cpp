@@ -18,10 +18,9 @@ constexpr auto kEscaped = [] {
   return escaped;
 }();
 
-}  // namespace
-
-void JsonWriter::WriteEscaped(std::string_view text) {
-  Output& out = stream.out;
+// Writes `text` as a JSON string into `out`, an Output or a StringSink.
+template <class Sink>
+void Escape(Sink& out, std::string_view text) {
   out.Put('"');
   std::size_t plain = 0;  // the start of the bytes not yet written
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -42,6 +41,23 @@ void JsonWriter::WriteEscaped(std::string_view text) {
   }
   out.Append(text.substr(plain));
   out.Put('"');
+}
+
+struct StringSink {
+  std::string& text;
+  void Put(char c) { text.push_back(c); }
+  void Append(std::string_view more) { text.append(more); }
+};
+
+}  // namespace
+
+void JsonWriter::WriteEscaped(std::string_view text) { Escape(stream.out, text); }
+
+std::string JsonWriter::Quoted(std::string_view text) {
+  std::string quoted;
+  StringSink sink{quoted};
+  Escape(sink, text);
+  return quoted;
 }
 
 }  // namespace fretwise::cli

@@ -8,6 +8,7 @@
 
 #include <rapidjson/writer.h>
 
+#include <string>
 #include <string_view>
 
 #include "cli/output.h"
@@ -74,6 +75,16 @@ class JsonWriter : private JsonStreamHolder, private rapidjson::Writer<JsonStrea
   }
   void Member(std::string_view name, std::string_view value) { Key(name), String(value); }
   void Member(std::string_view name, int value) { Key(name), Int(value); }
+
+  // A value written by `write` straight into room for at most `most` bytes; it gives the end.
+  template <class Write>
+  void RawInPlace(std::size_t most, Write write) {
+    Prefix(rapidjson::kStringType);
+    stream.out.Advance(write(stream.out.Room(most)));
+    EndValue(true);
+  }
+  // The JSON text of a string, as String writes it.
+  static std::string Quoted(std::string_view text);
 
  private:
   void WriteEscaped(std::string_view text);

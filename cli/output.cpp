@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <new>
 
 namespace fretwise::cli {
 namespace {
@@ -16,20 +17,25 @@ constexpr std::size_t kFullBuffer = 64 * 1024;
 
 }  // namespace
 
-void Output::AppendNumber(int number) {
+void Output::AppendLongerNumber(int number) {
   Reserve(12);
-  size_ = std::to_chars(buffer_.data() + size_, buffer_.data() + buffer_.size(), number).ptr -
-          buffer_.data();
+  size_ = std::size_t(std::to_chars(buffer_.get() + size_, buffer_.get() + capacity_, number).ptr -
+                      buffer_.get());
 }
 
 void Output::Grow(std::size_t count) {
-  buffer_.resize(std::max({2 * buffer_.size(), size_ + count, kFullBuffer}));
+  const std::size_t capacity = std::max({2 * capacity_, size_ + count, kFullBuffer});
+  char* grown = static_cast<char*>(std::realloc(buffer_.get(), capacity));
+  if (!grown) throw std::bad_alloc();
+  buffer_.release();
+  buffer_.reset(grown);
+  capacity_ = capacity;
 }
 
 bool Output::Send() {
   std::size_t sent = 0;
   while (error_ == 0 && sent < size_) {
-    const ssize_t written = ::write(STDOUT_FILENO, buffer_.data() + sent, size_ - sent);
+    const ssize_t written = ::write(STDOUT_FILENO, buffer_.get() + sent, size_ - sent);
     if (written >= 0) {
       sent += std::size_t(written);
     } else if (errno != EINTR) {

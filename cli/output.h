@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,19 +15,29 @@ class Output {
  public:
   void Put(char c) {
     Reserve(1);
-    buffer_[size_++] = c;
+    buffer_.get()[size_++] = c;
   }
   void Append(std::string_view text) {
     Reserve(text.size());
-    text.copy(buffer_.data() + size_, text.size());
+    text.copy(buffer_.get() + size_, text.size());
     size_ += text.size();
   }
-  void AppendNumber(int number);
+  void AppendNumber(int number) {
+    // Most numbers written are frets and fingers.
+    if (number >= 0 && number < 10) return Put(char('0' + number));
+    AppendLongerNumber(number);
+  }
   // Room for `count` more bytes, to be put with PutReserved.
   void Reserve(std::size_t count) {
-    if (buffer_.size() - size_ < count) Grow(count);
+    if (capacity_ - size_ < count) Grow(count);
   }
-  void PutReserved(char c) { buffer_[size_++] = c; }
+  void PutReserved(char c) { buffer_.get()[size_++] = c; }
+  // Room for at most `count` bytes written straight in, then kept up to `end`.
+  char* Room(std::size_t count) {
+    Reserve(count);
+    return buffer_.get() + size_;
+  }
+  void Advance(const char* end) { size_ = std::size_t(end - buffer_.get()); }
 
   // The end of what is gathered, and a return to it (an answer that failed half-written).
   std::size_t Mark() const { return size_; }
@@ -44,8 +56,15 @@ class Output {
 
  private:
   void Grow(std::size_t count);
+  void AppendLongerNumber(int number);
 
-  std::string buffer_;  // its first size_ bytes are gathered, the rest is room
+  struct Free {
+    void operator()(char* block) const { std::free(block); }
+  };
+  // Its first size_ bytes are gathered, the rest is room. From malloc, so that growing a large
+  // answer's buffer moves its pages instead of copying them, and room is not filled before use.
+  std::unique_ptr<char, Free> buffer_;
+  std::size_t capacity_ = 0;
   std::size_t size_ = 0;
   int error_ = 0;  // errno of the first failed write, 0 while all went well
 };

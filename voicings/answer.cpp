@@ -11,19 +11,13 @@
 namespace fretwise::voicings {
 namespace {
 
-// A name depends only on the pitch classes and the lowest one, and a chord's thousands of voicings
-// share a few dozen of those: each is named once.
+// A chord's thousands of voicings share a few dozen keys: each is named once.
 class Names {
  public:
   explicit Names(chords::Bass bass) : bass_(bass) {}
 
   const std::vector<chords::ChordSymbol>& Of(std::span<const int> pitches) {
-    std::uint32_t key = 0;
-    if (!pitches.empty()) {
-      for (int midi : pitches) key |= 1u << PitchClass(midi);
-      key |= std::uint32_t(PitchClass(*std::ranges::min_element(pitches))) << 12;
-    }
-    auto [at, added] = named_.try_emplace(key);
+    auto [at, added] = named_.try_emplace(NamesKey(pitches));
     if (added) at->second = chords::DistinctNames(pitches, bass_);
     return at->second;
   }
@@ -37,43 +31,57 @@ chords::Bass BassOf(const Tuning& tuning) {
   return tuning.Rises() ? chords::Bass::kLowestPitch : chords::Bass::kNone;
 }
 
-Answer Completed(const Voicing& voicing, const SearchOptions& options, Names& names) {
+// Into `answer`, whose vectors keep their memory from one voicing to the next.
+void Complete(const Voicing& voicing, const SearchOptions& options, Names& names, Answer& answer) {
   const int strings = options.tuning.size();
   const Fingering taught = TaughtFingering(voicing.frets, strings, voicing.fingering);
   const Frets fingers = FingerNumbers(voicing.frets, strings, taught);
-  const auto barres = std::span(taught.barres).first(taught.barreCount);
-  std::vector<int> pitches = Pitches(voicing.frets, options.tuning);
-  std::optional<chords::ChordSymbol> shape;
+  answer.frets.assign(voicing.frets.begin(), voicing.frets.begin() + strings);
+  answer.fingers.assign(fingers.begin(), fingers.begin() + strings);
+  answer.barres.assign(taught.barres.begin(), taught.barres.begin() + taught.barreCount);
+  answer.pitches.clear();
+  for (int s = 0; s < strings; ++s)
+    if (voicing.frets[s] != kMuted) answer.pitches.push_back(options.tuning[s] + voicing.frets[s]);
+  answer.shape.reset();
   if (options.capo > 0) {
-    const std::vector<chords::ChordSymbol>& shapes = names.Of(pitches);
-    if (!shapes.empty()) shape = shapes.front();
-    for (int& midi : pitches) midi += options.capo;
+    const std::vector<chords::ChordSymbol>& shapes = names.Of(answer.pitches);
+    if (!shapes.empty()) answer.shape = shapes.front();
+    for (int& midi : answer.pitches) midi += options.capo;
   }
-  std::vector<chords::ChordSymbol> named = names.Of(pitches);
-  return {.frets = {voicing.frets.begin(), voicing.frets.begin() + strings},
-          .fingers = {fingers.begin(), fingers.begin() + strings},
-          .barres = {barres.begin(), barres.end()},
-          .pitches = std::move(pitches),
-          .names = std::move(named),
-          .shape = std::move(shape),
-          .score = voicing.score};
+  answer.names = names.Of(answer.pitches);
+  answer.score = voicing.score;
 }
 
 std::vector<Answer> Complete(std::vector<Voicing> voicings, const SearchOptions& options,
                              std::optional<int> max) {
   if (max && int(voicings.size()) > *max) voicings.resize(std::size_t(std::max(0, *max)));
-  std::vector<Answer> answers;
-  answers.reserve(voicings.size());
+  std::vector<Answer> answers(voicings.size());
   Names names(BassOf(options.tuning));
-  for (const Voicing& v : voicings) answers.push_back(Completed(v, options, names));
+  for (std::size_t i = 0; i < voicings.size(); ++i)
+    Complete(voicings[i], options, names, answers[i]);
   return answers;
 }
 
 }  // namespace
 
+std::uint32_t NamesKey(std::span<const int> pitches) {
+  if (pitches.empty()) return 0;
+  // MIDI numbers are not negative: their classes without PitchClass's care for those, which
+  // showed in the tool's time.
+  std::uint32_t classes = 0;
+  unsigned lowest = unsigned(pitches.front());
+  for (int midi : pitches) {
+    classes |= 1u << (unsigned(midi) % 12);
+    lowest = std::min(lowest, unsigned(midi));
+  }
+  return classes | lowest % 12 << 12;
+}
+
 Answer AnswerOf(const Voicing& voicing, const SearchOptions& options) {
   Names names(BassOf(options.tuning));
-  return Completed(voicing, options, names);
+  Answer answer;
+  Complete(voicing, options, names, answer);
+  return answer;
 }
 
 std::vector<Answer> AnswersOfChord(const chords::ChordSymbol& chord, const SearchOptions& options,
@@ -84,6 +92,16 @@ std::vector<Answer> AnswersOfChord(const chords::ChordSymbol& chord, const Searc
 std::vector<Answer> AnswersOfPitches(std::span<const int> midis, const SearchOptions& options,
                                      std::optional<int> max) {
   return Complete(VoicingsOfPitches(midis, options), options, max);
+}
+
+void EachAnswer(std::span<const Voicing> voicings, const SearchOptions& options,
+                const std::function<void(const Answer&)>& each) {
+  Names names(BassOf(options.tuning));
+  Answer answer;
+  for (const Voicing& v : voicings) {
+    Complete(v, options, names, answer);
+    each(answer);
+  }
 }
 
 }  // namespace fretwise::voicings

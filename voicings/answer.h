@@ -2,6 +2,8 @@
 // that whatever shows it (the tool's text and JSON, chord boxes, the window) only formats it.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -35,5 +37,15 @@ std::vector<Answer> AnswersOfChord(const chords::ChordSymbol& chord, const Searc
                                    std::optional<int> max = std::nullopt);
 std::vector<Answer> AnswersOfPitches(std::span<const int> midis, const SearchOptions& options,
                                      std::optional<int> max = std::nullopt);
+
+// What a voicing's names depend on: its pitch classes and the lowest one (MIDI numbers, from 0).
+// Voicings with the same key have the same names, so that a caller may format each list once.
+std::uint32_t NamesKey(std::span<const int> pitches);
+
+// Each voicing completed in turn into one answer that `each` reads before the next: for a caller
+// that writes answers out and keeps none (thousands of answers kept would each hold their own
+// memory).
+void EachAnswer(std::span<const Voicing> voicings, const SearchOptions& options,
+                const std::function<void(const Answer&)>& each);
 
 }  // namespace fretwise::voicings

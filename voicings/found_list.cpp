@@ -21,11 +21,12 @@ void Place(const Found& f, const Hands& hands, Voicing& v) {
   v.score = f.score;
   v.fingering.count = f.fingers;
   if (f.barres == 0) return;
-  if (!hands.table) {
+  const Fingering* known = hands.table ? hands.table->FingeringOf(f.shape) : nullptr;
+  if (!known) {
     FingerInto(f.frets, hands.strings, hands.span, v.fingering);
     return;
   }
-  v.fingering = hands.table->fingerings[f.shape];
+  v.fingering = *known;
   // The table counts barre frets from 1 for the lowest fretted fret.
   for (int b = 0; b < v.fingering.barreCount; ++b) {
     v.fingering.barres[b].fret = std::int8_t(v.fingering.barres[b].fret + f.position - 1);

@@ -54,7 +54,6 @@ class Walker {
         tuning_(options.tuning),
         neck_(options.frets),
         table_(ShapesFor(N, options.span)),
-        shapes_(table_ ? table_->shapes.data() : nullptr),
         top_(query.octaveRepeats ? std::min(neck_, kOctave - 1 + span_) : neck_),
         found_(found),
         movedUp_(movedUp) {
@@ -180,7 +179,7 @@ class Walker {
 
   void Leaf(Bits have, int position, int bass, int bassUp, int index);
   const Shape& ShapeAt(int index, int position) {
-    if (shapes_) return shapes_[index];
+    if (table_) return table_->At(index, frets_, position, worked_, workedFingering_);
     return worked_ = ShapeAtPosition(frets_, position, N, span_, workedFingering_);
   }
   // The muted strings' points: those that could have sounded a wanted note or a lower root.
@@ -198,8 +197,7 @@ class Walker {
   const int span_;
   const Tuning tuning_;
   const int neck_;
-  const ShapeTable* table_;  // none for the largest hands: shapes are worked out as met
-  const Shape* shapes_;
+  ShapeTable* table_;  // none for the largest hands: shapes are worked out as met
   // The highest fret the walk frets. When octaves repeat, every voicing with a fret above it is a
   // voicing with frets 1 to 10, its fretted strings moved up an octave (it lies at fret 13 or
   // higher, the top of the span being 11 + span).
@@ -215,7 +213,7 @@ class Walker {
   std::array<int, points::kMostOmitted + 1> omittedPoints_{};  // by the tones left out
   std::array<int, N + 1> fillablePoints_{}, rootBelowPoints_{};
   std::array<int, N + 1> thinPoints_{};  // by the strings sounding
-  Shape worked_;                         // the shape met last, when there is no table
+  Shape worked_;  // the shape met last, when the table has none to give
   Fingering workedFingering_;
   int bassPoints_ = 0;
   ScoreCounts start_{};  // the leaves count the scores for the sort

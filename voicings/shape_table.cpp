@@ -1,31 +1,16 @@
 #include "voicings/shape_table.h"
 
 #include <array>
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <mutex>
-#include <vector>
+#include <new>
 
-#include "voicings/ranking.h"
 
 namespace fretwise::voicings {
 namespace {
-
-ShapeTable Build(int strings, int span) {
-  const int base = span + kShapeFretted;
-  int count = 1;
-  for (int s = 0; s < strings; ++s) count *= base;
-  ShapeTable table{std::vector<Shape>(count), std::vector<Fingering>(count)};
-  Frets frets;
-  frets.fill(kMuted);
-  for (int index = 0; index < count; ++index) {
-    for (int s = strings - 1, rest = index; s >= 0; --s, rest /= base) {
-      const int code = rest % base;
-      // The window starts at fret 1 here; the search moves the barres up.
-      frets[s] = std::int8_t(code == kShapeMuted ? kMuted : code == kShapeOpen ? 0 : code - 1);
-    }
-    table.shapes[index] = ShapeOf(frets, strings, span, table.fingerings[index]);
-  }
-  return table;
-}
 
 constexpr int Shapes(int strings, int span) {
   int count = 1;
@@ -33,55 +18,47 @@ constexpr int Shapes(int strings, int span) {
   return count;
 }
 
-// Any pitches: the shape's traits do not depend on them.
-constexpr std::array<int, kMostStrings> kAnyPitches{};
-
 }  // namespace
 
-Shape ShapeOf(const Frets& frets, int strings, int span, Fingering& fingering) {
-  Shape shape;
-  shape.playable = FingerInto(frets, strings, span, fingering);
-  if (!shape.playable) return shape;
-  Traits traits = TraitsOf(frets, fingering, Tuning(std::span(kAnyPitches).first(strings)), -1);
-  shape.silent = std::int8_t(traits.silent);
-  shape.fingers = fingering.count;
-  shape.barres = fingering.barreCount;
-  shape.highest = std::int8_t(traits.highest - 1);
-  traits.position = 0;
-  for (int band = 0; band < kFretBands; ++band) {
-    traits.highest = kBandHighest[band];
-    shape.points[band] = std::int16_t(Score(traits));
-  }
-  bool aboveBass = false;
-  for (int s = 0; s < strings; ++s) {
-    if (frets[s] != kMuted)
-      aboveBass = true;
-    else if (aboveBass)
-      shape.mutedAboveBass |= std::uint8_t(1u << s);
-    else
-      shape.mutedBelowBass |= std::uint8_t(1u << s);
-  }
-  return shape;
+ShapeTable::ShapeTable(int strings, int span)
+    : strings_(strings), span_(span), made_(MadeShapesFor(strings, span)) {
+  if (!made_.shapes.empty()) return;
+  // calloc: a large block comes from the system as zero pages, touched only where written.
+  const auto count = std::size_t(Shapes(strings, span));
+  shapes_ = static_cast<Shape*>(std::calloc(count, sizeof(Shape)));
+  fingerings_ = static_cast<Fingering*>(std::calloc(count, sizeof(Fingering)));
+  if (!shapes_ || !fingerings_) throw std::bad_alloc();
 }
 
-Shape ShapeAtPosition(Frets frets, int position, int strings, int span, Fingering& fingering) {
-  for (int s = 0; s < strings; ++s) {
-    if (frets[s] > 0) frets[s] = std::int8_t(frets[s] - position + 1);
-  }
-  return ShapeOf(frets, strings, span, fingering);
+ShapeTable::~ShapeTable() {
+  std::free(shapes_);
+  std::free(fingerings_);
 }
 
-const ShapeTable* ShapesFor(int strings, int span) {
+const Shape& ShapeTable::WorkOut(int index, const Frets& frets, int position, Shape& aside,
+                                 Fingering& asideFingering) {
+  aside = ShapeAtPosition(frets, position, strings_, span_, asideFingering);
+  std::atomic_ref state(shapes_[index].state);
+  std::uint8_t unknown = kUnknown;
+  if (!state.compare_exchange_strong(unknown, kWriting, std::memory_order_acquire)) return aside;
+  // Not the state: readers load it as an atomic.
+  std::memcpy(static_cast<void*>(&shapes_[index]), &aside, offsetof(Shape, state));
+  fingerings_[index] = asideFingering;
+  state.store(kKnown, std::memory_order_release);
+  return shapes_[index];
+}
+
+ShapeTable* ShapesFor(int strings, int span) {
   if (strings < kFewestStrings || strings > kMostStrings || span < kFewestSpan ||
       span > kMostSpan || Shapes(strings, span) > kMostShapes)
     return nullptr;
   constexpr int kSpans = kMostSpan - kFewestSpan + 1;
   constexpr int kTables = (kMostStrings - kFewestStrings + 1) * kSpans;
-  static std::array<std::once_flag, kTables> built;
-  static std::array<ShapeTable, kTables> tables;
+  static std::array<std::once_flag, kTables> made;
+  static std::array<std::unique_ptr<ShapeTable>, kTables> tables;
   const int at = (strings - kFewestStrings) * kSpans + span - kFewestSpan;
-  std::call_once(built[at], [&] { tables[at] = Build(strings, span); });
-  return &tables[at];
+  std::call_once(made[at], [&] { tables[at] = std::make_unique<ShapeTable>(strings, span); });
+  return tables[at].get();
 }
 
 }  // namespace fretwise::voicings

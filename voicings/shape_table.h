@@ -1,8 +1,13 @@
 // What the hand does for every shape of one position: the search looks each voicing up here
-// instead of fingering it anew.
+// instead of fingering it anew. The common hands' tables (up to six strings at the default span)
+// are made when the tool is built, by the code that works shapes out; for the others a shape is
+// worked out the first time a search meets it (a seven-string's 279,936 shapes would take a run's
+// whole start to work out at once).
 #pragma once
 
-#include <vector>
+#include <atomic>
+#include <cstdint>
+#include <span>
 
 #include "voicings/playability.h"
 #include "voicings/ranking.h"
@@ -29,21 +34,65 @@ struct Shape {
   bool playable = false;
   std::int8_t fingers = 0;  // the fingering's count and barre count
   std::int8_t barres = 0;
+  // Whether the table's entry is worked out yet (read and written as an atomic), last so that the
+  // rest is copied without it.
+  std::uint8_t state = 0;
 };
 
-struct ShapeTable {
-  std::vector<Shape> shapes;
-  // The hand on each shape, read only for the voicings listed; barre frets counted from 1 for the
-  // window's lowest fret.
-  std::vector<Fingering> fingerings;
+// A table made when the tool was built: every shape in index order, and its hand.
+struct MadeShapes {
+  std::span<const Shape> shapes;
+  std::span<const Fingering> fingerings;
+};
+// Empty for a hand whose table is not made.
+MadeShapes MadeShapesFor(int strings, int span);
+
+// Every shape for a number of strings and a span, in memory that is zero until a shape is worked
+// out (untouched pages cost nothing); searches on several threads share it.
+class ShapeTable {
+ public:
+  ShapeTable(int strings, int span);
+  ~ShapeTable();
+  ShapeTable(const ShapeTable&) = delete;
+  ShapeTable& operator=(const ShapeTable&) = delete;
+
+  // The shape of `frets`, whose lowest fretted fret is `position` and whose index is `index`:
+  // looked up, or worked out into the table (or into `aside` while another thread writes it).
+  const Shape& At(int index, const Frets& frets, int position, Shape& aside,
+                  Fingering& asideFingering) {
+    if (!made_.shapes.empty()) return made_.shapes[std::size_t(index)];
+    Shape& shape = shapes_[index];
+    if (std::atomic_ref(shape.state).load(std::memory_order_acquire) == kKnown) return shape;
+    return WorkOut(index, frets, position, aside, asideFingering);
+  }
+  // The hand on a shape worked out by At, barre frets counted from 1 for the window's lowest fret;
+  // nothing when another thread had it in hand.
+  const Fingering* FingeringOf(int index) const {
+    if (!made_.fingerings.empty()) return &made_.fingerings[std::size_t(index)];
+    const bool known = std::atomic_ref(shapes_[index].state).load(std::memory_order_acquire) ==
+                       kKnown;
+    return known ? &fingerings_[index] : nullptr;
+  }
+
+ private:
+  static constexpr std::uint8_t kUnknown = 0, kWriting = 1, kKnown = 2;
+  const Shape& WorkOut(int index, const Frets& frets, int position, Shape& aside,
+                       Fingering& asideFingering);
+
+  int strings_, span_;
+  MadeShapes made_;
+  // Worked out as met, where no table was made.
+  Shape* shapes_ = nullptr;
+  Fingering* fingerings_ = nullptr;
 };
 
-// Every shape for a number of strings and a span (kFewestSpan to kMostSpan), built once on first
-// use; nothing where the table would pass kMostShapes, and the search works each shape out as it
-// meets it.
+// The table for a number of strings and a span (kFewestSpan to kMostSpan), made on first use;
+// nothing where it would pass kMostShapes, and the search works each shape out as it meets it.
 inline constexpr int kMostShapes = 1 << 20;
-const ShapeTable* ShapesFor(int strings, int span);
+ShapeTable* ShapesFor(int strings, int span);
 
+// The frets of the shape at `index`, with the window starting at fret 1.
+Frets FretsOfShape(int index, int strings, int span);
 // One shape of the table, worked out from its frets with the window starting at fret 1.
 Shape ShapeOf(const Frets& frets, int strings, int span, Fingering& fingering);
 // The same from frets whose lowest fretted fret is `position`.

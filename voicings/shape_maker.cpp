@@ -1,0 +1,79 @@
+// Writes the shape tables of the common hands as C++, when the tool is built: the search then
+// reads them from the program instead of working them out at each run's start.
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "voicings/shape_table.h"
+
+using namespace fretwise::voicings;
+
+namespace {
+
+// Every number of strings up to six, at the default span: a guitar's table is 46,656 shapes; a
+// seven-string's, 279,936, would make the program several megabytes larger.
+constexpr int kMadeMostStrings = 6;
+
+int Shapes(int strings) {
+  int count = 1;
+  for (int s = 0; s < strings; ++s) count *= kDefaultSpan + kShapeFretted;
+  return count;
+}
+
+void WriteTables(std::ostream& out, int strings) {
+  std::ostringstream hands;
+  out << "constexpr Shape kShapes" << strings << "[] = {\n";
+  hands << "constexpr Fingering kFingerings" << strings << "[] = {\n";
+  for (int index = 0; index < Shapes(strings); ++index) {
+    Fingering f;
+    const Shape s = ShapeOf(FretsOfShape(index, strings, kDefaultSpan), strings, kDefaultSpan, f);
+    out << "{{";
+    for (int band = 0; band < kFretBands; ++band) out << (band > 0 ? "," : "") << s.points[band];
+    out << "}," << int(s.highest) << ',' << int(s.silent) << ',' << int(s.mutedAboveBass) << ','
+        << int(s.mutedBelowBass) << ',' << (s.playable ? "true" : "false") << ',' << int(s.fingers)
+        << ',' << int(s.barres) << ",0},\n";
+    if (!s.playable) {
+      hands << "{},\n";
+      continue;
+    }
+    hands << '{' << int(f.count) << ",{{";
+    for (int b = 0; b < f.barreCount; ++b) {
+      const Barre& barre = f.barres[b];
+      hands << (b > 0 ? "," : "") << '{' << int(barre.fret) << ',' << int(barre.fromString) << ','
+            << int(barre.toString) << '}';
+    }
+    hands << "}}," << int(f.barreCount) << "},\n";
+  }
+  out << "};\n" << hands.str() << "};\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <file.cpp>\n", argv[0]);
+    return 2;
+  }
+  const std::string path = argv[1], partial = path + ".partial";
+  std::ofstream out(partial);
+  out << "// Made by fretwise_shape_maker when building: the shapes as ShapeOf works them out.\n"
+         "#include \"voicings/shape_table.h\"\n\n"
+         "namespace fretwise::voicings {\nnamespace {\n\n";
+  for (int strings = kFewestStrings; strings <= kMadeMostStrings; ++strings)
+    WriteTables(out, strings);
+  out << "\n}  // namespace\n\n"
+         "MadeShapes MadeShapesFor(int strings, int span) {\n"
+         "  if (span != "
+      << kDefaultSpan << ") return {};\n  switch (strings) {\n";
+  for (int strings = kFewestStrings; strings <= kMadeMostStrings; ++strings)
+    out << "    case " << strings << ": return {kShapes" << strings << ", kFingerings" << strings
+        << "};\n";
+  out << "  }\n  return {};\n}\n\n}  // namespace fretwise::voicings\n";
+  out.close();
+  if (!out || std::rename(partial.c_str(), path.c_str()) != 0) {
+    std::fprintf(stderr, "%s: cannot write %s\n", argv[0], path.c_str());
+    return 1;
+  }
+  return 0;
+}
