@@ -200,12 +200,13 @@ TEST(ChordTool, TextRunsAloneAndAMissingModuleIsOneLine) {
 
 // The chord finder: --voicings, --chord, --name and --batch.
 TEST(FinderTool, VoicingsNamesAndTunings) {
-  // 34 as the README's weights add up: 3 fingers, a stretch of 2, position 1, 1 muted, 2 open.
+  // 28 as the README's weights add up: 3 fingers, a stretch of 2, position 1, 1 muted, 2 open at
+  // the nut.
   EXPECT_EQ(Tool({"--chord", "C", "--max", "1", "--json"}).out,
             R"({"query":{"chord":"C","max":1,"span":4},"tuning":["E2","A2","D3","G3","B3","E4"],)"
             R"("voicings":[{"barre":null,"barres":[],"fingers":[0,3,2,0,1,0],)"
             R"("frets":[-1,3,2,0,1,0],"name":"C","names":["C"],)"
-            R"("pitches":["C3","E3","G3","C4","E4"],"score":34}]})"
+            R"("pitches":["C3","E3","G3","C4","E4"],"score":28}]})"
             "\n");
   EXPECT_EQ(Tool({"--chord", "C", "--max", "1"}).out,
             "1: x 3 2 0 1 0  fingers x 3 2 0 1 0  C  C3 E3 G3 C4 E4\n");

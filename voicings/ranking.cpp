@@ -23,8 +23,22 @@ Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tu
     if (f == 0) ++t.open;
     if (f > 0) lowest = std::min(lowest, f), t.highest = std::max(t.highest, f);
   }
-  for (int s = first + 1; s < last; ++s) t.innerMutes += frets[s] == kMuted;
+  for (int s = first + 1; s < last; ++s) {
+    if (frets[s] != kMuted) continue;
+    ++t.innerMutes;
+    int before = s - 1, after = s + 1;
+    while (frets[before] == kMuted) --before;
+    while (frets[after] == kMuted) ++after;
+    t.undamped += frets[before] == 0 && frets[after] == 0;
+  }
   if (t.highest > 0) t.stretch = t.highest - lowest, t.position = lowest;
+  int firstLowest = -1, lastLowest = -1;
+  for (int s = 0; s < tuning.size(); ++s)
+    if (frets[s] == lowest) lastLowest = s, firstLowest = firstLowest < 0 ? s : firstLowest;
+  bool open = false, higher = false;
+  for (int s = firstLowest + 1; s < lastLowest; ++s)
+    open = open || frets[s] == 0, higher = higher || frets[s] > lowest;
+  t.splitLowest = open && higher;
   t.bassNotRoot = root >= 0 && PitchClass(bass) != root;
   return t;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 
 #include "voicings/playability.h"
 
@@ -14,16 +15,25 @@ struct Traits {
   int stretch = 0;     // highest minus lowest fretted fret
   int position = 0;    // lowest fretted fret, 0 when none
   int innerMutes = 0;  // muted strings between sounding ones
-  int silent = 0;      // muted strings
-  int open = 0;        // open strings
-  int highest = 0;     // highest fret
+  // Inner muted strings with only open strings beside them: no fretting finger lies there to
+  // damp them (x 2 0 x 0 2).
+  int undamped = 0;
+  int silent = 0;   // muted strings
+  int open = 0;     // open strings
+  int highest = 0;  // highest fret
   bool bassNotRoot = false;
-  int omitted = 0;   // chord tones left out
+  int omitted = 0;   // chord tones left out, in halves: 2 each, weighed as below
   int fillable = 0;  // muted strings above the bass that could sound a wanted note in reach
   // Muted strings below the bass that could sound the root in reach: x x 2 1 0 0 is no E chord a
   // player starts with, with the open low E beside it.
   int rootBelow = 0;
   int thin = 0;  // strings short of a full sound: four, or one more than a power chord's two
+  // The lowest fret's notes on both sides of an open string and a higher note: no barre holds them,
+  // and a second finger on that fret reaches round the others (x 2 0 4 0 2 for Bm).
+  bool splitLowest = false;
+  // Strings that sound the pitch of the string beside them (x 2 0 4 0 2's B3 twice), a finger for
+  // no new note; counted by the search, the shapes knowing no pitches.
+  int unisons = 0;
 };
 
 namespace points {
@@ -31,42 +41,76 @@ namespace points {
 // Points, fitted so that the voicings players write down rank near the top.
 constexpr int kPerFinger = 4;
 constexpr int kPerBarre = 7;
-constexpr int kPerFretOfStretch = 6;
+constexpr int kPerFretOfStretch = 5;
 constexpr int kPerFretOfPosition = 1;
 constexpr int kPerFretAbove11 = 10;  // the same shapes sound an octave lower below fret 12
 constexpr int kPerInnerMute = 12;
+constexpr int kPerUndamped = 8;
 constexpr int kPerSilentString = 1;
 constexpr int kPerFillableString = 7;
 constexpr int kPerRootBelow = 7;
 constexpr int kPerThinString = 15;
 constexpr int kPerOpenString = 4;
+constexpr int kPerOpenStringAtTheNut = 2;   // the hand at the nut: see kOpenPosition
 constexpr int kPerOpenStringUpTheNeck = 9;  // an open string beside frets 5 and up
 constexpr int kBassNotRoot = 24;
-constexpr int kPerOmittedTone = 6;
+constexpr int kPerOmittedHalf = 3;  // 6 per chord tone left out
+constexpr int kSplitLowest = 8;
+constexpr int kPerUnison = 8;
+
+// What a chord tone left out weighs, in halves of a tone: the fifth that a chord of four tones or
+// more lets players leave out next to nothing (C7 as x 3 2 3 1 0); the root, on a tuning whose
+// strings rise, five tones: the guitar's chord is heard from its root.
+constexpr int kOmittedFifth = 1;
+constexpr int kOmittedRoot = 10;
+constexpr int kOmittedTone = 2;
+// Above the weight of the tones any voicing leaves out.
+inline constexpr int kMostOmitted = 24;
 
 }  // namespace points
 
 // From this highest fret up, an open string costs more: the hand has left it behind.
 inline constexpr int kUpTheNeck = 5;
+// Up to this highest fret the hand sits at the nut, one finger per fret, where open strings are
+// played: there they cost less.
+inline constexpr int kOpenPosition = 3;
+
+// The bands of the highest fret that open strings cost differently in, and a highest fret in each.
+inline constexpr int kFretBands = 3;
+inline constexpr std::array<int, kFretBands> kBandHighest = {0, kOpenPosition + 1, kUpTheNeck};
+constexpr int FretBand(int highest) { return (highest > kOpenPosition) + (highest >= kUpTheNeck); }
 
 // `root` is the pitch class the bass should have, or -1 when any will do.
 Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tuning, int root);
 
 // Lower is easier: points for each finger, barre, fret of stretch and of position, for muted
 // strings (more between sounding strings, and more when a wanted note was in reach), for fewer
-// than four strings sounding, open strings (more up the neck), a bass that is not the root and
-// each chord tone left out. See the README for the weights. The score is a sum of points per
-// trait, and the open strings' points depend on the highest fret: the search adds up the shape's
-// points and those of each other trait apart.
+// than four strings sounding, open strings (more up the neck), a bass that is not the root, each
+// chord tone left out (weighed as above), a lowest fret split round an open string and each string
+// that sounds the pitch of the string beside it. See the README for the weights. The score is a
+// sum of points per trait, and the open strings' points depend on the highest fret: the search
+// adds up the shape's points and those of each other trait apart.
 constexpr int Score(const Traits& t) {
   using namespace points;
   return kPerFinger * t.fingers + kPerBarre * t.barres + kPerFretOfStretch * t.stretch +
          kPerFretOfPosition * t.position + kPerFretAbove11 * std::max(0, t.position - 11) +
-         kPerInnerMute * t.innerMutes + kPerSilentString * t.silent +
+         kPerInnerMute * t.innerMutes + kPerUndamped * t.undamped + kPerSilentString * t.silent +
          kPerFillableString * t.fillable + kPerRootBelow * t.rootBelow + kPerThinString * t.thin +
-         kPerOpenString * t.open +
+         (t.highest <= kOpenPosition ? kPerOpenStringAtTheNut : kPerOpenString) * t.open +
          (t.highest >= kUpTheNeck ? kPerOpenStringUpTheNeck * t.open : 0) +
-         (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedTone * t.omitted;
+         (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedHalf * t.omitted +
+         (t.splitLowest ? kSplitLowest : 0) + kPerUnison * t.unisons;
+}
+
+// The strings that sound the pitch of the string beside them, of the first N: the search counts
+// them at each voicing it lists, the loop unrolled.
+template <int N>
+constexpr int Unisons(const Frets& frets, const Tuning& tuning) {
+  int unisons = 0;
+  for (int s = 1; s < N; ++s)
+    unisons +=
+        (frets[s] | frets[s - 1]) >= 0 && tuning[s - 1] + frets[s - 1] == tuning[s] + frets[s];
+  return unisons;
 }
 
 // Above every score: each trait at its worst.
@@ -75,13 +119,16 @@ inline constexpr int kWorstScore = Score({.fingers = kMostFingers,
                                           .stretch = kMostSpan,
                                           .position = kMostFrets,
                                           .innerMutes = kMostStrings,
+                                          .undamped = kMostStrings,
                                           .silent = kMostStrings,
                                           .open = kMostStrings,
                                           .highest = kMostFrets,
                                           .bassNotRoot = true,
-                                          .omitted = 12,
+                                          .omitted = points::kMostOmitted,
                                           .fillable = kMostStrings,
                                           .rootBelow = kMostStrings,
-                                          .thin = kMostStrings});
+                                          .thin = kMostStrings,
+                                          .splitLowest = true,
+                                          .unisons = kMostStrings});
 
 }  // namespace fretwise::voicings

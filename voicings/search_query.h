@@ -19,11 +19,15 @@ struct Query {
   std::array<std::array<Bits, kMostFrets + 1>, kMostStrings> bits{};
   Bits required = 0;
   int fewest = 0;  // bits a voicing sounds at least
-  // For each set of bits a voicing sounds: how many chord tones it leaves out, or kRejected.
+  // For each set of bits a voicing sounds: the chord tones it leaves out, weighed as the ranking
+  // weighs them (a free fifth, a dear root), or kRejected.
   std::array<std::int8_t, kBitSets> omitted{};
   int bass = -1;      // the pitch class that must sound lowest, or -1
   int root = -1;      // the pitch class the ranking prefers lowest, or -1
   int fullSound = 4;  // strings a voicing sounds before it stops sounding thin
+  // A re-entrant tuning: no string lies below the bass, and a muted one costs as one above it (a
+  // ukulele sounds all four).
+  bool reentrant = false;
   // Whether a voicing's fretted strings sound the same bits twelve frets higher (pitch classes do,
   // exact pitches do not): the walk then frets only the neck's lower part and moves up the shapes
   // that reach past it.

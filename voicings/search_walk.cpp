@@ -184,7 +184,8 @@ class Walker {
   }
   // The muted strings' points: those that could have sounded a wanted note or a lower root.
   int MutedPoints(const Shape& shape, int position) const {
-    return fillablePoints_[kBitCount[shape.mutedAboveBass & soundable_[position]]] +
+    const unsigned above = shape.mutedAboveBass | (q_.reentrant ? shape.mutedBelowBass : 0);
+    return fillablePoints_[kBitCount[above & soundable_[position]]] +
            rootBelowPoints_[kBitCount[shape.mutedBelowBass & rootReach_[position]]];
   }
   void AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared);
@@ -208,8 +209,8 @@ class Walker {
   // What strings s and up sound open or at frets from..from+len; len kAnyFret: at any fret.
   std::array<std::array<std::array<Bits, kAnyFret + 1>, kMostFrets + 1>, N + 1> rangeReach_{};
   std::array<std::uint8_t, kMostFrets + 1> soundable_{}, rootReach_{};
-  std::array<int, kMostFrets + 1> positionPoints_{};  // by the lowest fretted fret
-  std::array<int, 13> omittedPoints_{};               // by the chord tones left out
+  std::array<int, kMostFrets + 1> positionPoints_{};           // by the lowest fretted fret
+  std::array<int, points::kMostOmitted + 1> omittedPoints_{};  // by the tones left out
   std::array<int, N + 1> fillablePoints_{}, rootBelowPoints_{};
   std::array<int, N + 1> thinPoints_{};  // by the strings sounding
   Shape worked_;  // the shape met last, when the table has none to give
@@ -232,9 +233,8 @@ void Walker<N>::Leaf(Bits have, int position, int bass, int bassUp, int index) {
   const int shared = omittedPoints_[omitted] + thinPoints_[N - shape.silent];
   const int bassClass = ClassOf(bass);  // a leaf sounds two strings at least: bass is a pitch
   if (q_.bass < 0 || bassClass == q_.bass) {
-    const int score = shape.points[position + shape.highest >= kUpTheNeck] +
-                      positionPoints_[position] + shared + BassPoints(bassClass) +
-                      MutedPoints(shape, position);
+    const int score = shape.points[FretBand(position + shape.highest)] + positionPoints_[position] +
+                      shared + BassPoints(bassClass) + MutedPoints(shape, position);
     Add(found_, frets_, score, index, position, shape);
   }
   const int up = position + shape.highest + kOctave;  // the highest fret an octave up
@@ -249,8 +249,8 @@ void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int inde
   const int bassClass = ClassOf(bass);
   if (q_.bass >= 0 && bassClass != q_.bass) return;
   position += kOctave;
-  const int score = shape.points[1] + positionPoints_[position] + shared + BassPoints(bassClass) +
-                    MutedPoints(shape, position);
+  const int score = shape.points[kFretBands - 1] + positionPoints_[position] + shared +
+                    BassPoints(bassClass) + MutedPoints(shape, position);
   Add(movedUp_, fretsUp_, score, index, position, shape);
 }
 
@@ -259,6 +259,7 @@ void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int inde
 template <int N>
 void Walker<N>::Add(std::vector<Found>& list, const Frets& frets, int score, int index,
                     int position, const Shape& shape) {
+  score += Score({.unisons = Unisons<N>(frets, tuning_)});
   ++start_[score + 1];
   Found& f = list.emplace_back();
   f.frets = frets;

@@ -28,7 +28,9 @@ void WriteTables(std::ostream& out, int strings) {
   for (int index = 0; index < Shapes(strings); ++index) {
     Fingering f;
     const Shape s = ShapeOf(FretsOfShape(index, strings, kDefaultSpan), strings, kDefaultSpan, f);
-    out << "{{" << s.points[0] << ',' << s.points[1] << "}," << int(s.highest) << ','
+    out << "{{";
+    for (int band = 0; band < kFretBands; ++band) out << (band > 0 ? "," : "") << s.points[band];
+    out << "}," << int(s.highest) << ','
         << int(s.silent) << ',' << int(s.mutedAboveBass) << ',' << int(s.mutedBelowBass) << ','
         << (s.playable ? "true" : "false") << ',' << int(s.fingers) << ',' << int(s.barres)
         << ",0},\n";

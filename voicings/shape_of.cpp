@@ -23,10 +23,10 @@ Shape ShapeOf(const Frets& frets, int strings, int span, Fingering& fingering) {
   shape.barres = fingering.barreCount;
   shape.highest = std::int8_t(traits.highest - 1);
   traits.position = 0;
-  traits.highest = 0;
-  shape.points[0] = std::int16_t(Score(traits));
-  traits.highest = kMostFrets;
-  shape.points[1] = std::int16_t(Score(traits));
+  for (int band = 0; band < kFretBands; ++band) {
+    traits.highest = kBandHighest[band];
+    shape.points[band] = std::int16_t(Score(traits));
+  }
   bool aboveBass = false;
   for (int s = 0; s < strings; ++s) {
     if (frets[s] != kMuted)

@@ -10,6 +10,7 @@
 #include <span>
 
 #include "voicings/playability.h"
+#include "voicings/ranking.h"
 
 namespace fretwise::voicings {
 
@@ -22,9 +23,9 @@ inline constexpr int kShapeFretted = 2;
 
 // What the walk reads at each voicing, kept small so that the table stays in the cache.
 struct Shape {
-  // Its share of the score (fingers, barres, stretch, muted and open strings), with the highest
-  // fret below 5 and at 5 or above.
-  std::array<std::int16_t, 2> points{};
+  // Its share of the score (fingers, barres, stretch, muted and open strings) in each band of the
+  // highest fret (see FretBand).
+  std::array<std::int16_t, kFretBands> points{};
   std::int8_t highest = -1;  // k of the highest fretted string, -1 when none is fretted
   std::int8_t silent = 0;    // muted strings
   // Bit s (0 for the highest-numbered string): muted, and after a sounding string in string order.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chords/chord_namer.h"
+#include "voicings/ranking.h"
 #include "voicings/search_query.h"
 
 namespace fretwise::voicings {
@@ -32,6 +33,15 @@ std::vector<Voicing> AtPosition(std::vector<Voicing> voicings, const SearchOptio
     return lowest < options.position || lowest >= options.position + options.span;
   });
   return voicings;
+}
+
+// The weight of the chord tones a voicing leaves out, in halves of a tone (see points).
+int OmittedWeight(const chords::ChordQuality& quality, PitchClassSet left, bool rises) {
+  using namespace chords::interval;
+  int weight = points::kOmittedTone * Count(left & ~R & ~P5);
+  if (left & R) weight += rises ? points::kOmittedRoot : points::kOmittedTone;
+  if (left & P5) weight += quality.optional & P5 ? points::kOmittedFifth : points::kOmittedTone;
+  return std::min(weight, points::kMostOmitted);
 }
 
 }  // namespace
@@ -64,6 +74,7 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
   query.omitted[query.required] = 0;
   const auto names = chords::NameSymbols(asked);
   query.root = names.empty() || !options.tuning.Rises() ? -1 : names.front().root;
+  query.reentrant = !options.tuning.Rises();
   return AtPosition(Search(query, options), options);
 }
 
@@ -92,7 +103,8 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const Sea
   for (unsigned have = allowed;; have = (have - 1) & allowed) {
     const PitchClassSet intervals = Transpose(PitchClassSet(have & ~added), chord.root);
     if ((have & query.required) == query.required && chords::Sounds(quality, intervals)) {
-      query.omitted[have] = std::int8_t(Count(quality.tones & ~intervals));
+      query.omitted[have] =
+          std::int8_t(OmittedWeight(quality, quality.tones & ~intervals, options.tuning.Rises()));
     }
     if (have == 0) break;
   }
@@ -103,6 +115,7 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const Sea
   // On a re-entrant tuning no string sounds a bass below the others, and players weigh none: A on
   // a ukulele is 2 1 0 0 first, its lowest pitch the third.
   query.root = slash ? chord.bass : options.tuning.Rises() ? chord.root : -1;
+  query.reentrant = !options.tuning.Rises();
   query.octaveRepeats = true;
   return AtPosition(Search(query, options), options);
 }
