@@ -30,9 +30,10 @@ void WriteTables(std::ostream& out, int strings) {
     const Shape s = ShapeOf(FretsOfShape(index, strings, kDefaultSpan), strings, kDefaultSpan, f);
     out << "{{";
     for (int band = 0; band < kFretBands; ++band) out << (band > 0 ? "," : "") << s.points[band];
-    out << "}," << int(s.highest) << ',' << int(s.silent) << ',' << int(s.mutedAboveBass) << ','
-        << int(s.mutedBelowBass) << ',' << (s.playable ? "true" : "false") << ',' << int(s.fingers)
-        << ',' << int(s.barres) << ",0},\n";
+    out << "}," << int(s.highest) << ','
+        << int(s.silent) << ',' << int(s.mutedAboveBass) << ',' << int(s.mutedBelowBass) << ','
+        << (s.playable ? "true" : "false") << ',' << int(s.fingers) << ',' << int(s.barres)
+        << ",0},\n";
     if (!s.playable) {
       hands << "{},\n";
       continue;
