@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 #include "voicings/playability.h"
 
@@ -104,15 +107,29 @@ constexpr int Score(const Traits& t) {
          (t.splitLowest ? kSplitLowest : 0) + kPerUnison * t.unisons;
 }
 
-// The strings that sound the pitch of the string beside them, of the first N: the search counts
-// them at each voicing it lists, the loop unrolled.
-template <int N>
-constexpr int Unisons(const Frets& frets, const Tuning& tuning) {
-  int unisons = 0;
-  for (int s = 1; s < N; ++s)
-    unisons +=
-        (frets[s] | frets[s - 1]) >= 0 && tuning[s - 1] + frets[s - 1] == tuning[s] + frets[s];
-  return unisons;
+// The step from each string's open pitch to the next one's, a byte each, for Unisons.
+constexpr std::uint64_t StringSteps(const Tuning& tuning) {
+  std::uint64_t steps = 0;
+  for (int s = 1; s < tuning.size(); ++s)
+    steps |= std::uint64_t(std::uint8_t(tuning[s] - tuning[s - 1])) << (8 * s);
+  return steps;
+}
+
+// The strings that sound the pitch of the string beside them, all at once, a byte a string: the
+// search counts them at each voicing it lists. A string's fret plus the step from the string
+// before it is that string's fret when the two sound one pitch; a muted string's byte has its
+// high bit set.
+inline int Unisons(const Frets& frets, std::uint64_t steps) {
+  static_assert(std::endian::native == std::endian::little && sizeof(Frets) == 8);
+  constexpr std::uint64_t kHigh = 0x8080808080808080, kLow = ~kHigh;
+  std::uint64_t here;
+  std::memcpy(&here, frets.data(), sizeof here);
+  const std::uint64_t before = here << 8;
+  const std::uint64_t reached = ((here & kLow) + (steps & kLow)) ^ ((here ^ steps) & kHigh);
+  const std::uint64_t differ = reached ^ before;
+  const std::uint64_t same = ~(((differ & kLow) + kLow) | differ) & kHigh;
+  const std::uint64_t sounding = ~(here | before) & kHigh & ~std::uint64_t(0xFF);
+  return std::popcount(same & sounding);
 }
 
 // Above every score: each trait at its worst.

@@ -196,6 +196,7 @@ class Walker {
   const Query& q_;
   const int span_;
   const Tuning tuning_;
+  const std::uint64_t steps_ = StringSteps(tuning_);  // for Unisons
   const int neck_;
   ShapeTable* table_;  // none for the largest hands: shapes are worked out as met
   // The highest fret the walk frets. When octaves repeat, every voicing with a fret above it is a
@@ -213,7 +214,7 @@ class Walker {
   std::array<int, points::kMostOmitted + 1> omittedPoints_{};  // by the tones left out
   std::array<int, N + 1> fillablePoints_{}, rootBelowPoints_{};
   std::array<int, N + 1> thinPoints_{};  // by the strings sounding
-  Shape worked_;  // the shape met last, when the table has none to give
+  Shape worked_;                         // the shape met last, when the table has none to give
   Fingering workedFingering_;
   int bassPoints_ = 0;
   ScoreCounts start_{};  // the leaves count the scores for the sort
@@ -259,7 +260,7 @@ void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int inde
 template <int N>
 void Walker<N>::Add(std::vector<Found>& list, const Frets& frets, int score, int index,
                     int position, const Shape& shape) {
-  score += Score({.unisons = Unisons<N>(frets, tuning_)});
+  score += Score({.unisons = Unisons(frets, steps_)});
   ++start_[score + 1];
   Found& f = list.emplace_back();
   f.frets = frets;
