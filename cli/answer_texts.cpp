@@ -3,10 +3,22 @@
 #include <functional>
 #include <utility>
 
+#include "chords/chord_quality.h"
+#include "chords/spelling.h"
 #include "cli/json_writer.h"
 #include "pitch/pitch.h"
 
 namespace fretwise::cli {
+
+std::string SpelledPitch(int midi, const chords::ChordSymbol& chord) {
+  const bool raised = chords::RaisesFifth(chords::kQualities[chord.quality]);
+  const std::string name = PitchClass(midi) == chord.bass
+                               ? chords::BassName(chord.rootName, chord.bass, raised)
+                               : chords::NoteAbove(chord.rootName, PitchClass(midi), raised);
+  const int natural = kNaturalPitchClass[kLetters.find(name[0])];
+  const int shift = name.size() == 1 ? 0 : name[1] == '#' ? 1 : -1;
+  return name + std::to_string((midi - natural - shift) / 12 - 1);
+}
 
 std::size_t AnswerTexts::Hash::operator()(const chords::ChordSymbol& s) const {
   return std::hash<std::string>()(s.rootName) ^
@@ -19,11 +31,30 @@ const std::string& AnswerTexts::Name(const chords::ChordSymbol& symbol) {
   return at->second;
 }
 
-const std::string& AnswerTexts::Pitch(int midi) {
-  if (midi < 0 || midi >= int(pitches_.size())) return other_ = PitchName(midi);
-  std::string& text = pitches_[std::size_t(midi)];
-  if (text.empty()) text = PitchName(midi);
+const std::string& AnswerTexts::Spelling::Plain(int midi) {
+  const auto at = std::size_t(midi);
+  std::string& text = at < plain_.size() ? plain_[at] : other_;
+  if (text.empty() || &text == &other_)
+    text = chord_ ? SpelledPitch(midi, *chord_) : PitchName(midi);
   return text;
+}
+
+const std::string& AnswerTexts::Spelling::Quoted(int midi) {
+  const auto at = std::size_t(midi);
+  if (at >= quoted_.size()) return other_ = JsonWriter::Quoted(Plain(midi));
+  if (quoted_[at].empty()) quoted_[at] = JsonWriter::Quoted(Plain(midi));
+  return quoted_[at];
+}
+
+AnswerTexts::Spelling& AnswerTexts::SpellingOf(const voicings::Answer& answer) {
+  auto [at, added] = spellingOfKey_.try_emplace(voicings::NamesKey(answer.pitches), nullptr);
+  if (added) {
+    at->second = answer.names.empty()
+                     ? &unnamed_
+                     : &spellings_.try_emplace(answer.names.front(), answer.names.front())
+                            .first->second;
+  }
+  return *at->second;
 }
 
 const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer) {
@@ -38,11 +69,6 @@ const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer)
   }
   json.all = std::move(all) + ']';
   return json;
-}
-
-const std::string& AnswerTexts::MakeQuotedPitch(int midi) {
-  if (midi < 0 || midi >= int(quotedPitches_.size())) return other_ = JsonWriter::Quoted(Pitch(midi));
-  return quotedPitches_[std::size_t(midi)] = JsonWriter::Quoted(Pitch(midi));
 }
 
 const std::string& AnswerTexts::QuotedName(const chords::ChordSymbol& symbol) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <unordered_map>
@@ -14,10 +15,29 @@
 
 namespace fretwise::cli {
 
+// The pitch as the chord's name spells it ("Ab2" in Ab, "Cb4" for B3 in a chord that writes Cb,
+// and the slash bass's pitch class as the bass is written): the octave is the letter's.
+std::string SpelledPitch(int midi, const chords::ChordSymbol& chord);
+
 class AnswerTexts {
  public:
   const std::string& Name(const chords::ChordSymbol& symbol);
-  const std::string& Pitch(int midi);
+
+  // Every pitch's text as one chord spells it (Bb3 in C7, not A#3), made as first asked for;
+  // with the tool's sharps when the notes make no chord.
+  class Spelling {
+   public:
+    explicit Spelling(std::optional<chords::ChordSymbol> chord) : chord_(std::move(chord)) {}
+    const std::string& Plain(int midi);
+    const std::string& Quoted(int midi);
+
+   private:
+    std::optional<chords::ChordSymbol> chord_;
+    std::array<std::string, 160> plain_, quoted_;  // from C-1 to past the top of an eight-string neck
+    std::string other_;                            // a pitch outside those
+  };
+  // The spelling of the answer's first name (its pitches' names are all that name's tones).
+  Spelling& SpellingOf(const voicings::Answer& answer);
 
   // As JSON: the answer's first name (null when it has none) and the array of all its names.
   struct NamesJson {
@@ -25,13 +45,8 @@ class AnswerTexts {
     std::string all;
   };
   const NamesJson& Names(const voicings::Answer& answer);
-  // As JSON: a pitch's name, a name, and a barre ({"fret":7,"strings":[5,3]}). Read a few times
-  // for each voicing, so that the texts already made are looked up inline.
-  const std::string& QuotedPitch(int midi) {
-    const auto at = std::size_t(midi);
-    if (at < quotedPitches_.size() && !quotedPitches_[at].empty()) return quotedPitches_[at];
-    return MakeQuotedPitch(midi);
-  }
+  // As JSON: a name, and a barre ({"fret":7,"strings":[5,3]}). Read a few times for each voicing,
+  // so that the texts already made are looked up inline.
   const std::string& QuotedName(const chords::ChordSymbol& symbol);
   const std::string& Barre(const voicings::Barre& barre) {
     const auto at = std::size_t(barre.fret * kStringCodes + barre.fromString) * kStringCodes +
@@ -46,10 +61,11 @@ class AnswerTexts {
   };
   std::unordered_map<chords::ChordSymbol, std::string, Hash> names_, quotedNames_;
   std::unordered_map<std::uint32_t, NamesJson> lists_;  // by voicings::NamesKey
-  std::array<std::string, 160> pitches_;  // from C-1 to past the top of an eight-string neck
-  std::array<std::string, 160> quotedPitches_;
-  std::string other_;  // a pitch or barre outside those
-  const std::string& MakeQuotedPitch(int midi);
+  // By first name, and by voicings::NamesKey (which decides the first name) to find it at once.
+  std::unordered_map<chords::ChordSymbol, Spelling, Hash> spellings_;
+  std::unordered_map<std::uint32_t, Spelling*> spellingOfKey_;
+  Spelling unnamed_{std::nullopt};
+  std::string other_;  // a barre outside those
   const std::string& MakeBarre(const voicings::Barre& barre);
   // By fret, then the strings numbered as players do (1 to 8), each with room for 0.
   static constexpr int kStringCodes = voicings::kMostStrings + 1;

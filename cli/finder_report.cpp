@@ -26,18 +26,6 @@ void EachAnswer(const FinderQuery& query, const std::function<void(const Answer&
   voicings::EachAnswer(found, query.search, each);
 }
 
-// The pitch as the chord's name spells it ("Ab2" in Ab, "Cb4" for B3 in a chord that writes Cb,
-// and the slash bass's pitch class as the bass is written): the octave is the letter's.
-std::string SpelledPitch(int midi, const chords::ChordSymbol& chord) {
-  const bool raised = chords::RaisesFifth(chords::kQualities[chord.quality]);
-  const std::string name = PitchClass(midi) == chord.bass
-                               ? chords::BassName(chord.rootName, chord.bass, raised)
-                               : chords::NoteAbove(chord.rootName, PitchClass(midi), raised);
-  const int natural = kNaturalPitchClass[kLetters.find(name[0])];
-  const int shift = name.size() == 1 ? 0 : name[1] == '#' ? 1 : -1;
-  return name + std::to_string((midi - natural - shift) / 12 - 1);
-}
-
 void WritePitches(JsonWriter& json, std::span<const int> midis) {
   json.StartArray();
   for (int midi : midis) json.String(PitchName(midi));
@@ -73,7 +61,8 @@ void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
   std::size_t most = 128 + names.first.size() + names.all.size() + (shape ? shape->size() : 0) +
                      (a.frets.size() + a.fingers.size() + 1) * (Bytes::kLongestNumber + 1);
   for (const voicings::Barre& barre : a.barres) most += 2 * texts.Barre(barre).size() + 1;
-  for (int midi : a.pitches) most += texts.QuotedPitch(midi).size() + 1;
+  AnswerTexts::Spelling& spelling = texts.SpellingOf(a);
+  for (int midi : a.pitches) most += spelling.Quoted(midi).size() + 1;
   json.RawInPlace(most, [&](char* at) {
     Bytes out{at};
     out.Append("{\"barre\":");
@@ -94,7 +83,7 @@ void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
     out.Append(",\"pitches\":[");
     for (std::size_t p = 0; p < a.pitches.size(); ++p) {
       if (p > 0) out.Put(',');
-      out.Append(texts.QuotedPitch(a.pitches[p]));
+      out.Append(spelling.Quoted(a.pitches[p]));
     }
     out.Append("],\"score\":");
     out.Number(a.score);
@@ -174,9 +163,10 @@ void WriteAnswerLine(Output& out, int rank, const Answer& a, AnswerTexts& texts)
     out.Append(" shape)");
   }
   out.Put(' ');
+  AnswerTexts::Spelling& spelling = texts.SpellingOf(a);
   for (int midi : a.pitches) {
     out.Put(' ');
-    out.Append(texts.Pitch(midi));
+    out.Append(spelling.Plain(midi));
   }
   out.Put('\n');
 }

@@ -232,6 +232,12 @@ TEST(FinderTool, VoicingsNamesAndTunings) {
             R"({"names":["Ab"],"query":{"notes":["Ab2","C4","Eb4"]}})"
             "\n");
   EXPECT_EQ(Tool({"--name", "C4", "C#4", "D4"}).out, "No chord fits these notes.\n");
+  // So are each voicing's notes, in text and JSON.
+  EXPECT_EQ(Tool({"--chord", "C7", "--max", "1"}).out,
+            "1: x 3 2 3 1 0  fingers x 3 2 4 1 0  C7  C3 E3 Bb3 C4 E4\n");
+  EXPECT_EQ(Json(Tool({"--voicings", "G#2", "C3", "D#3", "--max", "1", "--json"})
+                     .out)["voicings"][0]["pitches"],
+            QJsonArray({"Ab2", "C3", "Eb3"}));
 }
 
 // One answer per line, in order, whatever a line asks: an error in place of what it cannot answer.
