@@ -7,6 +7,7 @@
 
 #include "chords/chord_namer.h"
 #include "pitch/pitch.h"
+#include "voicings/shape_table.h"
 
 namespace fretwise::voicings {
 namespace {
@@ -27,15 +28,62 @@ class Names {
   std::unordered_map<std::uint32_t, std::vector<chords::ChordSymbol>> named_;
 };
 
+// The taught hand of the voicing's shape, where the tool was built with it: the shape's index
+// from its frets (see shape_table.h), the voicing's hand checked against the table's.
+bool MadeHand(const Voicing& voicing, int strings, const ShapeTable* table, Fingering& taught,
+              Frets& fingers) {
+  if (!table) return false;
+  int lowest = kMostFrets + 1;
+  for (int s = 0; s < strings; ++s)
+    if (voicing.frets[s] > 0) lowest = std::min<int>(lowest, voicing.frets[s]);
+  if (lowest > kMostFrets) lowest = 1;
+  int index = 0;
+  for (int s = 0; s < strings; ++s) {
+    const int f = voicing.frets[s];
+    if (f - lowest >= kDefaultSpan) return false;
+    index = index * (kDefaultSpan + kShapeFretted) +
+            (f == kMuted ? kShapeMuted : f == 0 ? kShapeOpen : kShapeFretted + f - lowest);
+  }
+  const TaughtHand* made = table->TaughtOf(index);
+  const Fingering* playable = table->FingeringOf(index);
+  const Fingering& given = voicing.fingering;
+  if (!made || !playable || given.count != playable->count ||
+      given.barreCount != playable->barreCount)
+    return false;
+  for (int b = 0; b < given.barreCount; ++b) {
+    const Barre &x = given.barres[b], &y = playable->barres[b];
+    if (x.fret != y.fret + lowest - 1 || x.fromString != y.fromString || x.toString != y.toString)
+      return false;
+  }
+  taught = made->taught;
+  for (int b = 0; b < taught.barreCount; ++b)
+    taught.barres[b].fret = std::int8_t(taught.barres[b].fret + lowest - 1);
+  fingers = made->fingers;
+  return true;
+}
+
+// The table whose shapes were made when building, for the options' hand, or nothing.
+const ShapeTable* MadeTable(const SearchOptions& options) {
+  if (options.span != kDefaultSpan) return nullptr;
+  const ShapeTable* table = ShapesFor(options.tuning.size(), options.span);
+  return table && table->Taught() ? table : nullptr;
+}
+
 chords::Bass BassOf(const Tuning& tuning) {
   return tuning.Rises() ? chords::Bass::kLowestPitch : chords::Bass::kNone;
 }
 
 // Into `answer`, whose vectors keep their memory from one voicing to the next.
-void Complete(const Voicing& voicing, const SearchOptions& options, Names& names, Answer& answer) {
+// With `table`, the shape table of the search that found the voicing.
+void Complete(const Voicing& voicing, const SearchOptions& options, const ShapeTable* table,
+              Names& names, Answer& answer) {
   const int strings = options.tuning.size();
-  const Fingering taught = TaughtFingering(voicing.frets, strings, voicing.fingering);
-  const Frets fingers = FingerNumbers(voicing.frets, strings, taught);
+  Fingering taught;
+  Frets fingers;
+  if (!MadeHand(voicing, strings, table, taught, fingers)) {
+    taught = TaughtFingering(voicing.frets, strings, voicing.fingering);
+    fingers = FingerNumbers(voicing.frets, strings, taught);
+  }
   answer.frets.assign(voicing.frets.begin(), voicing.frets.begin() + strings);
   answer.fingers.assign(fingers.begin(), fingers.begin() + strings);
   answer.barres.assign(taught.barres.begin(), taught.barres.begin() + taught.barreCount);
@@ -57,8 +105,9 @@ std::vector<Answer> Complete(std::vector<Voicing> voicings, const SearchOptions&
   if (max && int(voicings.size()) > *max) voicings.resize(std::size_t(std::max(0, *max)));
   std::vector<Answer> answers(voicings.size());
   Names names(BassOf(options.tuning));
+  const ShapeTable* table = MadeTable(options);
   for (std::size_t i = 0; i < voicings.size(); ++i)
-    Complete(voicings[i], options, names, answers[i]);
+    Complete(voicings[i], options, table, names, answers[i]);
   return answers;
 }
 
@@ -80,7 +129,7 @@ std::uint32_t NamesKey(std::span<const int> pitches) {
 Answer AnswerOf(const Voicing& voicing, const SearchOptions& options) {
   Names names(BassOf(options.tuning));
   Answer answer;
-  Complete(voicing, options, names, answer);
+  Complete(voicing, options, nullptr, names, answer);
   return answer;
 }
 
@@ -98,8 +147,9 @@ void EachAnswer(std::span<const Voicing> voicings, const SearchOptions& options,
                 const std::function<void(const Answer&)>& each) {
   Names names(BassOf(options.tuning));
   Answer answer;
+  const ShapeTable* table = MadeTable(options);
   for (const Voicing& v : voicings) {
-    Complete(v, options, names, answer);
+    Complete(v, options, table, names, answer);
     each(answer);
   }
 }
