@@ -1,6 +1,7 @@
 #include "voicings/answer.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <utility>
@@ -75,8 +76,10 @@ chords::Bass BassOf(const Tuning& tuning) {
 
 // Into `answer`, whose vectors keep their memory from one voicing to the next.
 // With `table`, the shape table of the search that found the voicing.
+// `copied`: the list the answer's names were last copied from, for an answer reused from voicing
+// to voicing (a chord's voicings share a few lists, copied only when the list changes).
 void Complete(const Voicing& voicing, const SearchOptions& options, const ShapeTable* table,
-              Names& names, Answer& answer) {
+              Names& names, Answer& answer, const void** copied = nullptr) {
   const int strings = options.tuning.size();
   Fingering taught;
   Frets fingers;
@@ -96,7 +99,9 @@ void Complete(const Voicing& voicing, const SearchOptions& options, const ShapeT
     if (!shapes.empty()) answer.shape = shapes.front();
     for (int& midi : answer.pitches) midi += options.capo;
   }
-  answer.names = names.Of(answer.pitches);
+  const std::vector<chords::ChordSymbol>& named = names.Of(answer.pitches);
+  if (!copied || *copied != &named) answer.names = named;
+  if (copied) *copied = &named;
   answer.score = voicing.score;
 }
 
@@ -116,11 +121,17 @@ std::vector<Answer> Complete(std::vector<Voicing> voicings, const SearchOptions&
 std::uint32_t NamesKey(std::span<const int> pitches) {
   if (pitches.empty()) return 0;
   // MIDI numbers are not negative: their classes without PitchClass's care for those, which
-  // showed in the tool's time.
+  // showed in the tool's time; each class's bit from a table, which showed too.
+  static constexpr auto kClassBits = [] {
+    std::array<std::uint16_t, 256> bits{};
+    for (unsigned midi = 0; midi < bits.size(); ++midi) bits[midi] = std::uint16_t(1u << midi % 12);
+    return bits;
+  }();
   std::uint32_t classes = 0;
   unsigned lowest = unsigned(pitches.front());
   for (int midi : pitches) {
-    classes |= 1u << (unsigned(midi) % 12);
+    classes |= unsigned(midi) < kClassBits.size() ? kClassBits[unsigned(midi)]
+                                                  : 1u << (unsigned(midi) % 12);
     lowest = std::min(lowest, unsigned(midi));
   }
   return classes | lowest % 12 << 12;
@@ -147,9 +158,10 @@ void EachAnswer(std::span<const Voicing> voicings, const SearchOptions& options,
                 const std::function<void(const Answer&)>& each) {
   Names names(BassOf(options.tuning));
   Answer answer;
+  const void* copied = nullptr;
   const ShapeTable* table = MadeTable(options);
   for (const Voicing& v : voicings) {
-    Complete(v, options, table, names, answer);
+    Complete(v, options, table, names, answer, &copied);
     each(answer);
   }
 }
