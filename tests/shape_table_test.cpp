@@ -46,12 +46,15 @@ TEST(ShapeTable, AnswersFingeredFromTheTablesAreFingeredAsByTheRules) {
     Tuning tuning;
     int capo;
   };
-  const Case cases[] = {{"C13", kStandardTuning, 0},  {"Am7", kStandardTuning, 3},
-                        {"E", kStandardTuning, 0},    {"C", ParseTuning("ukulele")->tuning, 0},
+  const Case cases[] = {{"C13", kStandardTuning, 0},
+                        {"Am7", kStandardTuning, 3},
+                        {"E", kStandardTuning, 0},
+                        {"C", ParseTuning("ukulele")->tuning, 0},
                         {"D7", kDropDTuning, 0}};
   for (const Case& c : cases) {
     const SearchOptions options{.tuning = c.tuning, .capo = c.capo};
-    const std::vector<Voicing> voicings = VoicingsOfChord(*chords::ParseChordSymbol(c.chord), options);
+    const std::vector<Voicing> voicings =
+        VoicingsOfChord(*chords::ParseChordSymbol(c.chord), options);
     const std::vector<Answer> answers = AnswersOfChord(*chords::ParseChordSymbol(c.chord), options);
     ASSERT_EQ(answers.size(), voicings.size()) << c.chord;
     for (std::size_t i = 0; i < voicings.size(); ++i) {

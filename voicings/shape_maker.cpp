@@ -32,13 +32,15 @@ void WriteTaught(std::ostream& out, const Frets& frets, int strings, const Finge
     Fingering hand = playable;
     for (int s = 0; s < strings; ++s)
       if (moved[s] > 0) moved[s] = std::int8_t(moved[s] + up);
-    for (int b = 0; b < hand.barreCount; ++b) hand.barres[b].fret = std::int8_t(hand.barres[b].fret + up);
+    for (int b = 0; b < hand.barreCount; ++b)
+      hand.barres[b].fret = std::int8_t(hand.barres[b].fret + up);
     hand = TaughtFingering(moved, strings, hand);
     everywhere = everywhere && FingerNumbers(moved, strings, hand) == fingers &&
                  hand.count == taught.count && hand.barreCount == taught.barreCount;
     for (int b = 0; everywhere && b < hand.barreCount; ++b) {
       const Barre &x = hand.barres[b], &y = taught.barres[b];
-      everywhere = x.fret == y.fret + up && x.fromString == y.fromString && x.toString == y.toString;
+      everywhere =
+          x.fret == y.fret + up && x.fromString == y.fromString && x.toString == y.toString;
     }
   }
   out << "{{" << int(taught.count) << ",{{";
