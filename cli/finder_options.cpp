@@ -204,6 +204,7 @@ std::string ReadSheet(const Arguments& arguments, SheetQuery& sheet) {
 
 std::string ReadNotes(const std::vector<std::string>& notes, FinderQuery& query) {
   if (auto error = TooManyNotes(notes.size()); !error.empty()) return error;
+  query.pitches.reserve(notes.size());
   for (const std::string& note : notes) {
     const auto midi = ParsePitch(note);
     if (!midi)

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <functional>
+#include <optional>
+#include <span>
+#include <unordered_map>
 
 #include "chords/chord_namer.h"
 #include "chords/spelling.h"
@@ -96,14 +99,30 @@ void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
   });
 }
 
-void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
+// The names of a set of notes, kept by what they depend on (voicings::NamesKey) for the lines of a
+// --batch that name the same chord again, as a script naming a song's chords does.
+struct Named {
   std::vector<std::string> texts;
-  const std::vector<chords::ChordSymbol> names =
-      chords::DistinctNames(query.pitches, chords::Bass::kLowestPitch, &texts);
+  std::optional<chords::ChordSymbol> best;
+};
+
+const Named& NamesOf(std::span<const int> pitches) {
+  static std::unordered_map<std::uint32_t, Named> named;  // at most 12 bass notes * 4,096 sets
+  auto [at, added] = named.try_emplace(voicings::NamesKey(pitches));
+  if (added) {
+    const std::vector<chords::ChordSymbol> names =
+        chords::DistinctNames(pitches, chords::Bass::kLowestPitch, &at->second.texts);
+    if (!names.empty()) at->second.best = names.front();
+  }
+  return at->second;
+}
+
+void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
+  const Named& names = NamesOf(query.pitches);
   json.StartObject();
   json.Key("names");
   json.StartArray();
-  for (const std::string& text : texts) json.String(text);
+  for (const std::string& text : names.texts) json.String(text);
   json.EndArray();
   json.Key("query");
   json.StartObject();
@@ -111,7 +130,7 @@ void WriteNameJson(JsonWriter& json, const FinderQuery& query) {
   json.StartArray();
   for (int midi : query.pitches) {
     // Notes that make no chord keep the tool's sharps.
-    json.String(names.empty() ? PitchName(midi) : SpelledPitch(midi, names.front()));
+    json.String(names.best ? SpelledPitch(midi, *names.best) : PitchName(midi));
   }
   json.EndArray();
   json.EndObject();

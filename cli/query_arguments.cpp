@@ -119,6 +119,19 @@ bool IsFinderCall(std::span<const std::string> words) {
 
 void SplitWords(std::string_view line, std::vector<std::string>& words) {
   words.clear();
+  // Most lines are plain ASCII words: split at white space without reading quotes.
+  const bool plain = std::none_of(line.begin(), line.end(), [](char c) {
+    return c == '"' || static_cast<unsigned char>(c) >= 0x80;
+  });
+  if (plain) {
+    constexpr std::string_view kSpace = " \t\n\v\f\r";
+    for (std::size_t start = line.find_first_not_of(kSpace); start != std::string_view::npos;) {
+      const std::size_t end = std::min(line.find_first_of(kSpace, start), line.size());
+      words.emplace_back(line.substr(start, end - start));
+      start = line.find_first_not_of(kSpace, end);
+    }
+    return;
+  }
   std::string word;
   int quotes = 0;  // double quotes in a row just read
   bool quoted = false;

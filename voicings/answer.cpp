@@ -1,12 +1,14 @@
 #include "voicings/answer.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <utility>
 
 #include "chords/chord_namer.h"
 #include "pitch/pitch.h"
+#include "voicings/shape_table.h"
 
 namespace fretwise::voicings {
 namespace {
@@ -27,15 +29,64 @@ class Names {
   std::unordered_map<std::uint32_t, std::vector<chords::ChordSymbol>> named_;
 };
 
+// The taught hand of the voicing's shape, where the tool was built with it: the shape's index
+// from its frets (see shape_table.h), the voicing's hand checked against the table's.
+bool MadeHand(const Voicing& voicing, int strings, const ShapeTable* table, Fingering& taught,
+              Frets& fingers) {
+  if (!table) return false;
+  int lowest = kMostFrets + 1;
+  for (int s = 0; s < strings; ++s)
+    if (voicing.frets[s] > 0) lowest = std::min<int>(lowest, voicing.frets[s]);
+  if (lowest > kMostFrets) lowest = 1;
+  int index = 0;
+  for (int s = 0; s < strings; ++s) {
+    const int f = voicing.frets[s];
+    if (f - lowest >= kDefaultSpan) return false;
+    index = index * (kDefaultSpan + kShapeFretted) +
+            (f == kMuted ? kShapeMuted : f == 0 ? kShapeOpen : kShapeFretted + f - lowest);
+  }
+  const TaughtHand* made = table->TaughtOf(index);
+  const Fingering* playable = table->FingeringOf(index);
+  const Fingering& given = voicing.fingering;
+  if (!made || !playable || given.count != playable->count ||
+      given.barreCount != playable->barreCount)
+    return false;
+  for (int b = 0; b < given.barreCount; ++b) {
+    const Barre &x = given.barres[b], &y = playable->barres[b];
+    if (x.fret != y.fret + lowest - 1 || x.fromString != y.fromString || x.toString != y.toString)
+      return false;
+  }
+  taught = made->taught;
+  for (int b = 0; b < taught.barreCount; ++b)
+    taught.barres[b].fret = std::int8_t(taught.barres[b].fret + lowest - 1);
+  fingers = made->fingers;
+  return true;
+}
+
+// The table whose shapes were made when building, for the options' hand, or nothing.
+const ShapeTable* MadeTable(const SearchOptions& options) {
+  if (options.span != kDefaultSpan) return nullptr;
+  const ShapeTable* table = ShapesFor(options.tuning.size(), options.span);
+  return table && table->Taught() ? table : nullptr;
+}
+
 chords::Bass BassOf(const Tuning& tuning) {
   return tuning.Rises() ? chords::Bass::kLowestPitch : chords::Bass::kNone;
 }
 
 // Into `answer`, whose vectors keep their memory from one voicing to the next.
-void Complete(const Voicing& voicing, const SearchOptions& options, Names& names, Answer& answer) {
+// With `table`, the shape table of the search that found the voicing.
+// `copied`: the list the answer's names were last copied from, for an answer reused from voicing
+// to voicing (a chord's voicings share a few lists, copied only when the list changes).
+void Complete(const Voicing& voicing, const SearchOptions& options, const ShapeTable* table,
+              Names& names, Answer& answer, const void** copied = nullptr) {
   const int strings = options.tuning.size();
-  const Fingering taught = TaughtFingering(voicing.frets, strings, voicing.fingering);
-  const Frets fingers = FingerNumbers(voicing.frets, strings, taught);
+  Fingering taught;
+  Frets fingers;
+  if (!MadeHand(voicing, strings, table, taught, fingers)) {
+    taught = TaughtFingering(voicing.frets, strings, voicing.fingering);
+    fingers = FingerNumbers(voicing.frets, strings, taught);
+  }
   answer.frets.assign(voicing.frets.begin(), voicing.frets.begin() + strings);
   answer.fingers.assign(fingers.begin(), fingers.begin() + strings);
   answer.barres.assign(taught.barres.begin(), taught.barres.begin() + taught.barreCount);
@@ -48,7 +99,9 @@ void Complete(const Voicing& voicing, const SearchOptions& options, Names& names
     if (!shapes.empty()) answer.shape = shapes.front();
     for (int& midi : answer.pitches) midi += options.capo;
   }
-  answer.names = names.Of(answer.pitches);
+  const std::vector<chords::ChordSymbol>& named = names.Of(answer.pitches);
+  if (!copied || *copied != &named) answer.names = named;
+  if (copied) *copied = &named;
   answer.score = voicing.score;
 }
 
@@ -57,8 +110,9 @@ std::vector<Answer> Complete(std::vector<Voicing> voicings, const SearchOptions&
   if (max && int(voicings.size()) > *max) voicings.resize(std::size_t(std::max(0, *max)));
   std::vector<Answer> answers(voicings.size());
   Names names(BassOf(options.tuning));
+  const ShapeTable* table = MadeTable(options);
   for (std::size_t i = 0; i < voicings.size(); ++i)
-    Complete(voicings[i], options, names, answers[i]);
+    Complete(voicings[i], options, table, names, answers[i]);
   return answers;
 }
 
@@ -67,11 +121,17 @@ std::vector<Answer> Complete(std::vector<Voicing> voicings, const SearchOptions&
 std::uint32_t NamesKey(std::span<const int> pitches) {
   if (pitches.empty()) return 0;
   // MIDI numbers are not negative: their classes without PitchClass's care for those, which
-  // showed in the tool's time.
+  // showed in the tool's time; each class's bit from a table, which showed too.
+  static constexpr auto kClassBits = [] {
+    std::array<std::uint16_t, 256> bits{};
+    for (unsigned midi = 0; midi < bits.size(); ++midi) bits[midi] = std::uint16_t(1u << midi % 12);
+    return bits;
+  }();
   std::uint32_t classes = 0;
   unsigned lowest = unsigned(pitches.front());
   for (int midi : pitches) {
-    classes |= 1u << (unsigned(midi) % 12);
+    classes |= unsigned(midi) < kClassBits.size() ? kClassBits[unsigned(midi)]
+                                                  : 1u << (unsigned(midi) % 12);
     lowest = std::min(lowest, unsigned(midi));
   }
   return classes | lowest % 12 << 12;
@@ -80,7 +140,7 @@ std::uint32_t NamesKey(std::span<const int> pitches) {
 Answer AnswerOf(const Voicing& voicing, const SearchOptions& options) {
   Names names(BassOf(options.tuning));
   Answer answer;
-  Complete(voicing, options, names, answer);
+  Complete(voicing, options, nullptr, names, answer);
   return answer;
 }
 
@@ -98,8 +158,10 @@ void EachAnswer(std::span<const Voicing> voicings, const SearchOptions& options,
                 const std::function<void(const Answer&)>& each) {
   Names names(BassOf(options.tuning));
   Answer answer;
+  const void* copied = nullptr;
+  const ShapeTable* table = MadeTable(options);
   for (const Voicing& v : voicings) {
-    Complete(v, options, names, answer);
+    Complete(v, options, table, names, answer, &copied);
     each(answer);
   }
 }

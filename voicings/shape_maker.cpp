@@ -21,8 +21,42 @@ int Shapes(int strings) {
   return count;
 }
 
+// The hand taught at the window's first fret, and whether it is the same (its barres moved along)
+// wherever the shape lies up the neck.
+void WriteTaught(std::ostream& out, const Frets& frets, int strings, const Fingering& playable) {
+  const Fingering taught = TaughtFingering(frets, strings, playable);
+  const Frets fingers = FingerNumbers(frets, strings, taught);
+  bool everywhere = true;
+  for (int up = 1; up + kDefaultSpan <= kMostFrets; ++up) {
+    Frets moved = frets;
+    Fingering hand = playable;
+    for (int s = 0; s < strings; ++s)
+      if (moved[s] > 0) moved[s] = std::int8_t(moved[s] + up);
+    for (int b = 0; b < hand.barreCount; ++b)
+      hand.barres[b].fret = std::int8_t(hand.barres[b].fret + up);
+    hand = TaughtFingering(moved, strings, hand);
+    everywhere = everywhere && FingerNumbers(moved, strings, hand) == fingers &&
+                 hand.count == taught.count && hand.barreCount == taught.barreCount;
+    for (int b = 0; everywhere && b < hand.barreCount; ++b) {
+      const Barre &x = hand.barres[b], &y = taught.barres[b];
+      everywhere =
+          x.fret == y.fret + up && x.fromString == y.fromString && x.toString == y.toString;
+    }
+  }
+  out << "{{" << int(taught.count) << ",{{";
+  for (int b = 0; b < taught.barreCount; ++b) {
+    const Barre& barre = taught.barres[b];
+    out << (b > 0 ? "," : "") << '{' << int(barre.fret) << ',' << int(barre.fromString) << ','
+        << int(barre.toString) << '}';
+  }
+  out << "}}," << int(taught.barreCount) << "},{";
+  for (int s = 0; s < strings; ++s) out << (s > 0 ? "," : "") << int(fingers[s]);
+  out << "}," << (everywhere ? "true" : "false") << "},\n";
+}
+
 void WriteTables(std::ostream& out, int strings) {
-  std::ostringstream hands;
+  std::ostringstream hands, taught;
+  taught << "constexpr TaughtHand kTaught" << strings << "[] = {\n";
   out << "constexpr Shape kShapes" << strings << "[] = {\n";
   hands << "constexpr Fingering kFingerings" << strings << "[] = {\n";
   for (int index = 0; index < Shapes(strings); ++index) {
@@ -36,8 +70,10 @@ void WriteTables(std::ostream& out, int strings) {
         << ",0},\n";
     if (!s.playable) {
       hands << "{},\n";
+      taught << "{},\n";
       continue;
     }
+    WriteTaught(taught, FretsOfShape(index, strings, kDefaultSpan), strings, f);
     hands << '{' << int(f.count) << ",{{";
     for (int b = 0; b < f.barreCount; ++b) {
       const Barre& barre = f.barres[b];
@@ -46,7 +82,7 @@ void WriteTables(std::ostream& out, int strings) {
     }
     hands << "}}," << int(f.barreCount) << "},\n";
   }
-  out << "};\n" << hands.str() << "};\n";
+  out << "};\n" << hands.str() << "};\n" << taught.str() << "};\n";
 }
 
 }  // namespace
@@ -69,7 +105,7 @@ int main(int argc, char** argv) {
       << kDefaultSpan << ") return {};\n  switch (strings) {\n";
   for (int strings = kFewestStrings; strings <= kMadeMostStrings; ++strings)
     out << "    case " << strings << ": return {kShapes" << strings << ", kFingerings" << strings
-        << "};\n";
+        << ", kTaught" << strings << "};\n";
   out << "  }\n  return {};\n}\n\n}  // namespace fretwise::voicings\n";
   out.close();
   if (!out || std::rename(partial.c_str(), path.c_str()) != 0) {

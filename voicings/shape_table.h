@@ -39,10 +39,20 @@ struct Shape {
   std::uint8_t state = 0;
 };
 
-// A table made when the tool was built: every shape in index order, and its hand.
+// The hand on a made shape as players are taught it (TaughtFingering and FingerNumbers), barre
+// frets counted from 1 for the lowest fretted fret. `everywhere` says that it is the same at every
+// position up the neck (a lone note by open strings takes its own fret's finger).
+struct TaughtHand {
+  Fingering taught;
+  Frets fingers{};
+  bool everywhere = false;
+};
+
+// A table made when the tool was built: every shape in index order, its hand, and the hand taught.
 struct MadeShapes {
   std::span<const Shape> shapes;
   std::span<const Fingering> fingerings;
+  std::span<const TaughtHand> taught;
 };
 // Empty for a hand whose table is not made.
 MadeShapes MadeShapesFor(int strings, int span);
@@ -72,6 +82,13 @@ class ShapeTable {
     const bool known = std::atomic_ref(shapes_[index].state).load(std::memory_order_acquire) ==
                        kKnown;
     return known ? &fingerings_[index] : nullptr;
+  }
+  // Whether the tool was built with the taught hands of this table's shapes.
+  bool Taught() const { return !made_.taught.empty(); }
+  // The taught hand on a made shape, where it holds at every position; else nothing.
+  const TaughtHand* TaughtOf(int index) const {
+    if (made_.taught.empty() || !made_.taught[std::size_t(index)].everywhere) return nullptr;
+    return &made_.taught[std::size_t(index)];
   }
 
  private:
