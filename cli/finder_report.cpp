@@ -44,6 +44,16 @@ struct Bytes {
     if (n >= 0 && n < 10) return Put(char('0' + n));
     at = std::to_chars(at, at + kLongestNumber, n).ptr;
   }
+  // An array of texts made by `text` for each item.
+  template <typename Item, typename Text>
+  void List(const std::vector<Item>& items, Text text) {
+    Put('[');
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (i > 0) Put(',');
+      Append(text(items[i]));
+    }
+    Put(']');
+  }
   void Numbers(const std::vector<int>& numbers) {
     Put('[');
     for (std::size_t i = 0; i < numbers.size(); ++i) {
@@ -70,12 +80,9 @@ void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
     Bytes out{at};
     out.Append("{\"barre\":");
     out.Append(a.barres.empty() ? std::string_view("null") : texts.Barre(a.barres.front()));
-    out.Append(",\"barres\":[");
-    for (std::size_t b = 0; b < a.barres.size(); ++b) {
-      if (b > 0) out.Put(',');
-      out.Append(texts.Barre(a.barres[b]));
-    }
-    out.Append("],\"fingers\":");
+    out.Append(",\"barres\":");
+    out.List(a.barres, [&](const voicings::Barre& barre) { return texts.Barre(barre); });
+    out.Append(",\"fingers\":");
     out.Numbers(a.fingers);
     out.Append(",\"frets\":");
     out.Numbers(a.frets);
@@ -83,12 +90,9 @@ void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
     out.Append(names.first);
     out.Append(",\"names\":");
     out.Append(names.all);
-    out.Append(",\"pitches\":[");
-    for (std::size_t p = 0; p < a.pitches.size(); ++p) {
-      if (p > 0) out.Put(',');
-      out.Append(spelling.Quoted(a.pitches[p]));
-    }
-    out.Append("],\"score\":");
+    out.Append(",\"pitches\":");
+    out.List(a.pitches, [&](int midi) -> const std::string& { return spelling.Quoted(midi); });
+    out.Append(",\"score\":");
     out.Number(a.score);
     if (shape) {
       out.Append(",\"shape\":");

@@ -21,6 +21,16 @@ int Shapes(int strings) {
   return count;
 }
 
+void WriteFingering(std::ostream& out, const Fingering& hand) {
+  out << '{' << int(hand.count) << ",{{";
+  for (int b = 0; b < hand.barreCount; ++b) {
+    const Barre& barre = hand.barres[b];
+    out << (b > 0 ? "," : "") << '{' << int(barre.fret) << ',' << int(barre.fromString) << ','
+        << int(barre.toString) << '}';
+  }
+  out << "}}," << int(hand.barreCount) << '}';
+}
+
 // The hand taught at the window's first fret, and whether it is the same (its barres moved along)
 // wherever the shape lies up the neck.
 void WriteTaught(std::ostream& out, const Frets& frets, int strings, const Fingering& playable) {
@@ -43,13 +53,9 @@ void WriteTaught(std::ostream& out, const Frets& frets, int strings, const Finge
           x.fret == y.fret + up && x.fromString == y.fromString && x.toString == y.toString;
     }
   }
-  out << "{{" << int(taught.count) << ",{{";
-  for (int b = 0; b < taught.barreCount; ++b) {
-    const Barre& barre = taught.barres[b];
-    out << (b > 0 ? "," : "") << '{' << int(barre.fret) << ',' << int(barre.fromString) << ','
-        << int(barre.toString) << '}';
-  }
-  out << "}}," << int(taught.barreCount) << "},{";
+  out << '{';
+  WriteFingering(out, taught);
+  out << ",{";
   for (int s = 0; s < strings; ++s) out << (s > 0 ? "," : "") << int(fingers[s]);
   out << "}," << (everywhere ? "true" : "false") << "},\n";
 }
@@ -64,23 +70,17 @@ void WriteTables(std::ostream& out, int strings) {
     const Shape s = ShapeOf(FretsOfShape(index, strings, kDefaultSpan), strings, kDefaultSpan, f);
     out << "{{";
     for (int band = 0; band < kFretBands; ++band) out << (band > 0 ? "," : "") << s.points[band];
-    out << "}," << int(s.highest) << ','
-        << int(s.silent) << ',' << int(s.mutedAboveBass) << ',' << int(s.mutedBelowBass) << ','
-        << (s.playable ? "true" : "false") << ',' << int(s.fingers) << ',' << int(s.barres)
-        << ",0},\n";
+    out << "}," << int(s.highest) << ',' << int(s.silent) << ',' << int(s.mutedAboveBass) << ','
+        << int(s.mutedBelowBass) << ',' << (s.playable ? "true" : "false") << ',' << int(s.fingers)
+        << ',' << int(s.barres) << ",0},\n";
     if (!s.playable) {
       hands << "{},\n";
       taught << "{},\n";
       continue;
     }
     WriteTaught(taught, FretsOfShape(index, strings, kDefaultSpan), strings, f);
-    hands << '{' << int(f.count) << ",{{";
-    for (int b = 0; b < f.barreCount; ++b) {
-      const Barre& barre = f.barres[b];
-      hands << (b > 0 ? "," : "") << '{' << int(barre.fret) << ',' << int(barre.fromString) << ','
-            << int(barre.toString) << '}';
-    }
-    hands << "}}," << int(f.barreCount) << "},\n";
+    WriteFingering(hands, f);
+    hands << ",\n";
   }
   out << "};\n" << hands.str() << "};\n" << taught.str() << "};\n";
 }
