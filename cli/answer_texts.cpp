@@ -39,28 +39,20 @@ const std::string& AnswerTexts::Spelling::Plain(int midi) {
   return text;
 }
 
-const std::string& AnswerTexts::Spelling::Quoted(int midi) {
+const std::string& AnswerTexts::Spelling::MakeQuoted(int midi) {
   const auto at = std::size_t(midi);
   if (at >= quoted_.size()) return other_ = JsonWriter::Quoted(Plain(midi));
-  if (quoted_[at].empty()) quoted_[at] = JsonWriter::Quoted(Plain(midi));
-  return quoted_[at];
-}
-
-AnswerTexts::Spelling& AnswerTexts::SpellingOf(const voicings::Answer& answer) {
-  auto [at, added] = spellingOfKey_.try_emplace(voicings::NamesKey(answer.pitches), nullptr);
-  if (added) {
-    at->second = answer.names.empty()
-                     ? &unnamed_
-                     : &spellings_.try_emplace(answer.names.front(), answer.names.front())
-                            .first->second;
-  }
-  return *at->second;
+  return quoted_[at] = JsonWriter::Quoted(Plain(midi));
 }
 
 const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer) {
   auto [at, added] = lists_.try_emplace(voicings::NamesKey(answer.pitches));
   if (!added) return at->second;
   NamesJson& json = at->second;
+  json.spelling =
+      answer.names.empty()
+          ? &unnamed_
+          : &spellings_.try_emplace(answer.names.front(), answer.names.front()).first->second;
   json.first = answer.names.empty() ? "null" : JsonWriter::Quoted(Name(answer.names.front()));
   std::string all(1, '[');
   for (const chords::ChordSymbol& name : answer.names) {
@@ -80,9 +72,9 @@ const std::string& AnswerTexts::QuotedName(const chords::ChordSymbol& symbol) {
 const std::string& AnswerTexts::MakeBarre(const voicings::Barre& barre) {
   std::string text = "{\"fret\":" + std::to_string(barre.fret) + ",\"strings\":[" +
                      std::to_string(barre.fromString) + "," + std::to_string(barre.toString) + "]}";
-  const bool kept = barre.fret >= 0 && barre.fret <= voicings::kMostFrets && barre.fromString >= 0 &&
-                    barre.fromString < kStringCodes && barre.toString >= 0 &&
-                    barre.toString < kStringCodes;
+  const bool kept = barre.fret >= 0 && barre.fret <= voicings::kMostFrets &&
+                    barre.fromString >= 0 && barre.fromString < kStringCodes &&
+                    barre.toString >= 0 && barre.toString < kStringCodes;
   if (!kept) return other_ = std::move(text);
   barres_.resize((voicings::kMostFrets + 1) * kStringCodes * kStringCodes);
   return barres_[std::size_t((barre.fret * kStringCodes + barre.fromString) * kStringCodes +

@@ -29,20 +29,26 @@ class AnswerTexts {
    public:
     explicit Spelling(std::optional<chords::ChordSymbol> chord) : chord_(std::move(chord)) {}
     const std::string& Plain(int midi);
-    const std::string& Quoted(int midi);
+    const std::string& Quoted(int midi) {
+      const auto at = std::size_t(midi);
+      if (at < quoted_.size() && !quoted_[at].empty()) return quoted_[at];
+      return MakeQuoted(midi);
+    }
 
    private:
+    const std::string& MakeQuoted(int midi);
     std::optional<chords::ChordSymbol> chord_;
-    std::array<std::string, 160> plain_, quoted_;  // from C-1 to past the top of an eight-string neck
-    std::string other_;                            // a pitch outside those
+    std::array<std::string, 160> plain_,
+        quoted_;         // from C-1 to past the top of an eight-string neck
+    std::string other_;  // a pitch outside those
   };
-  // The spelling of the answer's first name (its pitches' names are all that name's tones).
-  Spelling& SpellingOf(const voicings::Answer& answer);
 
   // As JSON: the answer's first name (null when it has none) and the array of all its names.
+  // With the spelling of the first name, which the answer's pitches are all tones of.
   struct NamesJson {
     std::string first;
     std::string all;
+    Spelling* spelling = nullptr;
   };
   const NamesJson& Names(const voicings::Answer& answer);
   // As JSON: a name, and a barre ({"fret":7,"strings":[5,3]}). Read a few times for each voicing,
@@ -63,7 +69,6 @@ class AnswerTexts {
   std::unordered_map<std::uint32_t, NamesJson> lists_;  // by voicings::NamesKey
   // By first name, and by voicings::NamesKey (which decides the first name) to find it at once.
   std::unordered_map<chords::ChordSymbol, Spelling, Hash> spellings_;
-  std::unordered_map<std::uint32_t, Spelling*> spellingOfKey_;
   Spelling unnamed_{std::nullopt};
   std::string other_;  // a barre outside those
   const std::string& MakeBarre(const voicings::Barre& barre);

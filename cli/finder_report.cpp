@@ -74,7 +74,7 @@ void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
   std::size_t most = 128 + names.first.size() + names.all.size() + (shape ? shape->size() : 0) +
                      (a.frets.size() + a.fingers.size() + 1) * (Bytes::kLongestNumber + 1);
   for (const voicings::Barre& barre : a.barres) most += 2 * texts.Barre(barre).size() + 1;
-  AnswerTexts::Spelling& spelling = texts.SpellingOf(a);
+  AnswerTexts::Spelling& spelling = *names.spelling;
   for (int midi : a.pitches) most += spelling.Quoted(midi).size() + 1;
   json.RawInPlace(most, [&](char* at) {
     Bytes out{at};
@@ -186,7 +186,7 @@ void WriteAnswerLine(Output& out, int rank, const Answer& a, AnswerTexts& texts)
     out.Append(" shape)");
   }
   out.Put(' ');
-  AnswerTexts::Spelling& spelling = texts.SpellingOf(a);
+  AnswerTexts::Spelling& spelling = *texts.Names(a).spelling;
   for (int midi : a.pitches) {
     out.Put(' ');
     out.Append(spelling.Plain(midi));
