@@ -46,7 +46,10 @@ const std::string& AnswerTexts::Spelling::MakeQuoted(int midi) {
 }
 
 const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer) {
-  auto [at, added] = lists_.try_emplace(voicings::NamesKey(answer.pitches));
+  if (last_ && lastKey_ == answer.namesKey) return *last_;
+  auto [at, added] = lists_.try_emplace(answer.namesKey);
+  lastKey_ = answer.namesKey;
+  last_ = &at->second;
   if (!added) return at->second;
   NamesJson& json = at->second;
   json.spelling =

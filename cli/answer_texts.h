@@ -66,9 +66,11 @@ class AnswerTexts {
     std::size_t operator()(const chords::ChordSymbol& s) const;
   };
   std::unordered_map<chords::ChordSymbol, std::string, Hash> names_, quotedNames_;
-  std::unordered_map<std::uint32_t, NamesJson> lists_;  // by voicings::NamesKey
-  // By first name, and by voicings::NamesKey (which decides the first name) to find it at once.
-  std::unordered_map<chords::ChordSymbol, Spelling, Hash> spellings_;
+  std::unordered_map<std::uint32_t, NamesJson> lists_;  // by the answer's namesKey
+  // The last list asked for: a chord's voicings come in runs with the same names.
+  std::uint32_t lastKey_ = 0;
+  const NamesJson* last_ = nullptr;
+  std::unordered_map<chords::ChordSymbol, Spelling, Hash> spellings_;  // by first name
   Spelling unnamed_{std::nullopt};
   std::string other_;  // a barre outside those
   const std::string& MakeBarre(const voicings::Barre& barre);

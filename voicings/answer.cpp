@@ -19,7 +19,10 @@ class Names {
   explicit Names(chords::Bass bass) : bass_(bass) {}
 
   const std::vector<chords::ChordSymbol>& Of(std::span<const int> pitches) {
-    auto [at, added] = named_.try_emplace(NamesKey(pitches));
+    return Of(pitches, NamesKey(pitches));
+  }
+  const std::vector<chords::ChordSymbol>& Of(std::span<const int> pitches, std::uint32_t key) {
+    auto [at, added] = named_.try_emplace(key);
     if (added) at->second = chords::DistinctNames(pitches, bass_);
     return at->second;
   }
@@ -42,8 +45,9 @@ bool MadeHand(const Voicing& voicing, int strings, const ShapeTable* table, Fing
   for (int s = 0; s < strings; ++s) {
     const int f = voicing.frets[s];
     if (f - lowest >= kDefaultSpan) return false;
-    index = index * (kDefaultSpan + kShapeFretted) +
-            (f == kMuted ? kShapeMuted : f == 0 ? kShapeOpen : kShapeFretted + f - lowest);
+    index = index * (kDefaultSpan + kShapeFretted) + (f == kMuted ? kShapeMuted
+                                                      : f == 0    ? kShapeOpen
+                                                                  : kShapeFretted + f - lowest);
   }
   const TaughtHand* made = table->TaughtOf(index);
   const Fingering* playable = table->FingeringOf(index);
@@ -99,7 +103,8 @@ void Complete(const Voicing& voicing, const SearchOptions& options, const ShapeT
     if (!shapes.empty()) answer.shape = shapes.front();
     for (int& midi : answer.pitches) midi += options.capo;
   }
-  const std::vector<chords::ChordSymbol>& named = names.Of(answer.pitches);
+  answer.namesKey = NamesKey(answer.pitches);
+  const std::vector<chords::ChordSymbol>& named = names.Of(answer.pitches, answer.namesKey);
   if (!copied || *copied != &named) answer.names = named;
   if (copied) *copied = &named;
   answer.score = voicing.score;

@@ -25,7 +25,8 @@ struct Answer {
   std::vector<chords::ChordSymbol> names;
   // With a capo, the best name of the shape as fingered without one (A at capo 2 is a G shape).
   std::optional<chords::ChordSymbol> shape;
-  int score = 0;  // lower is easier; see Score
+  int score = 0;               // lower is easier; see Score
+  std::uint32_t namesKey = 0;  // NamesKey of the pitches: answers with the same key share names
 };
 
 // The voicing completed: its fingers, pitches on the tuning (at the capo), and names.
