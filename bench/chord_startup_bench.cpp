@@ -9,9 +9,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -117,6 +120,25 @@ std::FILE* NameQueries() {
   return Queries(lines);
 }
 
+// 10,000 --name lines with no two alike (three to six notes from C2 to B5), for a batch where
+// nothing named before helps.
+std::FILE* DistinctNameQueries() {
+  std::mt19937 random(3);
+  std::set<std::vector<int>> seen;
+  std::vector<std::string> lines;
+  while (lines.size() < 10000) {
+    std::vector<int> notes(3 + random() % 4);
+    for (int& midi : notes) midi = 36 + int(random() % 48);
+    std::ranges::sort(notes);
+    if (std::ranges::adjacent_find(notes) != notes.end() || !seen.insert(notes).second) continue;
+    std::string line = "--name";
+    for (int midi : notes)
+      line += " " + std::string(kRoots[midi % 12]) + std::to_string(midi / 12 - 1);
+    lines.push_back(line);
+  }
+  return Queries(lines);
+}
+
 // 1,000 --chord lines, every voicing of each: fifteen qualities in every key.
 std::FILE* ChordQueries() {
   static const char* kQualities[] = {"",     "m",    "7",    "m7", "maj7", "9",   "13", "m9",
@@ -152,6 +174,10 @@ BENCHMARK_CAPTURE(Paired, ChordC13SevenStringJson,
     ->Iterations(30)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Paired, BatchOf10000Names, {"--batch"}, NameQueries(), "line", "\n")
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Paired, BatchOf10000DistinctNames, {"--batch"}, DistinctNameQueries(), "line",
+                  "\n")
     ->Iterations(30)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Paired, BatchOf1000Chords, {"--batch"}, ChordQueries(), "voicing", "\"frets\"")
