@@ -122,17 +122,22 @@ void BM_SymbolToFirstBoxesPainted(benchmark::State& state) {
 BENCHMARK(BM_SymbolToFirstBoxesPainted)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 // One step down a list of 4,361 boxes (C9, span 5): a new row comes into sight.
-void BM_ScrollOneRow(benchmark::State& state) {
-  MainWindow window;
+// The finder open on C9 at span 5: 4,361 boxes.
+app::FinderWindow& ShowC9(MainWindow& window) {
   app::FinderWindow& finder = window.OpenFinder();
   finder.findChild<QSpinBox*>("span")->setValue(5);
   finder.field().setText("C9");
   Q_EMIT finder.field().returnPressed();
+  return finder;
+}
+
+void BM_ScrollOneRow(benchmark::State& state) {
+  MainWindow window;
+  app::FinderWindow& finder = ShowC9(window);
   QScrollBar* bar = finder.grid().verticalScrollBar();
   for (auto _ : state) {
-    bar->setValue(bar->value() + finder.grid().cellSize().height() > bar->maximum()
-                      ? 0
-                      : bar->value() + finder.grid().cellSize().height());
+    const int next = bar->value() + finder.grid().cellSize().height();
+    bar->setValue(next > bar->maximum() ? 0 : next);
     finder.grid().viewport()->repaint();
   }
   state.counters["voicings"] = finder.core().count();
@@ -145,10 +150,7 @@ BENCHMARK(BM_ScrollOneRow)->Unit(benchmark::kMicrosecond);
 void BM_FinderMemory(benchmark::State& state) {
   MainWindow window;
   const double before = ResidentMegabytes();
-  app::FinderWindow& finder = window.OpenFinder();
-  finder.findChild<QSpinBox*>("span")->setValue(5);
-  finder.field().setText("C9");
-  Q_EMIT finder.field().returnPressed();
+  app::FinderWindow& finder = ShowC9(window);
   QScrollBar* bar = finder.grid().verticalScrollBar();
   for (auto _ : state) {
     for (int y = 0; y <= bar->maximum(); y += finder.grid().viewport()->height()) {

@@ -56,11 +56,11 @@ const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer)
       answer.names.empty()
           ? &unnamed_
           : &spellings_.try_emplace(answer.names.front(), answer.names.front()).first->second;
-  json.first = answer.names.empty() ? "null" : JsonWriter::Quoted(Name(answer.names.front()));
+  json.first = answer.names.empty() ? "null" : QuotedName(answer.names.front());
   std::string all(1, '[');
   for (const chords::ChordSymbol& name : answer.names) {
     if (all.size() > 1) all += ',';
-    all += JsonWriter::Quoted(Name(name));
+    all += QuotedName(name);
   }
   json.all = std::move(all) + ']';
   return json;
