@@ -1,5 +1,6 @@
 #include "cli/answer_texts.h"
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -39,10 +40,16 @@ const std::string& AnswerTexts::Spelling::Plain(int midi) {
   return text;
 }
 
-const std::string& AnswerTexts::Spelling::MakeQuoted(int midi) {
+std::string AnswerTexts::Spelling::QuotedText(int midi) { return JsonWriter::Quoted(Plain(midi)); }
+
+const AnswerTexts::Cell* AnswerTexts::Spelling::MakeQuoted(int midi) {
+  const std::string text = QuotedText(midi);
   const auto at = std::size_t(midi);
-  if (at >= quoted_.size()) return other_ = JsonWriter::Quoted(Plain(midi));
-  return quoted_[at] = JsonWriter::Quoted(Plain(midi));
+  if (at >= quoted_.size() || text.size() > Cell{}.text.size()) return nullptr;
+  Cell& cell = quoted_[at];
+  std::copy(text.begin(), text.end(), cell.text.begin());
+  cell.size = std::uint8_t(text.size());
+  return &cell;
 }
 
 const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer) {
@@ -52,17 +59,23 @@ const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer)
   last_ = &at->second;
   if (!added) return at->second;
   NamesJson& json = at->second;
-  json.spelling =
-      answer.names.empty()
-          ? &unnamed_
-          : &spellings_.try_emplace(answer.names.front(), answer.names.front()).first->second;
-  json.first = answer.names.empty() ? "null" : QuotedName(answer.names.front());
-  std::string all(1, '[');
-  for (const chords::ChordSymbol& name : answer.names) {
-    if (all.size() > 1) all += ',';
-    all += QuotedName(name);
+  if (answer.names.empty()) {
+    json.spelling = &unnamed_;
+    json.members = ",\"name\":null,\"names\":[]";
+    return json;
   }
-  json.all = std::move(all) + ']';
+  const chords::ChordSymbol& first = answer.names.front();
+  const bool raised = chords::RaisesFifth(chords::kQualities[first.quality]);
+  json.spelling = &spellings_
+                       .try_emplace(first.rootName + char('A' + first.bass + 1) + char('0' + raised),
+                                    first)
+                       .first->second;
+  std::string members = ",\"name\":" + QuotedName(first) + ",\"names\":[";
+  for (const chords::ChordSymbol& name : answer.names) {
+    if (&name != &first) members += ',';
+    members += QuotedName(name);
+  }
+  json.members = std::move(members) + ']';
   return json;
 }
 
@@ -73,15 +86,13 @@ const std::string& AnswerTexts::QuotedName(const chords::ChordSymbol& symbol) {
 }
 
 const std::string& AnswerTexts::MakeBarre(const voicings::Barre& barre) {
-  std::string text = "{\"fret\":" + std::to_string(barre.fret) + ",\"strings\":[" +
-                     std::to_string(barre.fromString) + "," + std::to_string(barre.toString) + "]}";
-  const bool kept = barre.fret >= 0 && barre.fret <= voicings::kMostFrets &&
-                    barre.fromString >= 0 && barre.fromString < kStringCodes &&
-                    barre.toString >= 0 && barre.toString < kStringCodes;
-  if (!kept) return other_ = std::move(text);
-  barres_.resize((voicings::kMostFrets + 1) * kStringCodes * kStringCodes);
-  return barres_[std::size_t((barre.fret * kStringCodes + barre.fromString) * kStringCodes +
-                             barre.toString)] = std::move(text);
+  auto [at, added] = barres_.try_emplace(BarreCode(barre));
+  if (added) {
+    at->second = "{\"fret\":" + std::to_string(barre.fret) + ",\"strings\":[" +
+                 std::to_string(barre.fromString) + "," + std::to_string(barre.toString) + "]}";
+  }
+  lastBarreCode_ = at->first;
+  return *(lastBarre_ = &at->second);
 }
 
 }  // namespace fretwise::cli

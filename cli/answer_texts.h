@@ -23,31 +23,41 @@ class AnswerTexts {
  public:
   const std::string& Name(const chords::ChordSymbol& symbol);
 
+  // A short text kept where it is copied whole, eight bytes at a time, and then only `size` of
+  // them counted: a voicing's pitches and numbers are a few bytes each, too short to be worth a
+  // copy of their length.
+  struct Cell {
+    std::array<char, 8> text{};
+    std::uint8_t size = 0;  // 0 while not made
+  };
+
   // Every pitch's text as one chord spells it (Bb3 in C7, not A#3), made as first asked for;
   // with the tool's sharps when the notes make no chord.
   class Spelling {
    public:
     explicit Spelling(std::optional<chords::ChordSymbol> chord) : chord_(std::move(chord)) {}
     const std::string& Plain(int midi);
-    const std::string& Quoted(int midi) {
+    // As JSON; nothing for a pitch whose text does not fit a cell (the tool's pitches all do).
+    const Cell* Quoted(int midi) {
       const auto at = std::size_t(midi);
-      if (at < quoted_.size() && !quoted_[at].empty()) return quoted_[at];
+      if (at < quoted_.size() && quoted_[at].size > 0) return &quoted_[at];
       return MakeQuoted(midi);
     }
+    std::string QuotedText(int midi);
 
    private:
-    const std::string& MakeQuoted(int midi);
+    const Cell* MakeQuoted(int midi);
     std::optional<chords::ChordSymbol> chord_;
-    std::array<std::string, 160> plain_,
-        quoted_;         // from C-1 to past the top of an eight-string neck
+    std::array<std::string, 160> plain_;  // from C-1 to past the top of an eight-string neck
+    std::array<Cell, 160> quoted_;
     std::string other_;  // a pitch outside those
   };
 
-  // As JSON: the answer's first name (null when it has none) and the array of all its names.
-  // With the spelling of the first name, which the answer's pitches are all tones of.
+  // As JSON: the members "name" (null when the answer has none) and "names", each led by a
+  // comma. With the spelling of what the first name spells the same (root, bass, raised fifth),
+  // which the answer's pitches are all tones of.
   struct NamesJson {
-    std::string first;
-    std::string all;
+    std::string members;
     Spelling* spelling = nullptr;
   };
   const NamesJson& Names(const voicings::Answer& answer);
@@ -55,9 +65,8 @@ class AnswerTexts {
   // so that the texts already made are looked up inline.
   const std::string& QuotedName(const chords::ChordSymbol& symbol);
   const std::string& Barre(const voicings::Barre& barre) {
-    const auto at = std::size_t(barre.fret * kStringCodes + barre.fromString) * kStringCodes +
-                    std::size_t(barre.toString);
-    if (at < barres_.size() && !barres_[at].empty()) return barres_[at];
+    const int code = BarreCode(barre);
+    if (lastBarre_ && code == lastBarreCode_) return *lastBarre_;
     return MakeBarre(barre);
   }
 
@@ -70,13 +79,17 @@ class AnswerTexts {
   // The last list asked for: a chord's voicings come in runs with the same names.
   std::uint32_t lastKey_ = 0;
   const NamesJson* last_ = nullptr;
-  std::unordered_map<chords::ChordSymbol, Spelling, Hash> spellings_;  // by first name
+  // By what a spelling depends on: the root as written, the bass and whether the fifth is raised.
+  std::unordered_map<std::string, Spelling> spellings_;
   Spelling unnamed_{std::nullopt};
-  std::string other_;  // a barre outside those
   const std::string& MakeBarre(const voicings::Barre& barre);
-  // By fret, then the strings numbered as players do (1 to 8), each with room for 0.
-  static constexpr int kStringCodes = voicings::kMostStrings + 1;
-  std::vector<std::string> barres_;
+  static int BarreCode(const voicings::Barre& barre) {
+    return (barre.fret * 256 + barre.fromString) * 256 + barre.toString;
+  }
+  std::unordered_map<int, std::string> barres_;  // by BarreCode
+  // The last barre asked for: most voicings with a barre have one, and a run of them the same.
+  int lastBarreCode_ = 0;
+  const std::string* lastBarre_ = nullptr;
 };
 
 }  // namespace fretwise::cli

@@ -1,7 +1,9 @@
 #include "cli/finder_report.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <span>
@@ -40,8 +42,14 @@ struct Bytes {
   char* at;
   void Put(char c) { *at++ = c; }
   void Append(std::string_view text) { at = std::copy(text.begin(), text.end(), at); }
+  // A cell's eight bytes, of which its size count: the room has kCellSlack more than it needs.
+  void Append(const AnswerTexts::Cell& cell) {
+    std::memcpy(at, cell.text.data(), cell.text.size());
+    at += cell.size;
+  }
   void Number(int n) {
     if (n >= 0 && n < 10) return Put(char('0' + n));
+    if (n >= 10 && n < int(kSmallNumbers.size())) return Append(kSmallNumbers[std::size_t(n)]);
     at = std::to_chars(at, at + kLongestNumber, n).ptr;
   }
   // An array of texts made by `text` for each item.
@@ -54,15 +62,27 @@ struct Bytes {
     }
     Put(']');
   }
+  // Into a copy of `at` from numbers read before: bytes written through a char pointer could be
+  // anything, the member and the vector's ends included, which would be read again at every byte.
   void Numbers(const std::vector<int>& numbers) {
-    Put('[');
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-      if (i > 0) Put(',');
-      Number(numbers[i]);
+    Bytes out{at};
+    out.Put('[');
+    for (const int *n = numbers.data(), *end = n + numbers.size(); n != end; ++n) {
+      if (n != numbers.data()) out.Put(',');
+      out.Number(*n);
     }
-    Put(']');
+    out.Put(']');
+    at = out.at;
   }
   static constexpr std::size_t kLongestNumber = 11;  // -2147483648
+  static constexpr std::size_t kCellSlack = sizeof(AnswerTexts::Cell::text);
+  // Frets up the neck and most scores (from 10; the first ten are put as digits).
+  static constexpr auto kSmallNumbers = [] {
+    std::array<AnswerTexts::Cell, 100> cells{};
+    for (int n = 10; n < int(cells.size()); ++n)
+      cells[std::size_t(n)] = {{char('0' + n / 10), char('0' + n % 10)}, 2};
+    return cells;
+  }();
 };
 
 // The answer as JSON (keys sorted, as the writer's objects), written at once: a query's thousands
@@ -70,12 +90,15 @@ struct Bytes {
 void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
   const AnswerTexts::NamesJson& names = texts.Names(a);
   const std::string* shape = a.shape ? &texts.QuotedName(*a.shape) : nullptr;
-  // Keys and punctuation, then what the values can take.
-  std::size_t most = 128 + names.first.size() + names.all.size() + (shape ? shape->size() : 0) +
-                     (a.frets.size() + a.fingers.size() + 1) * (Bytes::kLongestNumber + 1);
-  for (const voicings::Barre& barre : a.barres) most += 2 * texts.Barre(barre).size() + 1;
+  // Keys and punctuation, then the most the values can take: a barre's text, a pitch's (a letter,
+  // two accidentals, an octave, quotes and a comma).
+  constexpr std::size_t kLongestBarre = 40, kLongestPitch = 5 + Bytes::kLongestNumber + 1;
+  const std::size_t most =
+      128 + names.members.size() + (shape ? shape->size() : 0) +
+      (a.frets.size() + a.fingers.size() + 1) * (Bytes::kLongestNumber + 1) +
+      (2 * a.barres.size() + 1) * kLongestBarre + a.pitches.size() * kLongestPitch +
+      Bytes::kCellSlack;
   AnswerTexts::Spelling& spelling = *names.spelling;
-  for (int midi : a.pitches) most += spelling.Quoted(midi).size() + 1;
   json.RawInPlace(most, [&](char* at) {
     Bytes out{at};
     out.Append("{\"barre\":");
@@ -86,13 +109,14 @@ void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
     out.Numbers(a.fingers);
     out.Append(",\"frets\":");
     out.Numbers(a.frets);
-    out.Append(",\"name\":");
-    out.Append(names.first);
-    out.Append(",\"names\":");
-    out.Append(names.all);
-    out.Append(",\"pitches\":");
-    out.List(a.pitches, [&](int midi) -> const std::string& { return spelling.Quoted(midi); });
-    out.Append(",\"score\":");
+    out.Append(names.members);
+    out.Append(",\"pitches\":[");
+    for (std::size_t i = 0; i < a.pitches.size(); ++i) {
+      if (i > 0) out.Put(',');
+      const AnswerTexts::Cell* cell = spelling.Quoted(a.pitches[i]);
+      cell ? out.Append(*cell) : out.Append(spelling.QuotedText(a.pitches[i]));
+    }
+    out.Append("],\"score\":");
     out.Number(a.score);
     if (shape) {
       out.Append(",\"shape\":");

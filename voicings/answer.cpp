@@ -22,18 +22,24 @@ class Names {
     return Of(pitches, NamesKey(pitches));
   }
   const std::vector<chords::ChordSymbol>& Of(std::span<const int> pitches, std::uint32_t key) {
+    if (last_ && key == lastKey_) return *last_;
     auto [at, added] = named_.try_emplace(key);
     if (added) at->second = chords::DistinctNames(pitches, bass_);
-    return at->second;
+    lastKey_ = key;
+    return *(last_ = &at->second);
   }
 
  private:
   chords::Bass bass_;
   std::unordered_map<std::uint32_t, std::vector<chords::ChordSymbol>> named_;
+  // The last list asked for: a chord's voicings come in runs with the same names.
+  std::uint32_t lastKey_ = 0;
+  const std::vector<chords::ChordSymbol>* last_ = nullptr;
 };
 
 // The taught hand of the voicing's shape, where the tool was built with it: the shape's index
-// from its frets (see shape_table.h), the voicing's hand checked against the table's.
+// as the search read it, or from its frets (see shape_table.h); the voicing's hand checked against
+// the table's.
 bool MadeHand(const Voicing& voicing, int strings, const ShapeTable* table, Fingering& taught,
               Frets& fingers) {
   if (!table) return false;
@@ -41,13 +47,15 @@ bool MadeHand(const Voicing& voicing, int strings, const ShapeTable* table, Fing
   for (int s = 0; s < strings; ++s)
     if (voicing.frets[s] > 0) lowest = std::min<int>(lowest, voicing.frets[s]);
   if (lowest > kMostFrets) lowest = 1;
-  int index = 0;
-  for (int s = 0; s < strings; ++s) {
-    const int f = voicing.frets[s];
-    if (f - lowest >= kDefaultSpan) return false;
-    index = index * (kDefaultSpan + kShapeFretted) + (f == kMuted ? kShapeMuted
-                                                      : f == 0    ? kShapeOpen
-                                                                  : kShapeFretted + f - lowest);
+  int index = voicing.shape;
+  if (index < 0) {
+    index = 0;
+    for (int s = 0; s < strings; ++s) {
+      const int f = voicing.frets[s];
+      if (f - lowest >= kDefaultSpan) return false;
+      index = index * (kDefaultSpan + kShapeFretted) +
+              (f == kMuted ? kShapeMuted : f == 0 ? kShapeOpen : kShapeFretted + f - lowest);
+    }
   }
   const TaughtHand* made = table->TaughtOf(index);
   const Fingering* playable = table->FingeringOf(index);

@@ -20,6 +20,7 @@ void Place(const Found& f, const Hands& hands, Voicing& v) {
   v.frets = f.frets;
   v.score = f.score;
   v.fingering.count = f.fingers;
+  if (hands.table) v.shape = f.shape;
   if (f.barres == 0) return;
   const Fingering* known = hands.table ? hands.table->FingeringOf(f.shape) : nullptr;
   if (!known) {

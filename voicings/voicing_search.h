@@ -13,6 +13,8 @@ struct Voicing {
   Frets frets{};
   Fingering fingering;
   int score = 0;  // lower is easier; see Score
+  // Its index in the shape table the search read (see shape_table.h), -1 when none was read.
+  std::int32_t shape = -1;
 };
 
 inline constexpr int kAnywhere = -1;
