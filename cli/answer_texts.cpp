@@ -32,15 +32,11 @@ const std::string& AnswerTexts::Name(const chords::ChordSymbol& symbol) {
   return at->second;
 }
 
-const std::string& AnswerTexts::Spelling::Plain(int midi) {
-  const auto at = std::size_t(midi);
-  std::string& text = at < plain_.size() ? plain_[at] : other_;
-  if (text.empty() || &text == &other_)
-    text = chord_ ? SpelledPitch(midi, *chord_) : PitchName(midi);
-  return text;
+std::string AnswerTexts::Spelling::Text(int midi) const {
+  return chord_ ? SpelledPitch(midi, *chord_) : PitchName(midi);
 }
 
-std::string AnswerTexts::Spelling::QuotedText(int midi) { return JsonWriter::Quoted(Plain(midi)); }
+std::string AnswerTexts::Spelling::QuotedText(int midi) { return JsonWriter::Quoted(Text(midi)); }
 
 const AnswerTexts::Cell* AnswerTexts::Spelling::MakeQuoted(int midi) {
   const std::string text = QuotedText(midi);

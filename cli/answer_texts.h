@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -36,7 +37,11 @@ class AnswerTexts {
   class Spelling {
    public:
     explicit Spelling(std::optional<chords::ChordSymbol> chord) : chord_(std::move(chord)) {}
-    const std::string& Plain(int midi);
+    std::string_view Plain(int midi) {
+      const Cell* cell = Quoted(midi);
+      if (!cell) return other_ = Text(midi);
+      return std::string_view(cell->text.data() + 1, cell->size - 2u);
+    }
     // As JSON; nothing for a pitch whose text does not fit a cell (the tool's pitches all do).
     const Cell* Quoted(int midi) {
       const auto at = std::size_t(midi);
@@ -46,9 +51,11 @@ class AnswerTexts {
     std::string QuotedText(int midi);
 
    private:
+    std::string Text(int midi) const;
     const Cell* MakeQuoted(int midi);
     std::optional<chords::ChordSymbol> chord_;
-    std::array<std::string, 160> plain_;  // from C-1 to past the top of an eight-string neck
+    // From C-1 to past the top of an eight-string neck: a pitch's text is its quoted text's
+    // inside, a name's few dozen pitches touching one small table.
     std::array<Cell, 160> quoted_;
     std::string other_;  // a pitch outside those
   };

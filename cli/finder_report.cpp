@@ -22,13 +22,10 @@ using voicings::Answer;
 using voicings::kMuted;
 
 // The query's voicings, each completed in turn into `each`.
-void EachAnswer(const FinderQuery& query, const std::function<void(const Answer&)>& each) {
-  std::vector<voicings::Voicing> found =
-      query.mode == FinderMode::kChord ? voicings::VoicingsOfChord(query.chord, query.search)
-                                       : voicings::VoicingsOfPitches(query.pitches, query.search);
-  if (query.max && int(found.size()) > *query.max)
-    found.resize(std::size_t(std::max(0, *query.max)));
-  voicings::EachAnswer(found, query.search, each);
+void EachAnswer(const FinderQuery& query, const voicings::EachAnswer& each) {
+  if (query.mode == FinderMode::kChord)
+    return voicings::EachAnswerOfChord(query.chord, query.search, query.max, each);
+  voicings::EachAnswerOfPitches(query.pitches, query.search, query.max, each);
 }
 
 void WritePitches(JsonWriter& json, std::span<const int> midis) {
@@ -62,16 +59,23 @@ struct Bytes {
     }
     Put(']');
   }
-  // Into a copy of `at` from numbers read before: bytes written through a char pointer could be
-  // anything, the member and the vector's ends included, which would be read again at every byte.
+  // Each number with its comma from a cell, the last comma then made the bracket; into a copy of
+  // `at` from numbers read before: bytes written through a char pointer could be anything, the
+  // member and the vector's ends included, which would be read again at every byte.
   void Numbers(const std::vector<int>& numbers) {
+    if (numbers.empty()) return Append("[]");
     Bytes out{at};
     out.Put('[');
     for (const int *n = numbers.data(), *end = n + numbers.size(); n != end; ++n) {
-      if (n != numbers.data()) out.Put(',');
-      out.Number(*n);
+      const auto cell = std::size_t(*n - kFirstListed);
+      if (cell < kListed.size()) {
+        out.Append(kListed[cell]);
+      } else {
+        out.Number(*n);
+        out.Put(',');
+      }
     }
-    out.Put(']');
+    out.at[-1] = ']';
     at = out.at;
   }
   static constexpr std::size_t kLongestNumber = 11;  // -2147483648
@@ -81,6 +85,19 @@ struct Bytes {
     std::array<AnswerTexts::Cell, 100> cells{};
     for (int n = 10; n < int(cells.size()); ++n)
       cells[std::size_t(n)] = {{char('0' + n / 10), char('0' + n % 10)}, 2};
+    return cells;
+  }();
+  // The numbers of a list of frets or fingers with their commas, from a muted string's -1 up.
+  static constexpr int kFirstListed = -1;
+  static constexpr auto kListed = [] {
+    std::array<AnswerTexts::Cell, 100 - kFirstListed> cells{};
+    for (int n = kFirstListed; n < 100; ++n) {
+      auto& [text, size] = cells[std::size_t(n - kFirstListed)];
+      text = n < 0    ? std::array<char, 8>{'-', char('0' - n), ','}
+             : n < 10 ? std::array<char, 8>{char('0' + n), ','}
+                      : std::array<char, 8>{char('0' + n / 10), char('0' + n % 10), ','};
+      size = std::uint8_t(n < 0 || n >= 10 ? 3 : 2);
+    }
     return cells;
   }();
 };

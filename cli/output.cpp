@@ -14,6 +14,9 @@ namespace {
 
 // Enough to make a system call worth it, little enough to keep a batch's memory flat.
 constexpr std::size_t kFullBuffer = 64 * 1024;
+// The first room: a full buffer and what one answer adds before it is sent, so that the buffer
+// does not grow to twice its size (and move into pages of its own) for an answer's last bytes.
+constexpr std::size_t kFirstRoom = kFullBuffer + kFullBuffer / 4;
 
 }  // namespace
 
@@ -24,7 +27,7 @@ void Output::AppendLongerNumber(int number) {
 }
 
 void Output::Grow(std::size_t count) {
-  const std::size_t capacity = std::max({2 * capacity_, size_ + count, kFullBuffer});
+  const std::size_t capacity = std::max({2 * capacity_, size_ + count, kFirstRoom});
   char* grown = static_cast<char*>(std::realloc(buffer_.get(), capacity));
   if (!grown) throw std::bad_alloc();
   buffer_.release();

@@ -99,12 +99,20 @@ void Complete(const Voicing& voicing, const SearchOptions& options, const ShapeT
     taught = TaughtFingering(voicing.frets, strings, voicing.fingering);
     fingers = FingerNumbers(voicing.frets, strings, taught);
   }
-  answer.frets.assign(voicing.frets.begin(), voicing.frets.begin() + strings);
-  answer.fingers.assign(fingers.begin(), fingers.begin() + strings);
+  // Written in place: the answer's vectors keep their room from one voicing to the next.
+  answer.frets.resize(std::size_t(strings));
+  answer.fingers.resize(std::size_t(strings));
+  std::array<int, kMostStrings> pitches;
+  int sounding = 0;
+  for (int s = 0; s < strings; ++s) {
+    const int fret = voicing.frets[s];
+    answer.frets[std::size_t(s)] = fret;
+    answer.fingers[std::size_t(s)] = fingers[s];
+    pitches[std::size_t(sounding)] = options.tuning[s] + fret;
+    sounding += fret != kMuted;
+  }
+  answer.pitches.assign(pitches.begin(), pitches.begin() + sounding);
   answer.barres.assign(taught.barres.begin(), taught.barres.begin() + taught.barreCount);
-  answer.pitches.clear();
-  for (int s = 0; s < strings; ++s)
-    if (voicing.frets[s] != kMuted) answer.pitches.push_back(options.tuning[s] + voicing.frets[s]);
   answer.shape.reset();
   if (options.capo > 0) {
     const std::vector<chords::ChordSymbol>& shapes = names.Of(answer.pitches);
@@ -167,16 +175,36 @@ std::vector<Answer> AnswersOfPitches(std::span<const int> midis, const SearchOpt
   return Complete(VoicingsOfPitches(midis, options), options, max);
 }
 
-void EachAnswer(std::span<const Voicing> voicings, const SearchOptions& options,
-                const std::function<void(const Answer&)>& each) {
+namespace {
+
+// Completes each voicing that `search` gives into one answer for `each`, up to `max`.
+void EachCompleted(const SearchOptions& options, std::optional<int> max, const EachAnswer& each,
+                   const std::function<void(const EachVoicing&)>& search) {
+  if (max && *max <= 0) return;
   Names names(BassOf(options.tuning));
   Answer answer;
   const void* copied = nullptr;
   const ShapeTable* table = MadeTable(options);
-  for (const Voicing& v : voicings) {
+  int left = max.value_or(-1);
+  search([&](const Voicing& v) {
     Complete(v, options, table, names, answer, &copied);
     each(answer);
-  }
+    return --left != 0;
+  });
+}
+
+}  // namespace
+
+void EachAnswerOfChord(const chords::ChordSymbol& chord, const SearchOptions& options,
+                       std::optional<int> max, const EachAnswer& each) {
+  EachCompleted(options, max, each,
+                [&](const EachVoicing& voicing) { EachVoicingOfChord(chord, options, voicing); });
+}
+
+void EachAnswerOfPitches(std::span<const int> midis, const SearchOptions& options,
+                         std::optional<int> max, const EachAnswer& each) {
+  EachCompleted(options, max, each,
+                [&](const EachVoicing& voicing) { EachVoicingOfPitches(midis, options, voicing); });
 }
 
 }  // namespace fretwise::voicings

@@ -43,10 +43,13 @@ std::vector<Answer> AnswersOfPitches(std::span<const int> midis, const SearchOpt
 // Voicings with the same key have the same names, so that a caller may format each list once.
 std::uint32_t NamesKey(std::span<const int> pitches);
 
-// Each voicing completed in turn into one answer that `each` reads before the next: for a caller
-// that writes answers out and keeps none (thousands of answers kept would each hold their own
-// memory).
-void EachAnswer(std::span<const Voicing> voicings, const SearchOptions& options,
-                const std::function<void(const Answer&)>& each);
+// The answers of AnswersOfChord and AnswersOfPitches, each completed in turn into one answer that
+// `each` reads before the next: for a caller that writes answers out and keeps none (thousands of
+// answers kept would each hold their own memory).
+using EachAnswer = std::function<void(const Answer&)>;
+void EachAnswerOfChord(const chords::ChordSymbol& chord, const SearchOptions& options,
+                       std::optional<int> max, const EachAnswer& each);
+void EachAnswerOfPitches(std::span<const int> midis, const SearchOptions& options,
+                         std::optional<int> max, const EachAnswer& each);
 
 }  // namespace fretwise::voicings

@@ -34,23 +34,45 @@ void Place(const Found& f, const Hands& hands, Voicing& v) {
   }
 }
 
-}  // namespace
-
 // A stable counting sort by score (scores are small, the lists long), reading both lists merged by
-// their frets so that equal scores keep the walk's order.
-std::vector<Voicing> Ranked(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
-                            ScoreCounts& counts, const Hands& hands) {
+// their frets so that equal scores keep the walk's order: `place` takes each found voicing with
+// its place in the ranked list.
+template <typename Into>
+void ByScore(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
+             ScoreCounts& counts, Into place) {
   ScoreCounts& start = counts;
   for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
-  std::vector<Voicing> voicings(walked.size() + movedUp.size());
-  const auto place = [&](const Found& f) { Place(f, hands, voicings[start[f.score]++]); };
+  const auto placed = [&](const Found& f) { place(f, start[f.score]++); };
   auto w = walked.cbegin(), u = movedUp.cbegin();
   while (w != walked.cend() && u != movedUp.cend()) {
-    place(WalkOrder(*w) < WalkOrder(*u) ? *w++ : *u++);
+    placed(WalkOrder(*w) < WalkOrder(*u) ? *w++ : *u++);
   }
-  std::for_each(w, walked.cend(), place);
-  std::for_each(u, movedUp.cend(), place);
+  std::for_each(w, walked.cend(), placed);
+  std::for_each(u, movedUp.cend(), placed);
+}
+
+}  // namespace
+
+std::vector<Voicing> Ranked(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
+                            ScoreCounts& counts, const Hands& hands) {
+  std::vector<Voicing> voicings(walked.size() + movedUp.size());
+  ByScore(walked, movedUp, counts,
+          [&](const Found& f, int rank) { Place(f, hands, voicings[std::size_t(rank)]); });
   return voicings;
+}
+
+void EachRanked(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
+                ScoreCounts& counts, const Hands& hands, const EachVoicing& each) {
+  // Each rank's record, kept for the thread's next search as the lists are.
+  thread_local std::vector<const Found*> order;
+  order.resize(walked.size() + movedUp.size());
+  ByScore(walked, movedUp, counts,
+          [&](const Found& f, int rank) { order[std::size_t(rank)] = &f; });
+  for (const Found* f : order) {
+    Voicing voicing;
+    Place(*f, hands, voicing);
+    if (!each(voicing)) break;
+  }
 }
 
 }  // namespace fretwise::voicings

@@ -36,5 +36,9 @@ struct Hands {
 // frets: the highest-numbered string's first, muted before open before fretted. Uses the counts up.
 std::vector<Voicing> Ranked(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
                             ScoreCounts& counts, const Hands& hands);
+// The same order, each voicing placed in turn into one record that `each` reads before the next,
+// until it gives false.
+void EachRanked(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
+                ScoreCounts& counts, const Hands& hands, const EachVoicing& each);
 
 }  // namespace fretwise::voicings

@@ -37,5 +37,7 @@ struct Query {
 // Every playable voicing that sounds an accepted set of bits, easiest first, on the tuning and neck
 // of `options` as they are (the caller has put the capo's fret into both).
 std::vector<Voicing> Search(const Query& query, const SearchOptions& options);
+// The same voicings, each in turn into `each` (see EachVoicingOfChord).
+void Search(const Query& query, const SearchOptions& options, const EachVoicing& each);
 
 }  // namespace fretwise::voicings

@@ -63,13 +63,17 @@ class Walker {
     PreparePoints();
   }
 
-  std::vector<Voicing> Run() {
+  // The ranked list, or with `each` nothing: each voicing goes to it in turn.
+  std::vector<Voicing> Run(const EachVoicing* each) {
     found_.clear();
     movedUp_.clear();
     const int from = From(kNoHighest), to = To(kNoLowest);
     if (Viable(0, 0, from, to))
       Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, kSilence, 0, 0);
-    return Ranked(found_, movedUp_, start_, {table_, N, span_});
+    const Hands hands{table_, N, span_};
+    if (!each) return Ranked(found_, movedUp_, start_, hands);
+    EachRanked(found_, movedUp_, start_, hands, *each);
+    return {};
   }
 
  private:
@@ -273,26 +277,40 @@ void Walker<N>::Add(std::vector<Found>& list, const Frets& frets, int score, int
 
 template <int N>
 std::vector<Voicing> RunWith(const Query& query, const SearchOptions& options,
-                             std::vector<Found>& found, std::vector<Found>& movedUp) {
-  return Walker<N>(query, options, found, movedUp).Run();
+                             std::vector<Found>& found, std::vector<Found>& movedUp,
+                             const EachVoicing* each) {
+  return Walker<N>(query, options, found, movedUp).Run(each);
 }
 
-}  // namespace
-
-std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
+std::vector<Voicing> Run(const Query& query, const SearchOptions& options,
+                         const EachVoicing* each) {
   const int strings = options.tuning.size();
   if (options.span < kFewestSpan || options.span > kMostSpan || options.frets < 1 ||
       options.frets > kMostFrets || strings < kFewestStrings || strings > kMostStrings)
     return {};
   // The lists are kept for the thread's next search: their memory, freed and taken again at each
-  // search, would be handed back to the system and fetched anew page by page.
+  // search, would be handed back to the system and fetched anew page by page. Room for the
+  // largest chords' lists is taken at once: pages not written cost nothing, and lists that grew
+  // would be copied at each step.
   thread_local std::vector<Found> found, movedUp;
-  using Run = std::vector<Voicing> (*)(const Query&, const SearchOptions&, std::vector<Found>&,
-                                       std::vector<Found>&);
-  static constexpr Run kRuns[] = {RunWith<3>, RunWith<4>, RunWith<5>,
-                                  RunWith<6>, RunWith<7>, RunWith<8>};
+  constexpr std::size_t kRoom = 1 << 14;
+  found.reserve(kRoom), movedUp.reserve(kRoom);
+  using Runner = std::vector<Voicing> (*)(const Query&, const SearchOptions&, std::vector<Found>&,
+                                          std::vector<Found>&, const EachVoicing*);
+  static constexpr Runner kRuns[] = {RunWith<3>, RunWith<4>, RunWith<5>,
+                                     RunWith<6>, RunWith<7>, RunWith<8>};
   static_assert(std::size(kRuns) == kMostStrings - kFewestStrings + 1);
-  return kRuns[strings - kFewestStrings](query, options, found, movedUp);
+  return kRuns[strings - kFewestStrings](query, options, found, movedUp, each);
+}
+
+}  // namespace
+
+std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
+  return Run(query, options, nullptr);
+}
+
+void Search(const Query& query, const SearchOptions& options, const EachVoicing& each) {
+  Run(query, options, &each);
 }
 
 }  // namespace fretwise::voicings

@@ -22,16 +22,19 @@ SearchOptions AtCapo(const SearchOptions& options) {
   return capoed;
 }
 
-// The voicings of the position asked for, in their order.
+// Whether the voicing lies in the position asked for.
+bool InPosition(const Voicing& v, const SearchOptions& options) {
+  if (options.position == kAnywhere) return true;
+  int lowest = kMostFrets + 1;
+  for (int s = 0; s < options.tuning.size(); ++s)
+    if (v.frets[s] > 0) lowest = std::min<int>(lowest, v.frets[s]);
+  if (lowest > kMostFrets) lowest = 0;
+  return lowest >= options.position && lowest < options.position + options.span;
+}
+
 std::vector<Voicing> AtPosition(std::vector<Voicing> voicings, const SearchOptions& options) {
   if (options.position == kAnywhere) return voicings;
-  std::erase_if(voicings, [&](const Voicing& v) {
-    int lowest = kMostFrets + 1;
-    for (int s = 0; s < options.tuning.size(); ++s)
-      if (v.frets[s] > 0) lowest = std::min<int>(lowest, v.frets[s]);
-    if (lowest > kMostFrets) lowest = 0;
-    return lowest < options.position || lowest >= options.position + options.span;
-  });
+  std::erase_if(voicings, [&](const Voicing& v) { return !InPosition(v, options); });
   return voicings;
 }
 
@@ -46,24 +49,12 @@ int OmittedWeight(const chords::ChordQuality& quality, PitchClassSet left, bool 
   return std::min(weight, points::kMostOmitted);
 }
 
-}  // namespace
-
-std::vector<int> Pitches(const Frets& frets, const Tuning& tuning) {
-  std::vector<int> pitches;
-  for (int s = 0; s < tuning.size(); ++s) {
-    if (frets[s] != kMuted) pitches.push_back(tuning[s] + frets[s]);
-  }
-  return pitches;
-}
-
-std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchOptions& given) {
-  const SearchOptions options = AtCapo(given);
+// The query for the pitches on the neck of `options` (at the capo), false when nothing sounds them.
+bool PitchesQuery(std::span<const int> midis, const SearchOptions& options, Query& query) {
   std::vector<int> asked(midis.begin(), midis.end());
   std::sort(asked.begin(), asked.end());
   asked.erase(std::unique(asked.begin(), asked.end()), asked.end());
-  if (asked.empty() || int(asked.size()) > options.tuning.size() || options.frets < 1) return {};
-
-  Query query;
+  if (asked.empty() || int(asked.size()) > options.tuning.size() || options.frets < 1) return false;
   for (int s = 0; s < options.tuning.size(); ++s) {
     for (int f = 0; f <= options.frets; ++f) {
       const auto at = std::find(asked.begin(), asked.end(), options.tuning[s] + f);
@@ -77,12 +68,12 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
   const auto names = chords::NameSymbols(asked);
   query.root = names.empty() || !options.tuning.Rises() ? -1 : names.front().root;
   query.reentrant = !options.tuning.Rises();
-  return AtPosition(Search(query, options), options);
+  return true;
 }
 
-std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const SearchOptions& given) {
-  const SearchOptions options = AtCapo(given);
-  if (options.frets < 1) return {};
+// The query for the chord on the neck of `options` (at the capo), false when nothing sounds it.
+bool ChordQuery(const chords::ChordSymbol& chord, const SearchOptions& options, Query& query) {
+  if (options.frets < 1) return false;
   const chords::ChordQuality quality = chord.Quality();
   const PitchClassSet tones = chord.Tones();
   const bool slash = chord.bass != chords::kNoBass;
@@ -91,7 +82,6 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const Sea
   // A slash bass outside the chord is an added note, not one of its tones.
   const PitchClassSet added = bassBit & ~tones;
 
-  Query query;
   for (int s = 0; s < options.tuning.size(); ++s) {
     for (int f = 0; f <= options.frets; ++f) {
       const PitchClassSet bit = Bit(PitchClass(options.tuning[s] + f));
@@ -119,7 +109,47 @@ std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const Sea
   query.root = slash ? chord.bass : options.tuning.Rises() ? chord.root : -1;
   query.reentrant = !options.tuning.Rises();
   query.octaveRepeats = true;
+  return true;
+}
+
+}  // namespace
+
+std::vector<int> Pitches(const Frets& frets, const Tuning& tuning) {
+  std::vector<int> pitches;
+  for (int s = 0; s < tuning.size(); ++s) {
+    if (frets[s] != kMuted) pitches.push_back(tuning[s] + frets[s]);
+  }
+  return pitches;
+}
+
+std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchOptions& given) {
+  const SearchOptions options = AtCapo(given);
+  Query query;
+  if (!PitchesQuery(midis, options, query)) return {};
   return AtPosition(Search(query, options), options);
+}
+
+std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord, const SearchOptions& given) {
+  const SearchOptions options = AtCapo(given);
+  Query query;
+  if (!ChordQuery(chord, options, query)) return {};
+  return AtPosition(Search(query, options), options);
+}
+
+void EachVoicingOfPitches(std::span<const int> midis, const SearchOptions& given,
+                          const EachVoicing& each) {
+  const SearchOptions options = AtCapo(given);
+  Query query;
+  if (!PitchesQuery(midis, options, query)) return;
+  Search(query, options, [&](const Voicing& v) { return !InPosition(v, options) || each(v); });
+}
+
+void EachVoicingOfChord(const chords::ChordSymbol& chord, const SearchOptions& given,
+                        const EachVoicing& each) {
+  const SearchOptions options = AtCapo(given);
+  Query query;
+  if (!ChordQuery(chord, options, query)) return;
+  Search(query, options, [&](const Voicing& v) { return !InPosition(v, options) || each(v); });
 }
 
 }  // namespace fretwise::voicings

@@ -1,6 +1,7 @@
 // Every playable voicing of a set of pitches or of a chord symbol, easiest first.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -42,6 +43,15 @@ std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchO
 // bass sounds lowest.
 std::vector<Voicing> VoicingsOfChord(const chords::ChordSymbol& chord,
                                      const SearchOptions& options);
+
+// The voicings of VoicingsOfPitches and VoicingsOfChord in the same order, each placed in turn into
+// one record that `each` reads before the next, until it gives false: for a caller that writes
+// voicings out and keeps none, whose thousands would each hold their own memory.
+using EachVoicing = std::function<bool(const Voicing&)>;
+void EachVoicingOfPitches(std::span<const int> midis, const SearchOptions& options,
+                          const EachVoicing& each);
+void EachVoicingOfChord(const chords::ChordSymbol& chord, const SearchOptions& options,
+                        const EachVoicing& each);
 
 // The sounding pitches, in the order of the tuning's strings.
 std::vector<int> Pitches(const Frets& frets, const Tuning& tuning);
