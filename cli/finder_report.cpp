@@ -121,7 +121,8 @@ void WriteAnswer(JsonWriter& json, const Answer& a, AnswerTexts& texts) {
     out.Append("{\"barre\":");
     out.Append(a.barres.empty() ? std::string_view("null") : texts.Barre(a.barres.front()));
     out.Append(",\"barres\":");
-    out.List(a.barres, [&](const voicings::Barre& barre) { return texts.Barre(barre); });
+    out.List(a.barres,
+             [&](const voicings::Barre& barre) -> const std::string& { return texts.Barre(barre); });
     out.Append(",\"fingers\":");
     out.Numbers(a.fingers);
     out.Append(",\"frets\":");

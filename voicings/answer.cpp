@@ -86,12 +86,12 @@ chords::Bass BassOf(const Tuning& tuning) {
   return tuning.Rises() ? chords::Bass::kLowestPitch : chords::Bass::kNone;
 }
 
-// Into `answer`, whose vectors keep their memory from one voicing to the next.
-// With `table`, the shape table of the search that found the voicing.
-// `copied`: the list the answer's names were last copied from, for an answer reused from voicing
-// to voicing (a chord's voicings share a few lists, copied only when the list changes).
-void Complete(const Voicing& voicing, const SearchOptions& options, const ShapeTable* table,
-              Names& names, Answer& answer, const void** copied = nullptr) {
+// The voicing completed into the answer that `into(key, named)` gives for its names' key, where
+// `named()` names its pitches; the answer's names are the caller's to set. Its vectors keep their
+// room from one voicing to the next. With `table`, the shape table of the search that found it.
+template <typename Into>
+void CompleteInto(const Voicing& voicing, const SearchOptions& options, const ShapeTable* table,
+              Names& names, Into into) {
   const int strings = options.tuning.size();
   Fingering taught;
   Frets fingers;
@@ -99,32 +99,61 @@ void Complete(const Voicing& voicing, const SearchOptions& options, const ShapeT
     taught = TaughtFingering(voicing.frets, strings, voicing.fingering);
     fingers = FingerNumbers(voicing.frets, strings, taught);
   }
-  // Written in place: the answer's vectors keep their room from one voicing to the next.
-  answer.frets.resize(std::size_t(strings));
-  answer.fingers.resize(std::size_t(strings));
   std::array<int, kMostStrings> pitches;
   int sounding = 0;
   for (int s = 0; s < strings; ++s) {
-    const int fret = voicing.frets[s];
-    answer.frets[std::size_t(s)] = fret;
-    answer.fingers[std::size_t(s)] = fingers[s];
-    pitches[std::size_t(sounding)] = options.tuning[s] + fret;
-    sounding += fret != kMuted;
+    pitches[std::size_t(sounding)] = options.tuning[s] + voicing.frets[s];
+    sounding += voicing.frets[s] != kMuted;
   }
-  answer.pitches.assign(pitches.begin(), pitches.begin() + sounding);
-  answer.barres.assign(taught.barres.begin(), taught.barres.begin() + taught.barreCount);
-  answer.shape.reset();
+  const std::span<int> heard(pitches.data(), std::size_t(sounding));
+  std::optional<chords::ChordSymbol> shape;
   if (options.capo > 0) {
-    const std::vector<chords::ChordSymbol>& shapes = names.Of(answer.pitches);
-    if (!shapes.empty()) answer.shape = shapes.front();
-    for (int& midi : answer.pitches) midi += options.capo;
+    const std::vector<chords::ChordSymbol>& shapes = names.Of(heard);
+    if (!shapes.empty()) shape = shapes.front();
+    for (int& midi : heard) midi += options.capo;
   }
-  answer.namesKey = NamesKey(answer.pitches);
-  const std::vector<chords::ChordSymbol>& named = names.Of(answer.pitches, answer.namesKey);
-  if (!copied || *copied != &named) answer.names = named;
-  if (copied) *copied = &named;
+  const std::uint32_t key = NamesKey(heard);
+  Answer& answer = into(key, [&]() -> const auto& { return names.Of(heard, key); });
+  answer.frets.resize(std::size_t(strings));
+  answer.fingers.resize(std::size_t(strings));
+  for (int s = 0; s < strings; ++s) {
+    answer.frets[std::size_t(s)] = voicing.frets[s];
+    answer.fingers[std::size_t(s)] = fingers[s];
+  }
+  answer.pitches.assign(heard.begin(), heard.end());
+  answer.barres.assign(taught.barres.begin(), taught.barres.begin() + taught.barreCount);
+  answer.shape = std::move(shape);
+  answer.namesKey = key;
   answer.score = voicing.score;
 }
+
+// Completes into `answer`, names and all.
+void Complete(const Voicing& voicing, const SearchOptions& options, const ShapeTable* table,
+              Names& names, Answer& answer) {
+  CompleteInto(voicing, options, table, names, [&](std::uint32_t, const auto& named) -> Answer& {
+    answer.names = named();
+    return answer;
+  });
+}
+
+// One answer kept for each list of names, its names set once: a chord's thousands of voicings
+// share a few dozen lists, which would otherwise be copied at every change.
+class AnswersByNames {
+ public:
+  template <typename Named>
+  Answer& operator()(std::uint32_t key, const Named& named) {
+    if (last_ && key == lastKey_) return *last_;
+    auto [at, added] = answers_.try_emplace(key);
+    if (added) at->second.names = named();
+    lastKey_ = key;
+    return *(last_ = &at->second);
+  }
+
+ private:
+  std::unordered_map<std::uint32_t, Answer> answers_;
+  std::uint32_t lastKey_ = 0;
+  Answer* last_ = nullptr;
+};
 
 std::vector<Answer> Complete(std::vector<Voicing> voicings, const SearchOptions& options,
                              std::optional<int> max) {
@@ -182,13 +211,15 @@ void EachCompleted(const SearchOptions& options, std::optional<int> max, const E
                    const std::function<void(const EachVoicing&)>& search) {
   if (max && *max <= 0) return;
   Names names(BassOf(options.tuning));
-  Answer answer;
-  const void* copied = nullptr;
+  AnswersByNames answers;
   const ShapeTable* table = MadeTable(options);
   int left = max.value_or(-1);
   search([&](const Voicing& v) {
-    Complete(v, options, table, names, answer, &copied);
-    each(answer);
+    Answer* completed = nullptr;
+    CompleteInto(v, options, table, names, [&](std::uint32_t key, const auto& named) -> Answer& {
+      return *(completed = &answers(key, named));
+    });
+    each(*completed);
     return --left != 0;
   });
 }
