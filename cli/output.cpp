@@ -13,7 +13,7 @@ namespace fretwise::cli {
 namespace {
 
 // Enough to make a system call worth it, little enough to keep a batch's memory flat.
-constexpr std::size_t kFullBuffer = 64 * 1024;
+constexpr std::size_t kFullBuffer = 32 * 1024;
 // The first room: a full buffer and what one answer adds before it is sent, so that the buffer
 // does not grow to twice its size (and move into pages of its own) for an answer's last bytes.
 constexpr std::size_t kFirstRoom = kFullBuffer + kFullBuffer / 4;

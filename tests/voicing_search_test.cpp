@@ -118,7 +118,7 @@ TEST(VoicingSearch, ListsExactlyThePlayableVoicings) {
     EXPECT_GE(expected.size(), atLeast);
     const std::vector<Voicing> listed =
         midis.empty() ? VoicingsOfChord(*chord, options) : VoicingsOfPitches(midis, options);
-    for (const auto& [frets, fingering, score, shape] : listed) {
+    for (const auto& [frets, fingering, score, shape, shapeFrom] : listed) {
       got.insert(frets);
       const Frets fingers = FingerNumbers(frets, strings, fingering);
       int lowest = kMostFrets + 1, highest = 0;

@@ -43,12 +43,12 @@ class Names {
 bool MadeHand(const Voicing& voicing, int strings, const ShapeTable* table, Fingering& taught,
               Frets& fingers) {
   if (!table) return false;
-  int lowest = kMostFrets + 1;
-  for (int s = 0; s < strings; ++s)
-    if (voicing.frets[s] > 0) lowest = std::min<int>(lowest, voicing.frets[s]);
-  if (lowest > kMostFrets) lowest = 1;
-  int index = voicing.shape;
+  int index = voicing.shape, lowest = voicing.shapeFrom;
   if (index < 0) {
+    lowest = kMostFrets + 1;
+    for (int s = 0; s < strings; ++s)
+      if (voicing.frets[s] > 0) lowest = std::min<int>(lowest, voicing.frets[s]);
+    if (lowest > kMostFrets) lowest = 1;
     index = 0;
     for (int s = 0; s < strings; ++s) {
       const int f = voicing.frets[s];

@@ -20,7 +20,7 @@ void Place(const Found& f, const Hands& hands, Voicing& v) {
   v.frets = f.frets;
   v.score = f.score;
   v.fingering.count = f.fingers;
-  if (hands.table) v.shape = f.shape;
+  if (hands.table) v.shape = f.shape, v.shapeFrom = std::int8_t(std::max<int>(1, f.position));
   if (f.barres == 0) return;
   const Fingering* known = hands.table ? hands.table->FingeringOf(f.shape) : nullptr;
   if (!known) {

@@ -14,8 +14,10 @@ struct Voicing {
   Frets frets{};
   Fingering fingering;
   int score = 0;  // lower is easier; see Score
-  // Its index in the shape table the search read (see shape_table.h), -1 when none was read.
+  // Its index in the shape table the search read (see shape_table.h), -1 when none was read, and
+  // the lowest fretted fret the index counts from (1 when none is fretted).
   std::int32_t shape = -1;
+  std::int8_t shapeFrom = 1;
 };
 
 inline constexpr int kAnywhere = -1;
