@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "app/fretwise_doc.h"
 #include "app/fretwise_view.h"
 #include "app/shell_ports.h"
 #include "app/utf8.h"
@@ -40,17 +41,6 @@ QString Joined(const std::vector<std::string>& names) {
   QStringList shown;
   for (const std::string& name : names) shown << ToQString(name);
   return shown.join(" = ");
-}
-
-QString WhyNot(const files::Outcome& outcome) {
-  switch (outcome.refusal) {
-    case files::Refusal::kDirectory:
-      return "フォルダです";
-    case files::Refusal::kNotRegular:
-      return "普通のファイルではありません";
-    default:
-      return outcome.reason;
-  }
 }
 
 }  // namespace
@@ -204,7 +194,7 @@ void FinderWindow::SaveSheet() {
   const SheetOptions options{core_.names().empty() ? "" : core_.names().front()};
   const files::Outcome outcome =
       WriteChordSheet(path, *format, boxes, options, files::FifoReader::kDoNotWait);
-  core_.Saved(path.toStdString(), outcome.ok() ? "" : WhyNot(outcome).toStdString());
+  core_.Saved(path.toStdString(), outcome.ok() ? "" : RefusalReason(outcome).toStdString());
   Refresh(false);
 }
 

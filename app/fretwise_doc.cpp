@@ -5,10 +5,8 @@
 #include "files/file_access.h"
 
 namespace fretwise::app {
-namespace {
 
-// The reason a file cannot be opened or written, as the message box gives it.
-QString Reason(const files::Outcome& outcome) {
+QString RefusalReason(const files::Outcome& outcome) {
   switch (outcome.refusal) {
     case files::Refusal::kDirectory:
       return "フォルダーです";
@@ -18,8 +16,6 @@ QString Reason(const files::Outcome& outcome) {
       return outcome.reason;
   }
 }
-
-}  // namespace
 
 bool CFretwiseDoc::OnNewDocument() {
   m_strPathName.clear();
@@ -31,7 +27,7 @@ bool CFretwiseDoc::OnOpenDocument(const QString& path, QString* error) {
   const files::Outcome outcome = files::CheckRegularFile(path);
   if (!outcome.ok()) {
     *error =
-        outcome.refusal == files::Refusal::kDirectory ? "フォルダーは開けません" : Reason(outcome);
+        outcome.refusal == files::Refusal::kDirectory ? "フォルダーは開けません" : RefusalReason(outcome);
     return false;
   }
   m_strOpenedPath = QFileInfo(path).absoluteFilePath();
@@ -49,7 +45,7 @@ bool CFretwiseDoc::OnSaveDocument(const QString& path, QString* error) {
     return true;
   });
   if (!outcome.ok()) {
-    *error = Reason(outcome);
+    *error = RefusalReason(outcome);
     return false;
   }
   m_strOpenedPath.clear();

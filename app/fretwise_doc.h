@@ -4,7 +4,14 @@
 
 class QIODevice;
 
+namespace fretwise::files {
+struct Outcome;
+}
+
 namespace fretwise::app {
+
+// Why a file cannot be opened or written, as every window words it.
+QString RefusalReason(const files::Outcome& outcome);
 
 // The document holds no data and is never modified: saving writes an empty file and opening
 // reads nothing. It only carries the name the frame's title is built from, and whether that file

@@ -183,7 +183,7 @@ TEST_F(Finder, ABoxGoesToThePanelAndTheSelectionToASheet) {
   sheetAnswer_ = folder_.filePath("d.pdf");
   ASSERT_TRUE(QDir(folder_.path()).mkdir("d.pdf"));
   Click(save), Settle();
-  EXPECT_EQ(std::pair(Label("status").endsWith("に保存できません: フォルダです"), texts_.size()),
+  EXPECT_EQ(std::pair(Label("status").endsWith("に保存できません: フォルダーです"), texts_.size()),
             std::pair(true, std::size_t{0}));
 }
 
