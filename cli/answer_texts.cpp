@@ -49,10 +49,10 @@ const AnswerTexts::Cell* AnswerTexts::Spelling::MakeQuoted(int midi) {
 }
 
 const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer) {
-  if (last_ && lastKey_ == answer.namesKey) return *last_;
+  Recent& recent = recent_[RecentSlot(answer.namesKey)];
+  if (recent.json && recent.key == answer.namesKey) return *recent.json;
   auto [at, added] = lists_.try_emplace(answer.namesKey);
-  lastKey_ = answer.namesKey;
-  last_ = &at->second;
+  recent = {answer.namesKey, &at->second};
   if (!added) return at->second;
   NamesJson& json = at->second;
   if (answer.names.empty()) {

@@ -83,9 +83,14 @@ class AnswerTexts {
   };
   std::unordered_map<chords::ChordSymbol, std::string, Hash> names_, quotedNames_;
   std::unordered_map<std::uint32_t, NamesJson> lists_;  // by the answer's namesKey
-  // The last list asked for: a chord's voicings come in runs with the same names.
-  std::uint32_t lastKey_ = 0;
-  const NamesJson* last_ = nullptr;
+  // The lists met lately, by a hash of their key: a chord's voicings alternate between a few
+  // dozen lists, each found here without the map's division.
+  struct Recent {
+    std::uint32_t key = 0;
+    const NamesJson* json = nullptr;
+  };
+  std::array<Recent, 64> recent_{};
+  static std::size_t RecentSlot(std::uint32_t key) { return key * 2654435761u >> 26; }
   // By what a spelling depends on: the root as written, the bass and whether the fifth is raised.
   std::unordered_map<std::string, Spelling> spellings_;
   Spelling unnamed_{std::nullopt};
