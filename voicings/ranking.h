@@ -129,7 +129,9 @@ inline int Unisons(const Frets& frets, std::uint64_t steps) {
   const std::uint64_t differ = reached ^ before;
   const std::uint64_t same = ~(((differ & kLow) + kLow) | differ) & kHigh;
   const std::uint64_t sounding = ~(here | before) & kHigh & ~std::uint64_t(0xFF);
-  return std::popcount(same & sounding);
+  // Each byte's high bit moved to its low bit, and the bytes summed into the top byte by one
+  // multiplication: std::popcount is a library call on processors without the instruction.
+  return int(((same & sounding) >> 7) * 0x0101010101010101u >> 56);
 }
 
 // Above every score: each trait at its worst.
