@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -180,6 +181,40 @@ TEST(Answers, EachVoicingComplete) {
     SCOPED_TRACE(query);
     EXPECT_EQ(answers.size(), count);
     EXPECT_EQ(answers.empty() ? "" : Shown(answers.back()), last);
+  }
+}
+
+// The answers one at a time are the list's, in order, even when the reader searches meanwhile (the
+// tool writes each as it comes).
+TEST(Answers, OneAtATimeAsListed) {
+  const auto Frets = [](const Answer& a) {
+    std::string text = std::to_string(a.score);
+    for (int fret : a.frets) text += " " + std::to_string(fret);
+    for (int finger : a.fingers) text += std::to_string(finger);
+    for (const ChordSymbol& name : a.names) text += " " + SymbolText(name);
+    return text;
+  };
+  const ChordSymbol c9 = *ParseChordSymbol("C9");
+  const std::vector<int> gm7 = {43, 50, 53, 58};
+  const std::pair<SearchOptions, std::optional<int>> rows[] = {
+      {{}, std::nullopt}, {{.position = 5}, std::nullopt}, {{.capo = 2}, 40},
+      {{{67, 60, 64, 69}, kDefaultSpan, 15}, std::nullopt}, {{}, 0}};
+  for (const auto& [options, max] : rows) {
+    for (const bool chord : {true, false}) {
+      const auto listed =
+          chord ? AnswersOfChord(c9, options, max) : AnswersOfPitches(gm7, options, max);
+      std::vector<std::string> each;
+      const EachAnswer read = [&](const Answer& a) {
+        if (each.size() == 1) {
+          EXPECT_FALSE(VoicingsOfChord(*ParseChordSymbol("G7"), {}).empty());
+        }
+        each.push_back(Frets(a));
+      };
+      chord ? EachAnswerOfChord(c9, options, max, read)
+            : EachAnswerOfPitches(gm7, options, max, read);
+      ASSERT_EQ(each.size(), listed.size()) << chord;
+      for (std::size_t i = 0; i < listed.size(); ++i) EXPECT_EQ(each[i], Frets(listed[i])) << i;
+    }
   }
 }
 

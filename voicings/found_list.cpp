@@ -62,9 +62,8 @@ std::vector<Voicing> Ranked(const std::vector<Found>& walked, const std::vector<
 }
 
 void EachRanked(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
-                ScoreCounts& counts, const Hands& hands, const EachVoicing& each) {
-  // Each rank's record, kept for the thread's next search as the lists are.
-  thread_local std::vector<const Found*> order;
+                ScoreCounts& counts, const Hands& hands, std::vector<const Found*>& order,
+                const EachVoicing& each) {
   order.resize(walked.size() + movedUp.size());
   ByScore(walked, movedUp, counts,
           [&](const Found& f, int rank) { order[std::size_t(rank)] = &f; });

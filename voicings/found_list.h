@@ -21,6 +21,13 @@ struct Found {
   std::int8_t barres;
 };
 
+// What a search writes as it goes: the walk's voicings, those it moved an octave up, and room for
+// the ranked list's records.
+struct FoundLists {
+  std::vector<Found> found, movedUp;
+  std::vector<const Found*> order;
+};
+
 // By score + 1: how many voicings score that (the walk counts them as it finds them).
 using ScoreCounts = std::array<int, kWorstScore + 2>;
 
@@ -37,8 +44,9 @@ struct Hands {
 std::vector<Voicing> Ranked(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
                             ScoreCounts& counts, const Hands& hands);
 // The same order, each voicing placed in turn into one record that `each` reads before the next,
-// until it gives false.
+// until it gives false. `order` is room for the ranked list's records.
 void EachRanked(const std::vector<Found>& walked, const std::vector<Found>& movedUp,
-                ScoreCounts& counts, const Hands& hands, const EachVoicing& each);
+                ScoreCounts& counts, const Hands& hands, std::vector<const Found*>& order,
+                const EachVoicing& each);
 
 }  // namespace fretwise::voicings

@@ -47,16 +47,16 @@ inline constexpr auto kBitCount = [] {
 template <int N>
 class Walker {
  public:
-  Walker(const Query& query, const SearchOptions& options, std::vector<Found>& found,
-         std::vector<Found>& movedUp)
+  Walker(const Query& query, const SearchOptions& options, FoundLists& lists)
       : q_(query),
         span_(options.span),
         tuning_(options.tuning),
         neck_(options.frets),
         table_(ShapesFor(N, options.span)),
         top_(query.octaveRepeats ? std::min(neck_, kOctave - 1 + span_) : neck_),
-        found_(found),
-        movedUp_(movedUp) {
+        found_(lists.found),
+        movedUp_(lists.movedUp),
+        order_(lists.order) {
     frets_.fill(kMuted);
     fretsUp_.fill(kMuted);
     for (int s = N - 1; s >= 0; --s) PrepareString(s);
@@ -72,7 +72,7 @@ class Walker {
       Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, kSilence, 0, 0);
     const Hands hands{table_, N, span_};
     if (!each) return Ranked(found_, movedUp_, start_, hands);
-    EachRanked(found_, movedUp_, start_, hands, *each);
+    EachRanked(found_, movedUp_, start_, hands, order_, *each);
     return {};
   }
 
@@ -226,6 +226,7 @@ class Walker {
   Frets fretsUp_{};  // the same with the fretted strings an octave higher
   std::vector<Found>& found_;
   std::vector<Found>& movedUp_;  // the voicings above top_, in the walk's order too
+  std::vector<const Found*>& order_;
 };
 
 template <int N>
@@ -276,10 +277,9 @@ void Walker<N>::Add(std::vector<Found>& list, const Frets& frets, int score, int
 }
 
 template <int N>
-std::vector<Voicing> RunWith(const Query& query, const SearchOptions& options,
-                             std::vector<Found>& found, std::vector<Found>& movedUp,
+std::vector<Voicing> RunWith(const Query& query, const SearchOptions& options, FoundLists& lists,
                              const EachVoicing* each) {
-  return Walker<N>(query, options, found, movedUp).Run(each);
+  return Walker<N>(query, options, lists).Run(each);
 }
 
 std::vector<Voicing> Run(const Query& query, const SearchOptions& options,
@@ -291,16 +291,26 @@ std::vector<Voicing> Run(const Query& query, const SearchOptions& options,
   // The lists are kept for the thread's next search: their memory, freed and taken again at each
   // search, would be handed back to the system and fetched anew page by page. Room for the
   // largest chords' lists is taken at once: pages not written cost nothing, and lists that grew
-  // would be copied at each step.
-  thread_local std::vector<Found> found, movedUp;
+  // would be copied at each step. A search made from within another's `each` has lists of its
+  // own, the outer one still reading its lists.
+  thread_local FoundLists kept;
+  thread_local bool searching = false;
+  FoundLists own;
+  FoundLists& lists = searching ? own : kept;
   constexpr std::size_t kRoom = 1 << 14;
-  found.reserve(kRoom), movedUp.reserve(kRoom);
-  using Runner = std::vector<Voicing> (*)(const Query&, const SearchOptions&, std::vector<Found>&,
-                                          std::vector<Found>&, const EachVoicing*);
+  lists.found.reserve(kRoom), lists.movedUp.reserve(kRoom);
+  struct Searching {
+    bool& flag;
+    const bool was = flag;
+    ~Searching() { flag = was; }
+  } scope{searching};
+  searching = true;
+  using Runner = std::vector<Voicing> (*)(const Query&, const SearchOptions&, FoundLists&,
+                                          const EachVoicing*);
   static constexpr Runner kRuns[] = {RunWith<3>, RunWith<4>, RunWith<5>,
                                      RunWith<6>, RunWith<7>, RunWith<8>};
   static_assert(std::size(kRuns) == kMostStrings - kFewestStrings + 1);
-  return kRuns[strings - kFewestStrings](query, options, found, movedUp, each);
+  return kRuns[strings - kFewestStrings](query, options, lists, each);
 }
 
 }  // namespace
