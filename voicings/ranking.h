@@ -63,6 +63,10 @@ namespace points {
 constexpr int kPerFinger = 4;
 constexpr int kPerBarre = 7;
 constexpr int kPerFretOfStretch = 5;
+// One finger per fret covers three frets; a fourth makes the little finger stretch (x 4 2 1 2 0
+// is no C#m before the barre x 4 6 6 5 4).
+constexpr int kWideStretch = 6;
+inline constexpr int kWideFrom = 3;  // frets of stretch
 constexpr int kPerFretOfPosition = 1;
 constexpr int kPerFretAbove11 = 10;  // the same shapes sound an octave lower below fret 12
 constexpr int kPerInnerMute = 12;
@@ -128,17 +132,18 @@ constexpr void LowNotes(Traits& t, int bass, int next, bool rootBass) {
 // `root` is the pitch class the bass should have, or -1 when any will do.
 Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tuning, int root);
 
-// Lower is easier: points for each finger, barre, fret of stretch and of position, for muted
-// strings (more between sounding strings, and more when a wanted note was in reach), for fewer
-// than four strings sounding, open strings (more up the neck), a bass that is not the root, each
-// chord tone left out (weighed as above), a lowest fret split round an open string, each string
-// that sounds the pitch of the string beside it, four fingers arched over an open string, a barre
-// above the index's, and the two lowest notes (see LowNotes). See the README for the weights. The
-// score is a sum of points per trait, and the open strings' points depend on the highest fret: the
-// search adds up the shape's points and those of each other trait apart.
+// Lower is easier: points for each finger, barre, fret of stretch (more over four frets) and of
+// position, for muted strings (more between sounding strings, and more when a wanted note was in
+// reach), for fewer than four strings sounding, open strings (more up the neck), a bass that is not
+// the root, each chord tone left out (weighed as above), a lowest fret split round an open string,
+// each string that sounds the pitch of the string beside it, four fingers arched over an open
+// string, a barre above the index's, and the two lowest notes (see LowNotes). See the README for
+// the weights. The score is a sum of points per trait, and the open strings' points depend on the
+// highest fret: the search adds up the shape's points and those of each other trait apart.
 constexpr int Score(const Traits& t) {
   using namespace points;
   return kPerFinger * t.fingers + kPerBarre * t.barres + kPerFretOfStretch * t.stretch +
+         (t.stretch >= kWideFrom ? kWideStretch : 0) +
          kPerFretOfPosition * t.position + kPerFretAbove11 * std::max(0, t.position - 11) +
          kPerInnerMute * t.innerMutes + kPerUndamped * t.undamped + kPerSilentString * t.silent +
          kPerFillableString * t.fillable + kPerRootBelow * t.rootBelow + kPerThinString * t.thin +
