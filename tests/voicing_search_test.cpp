@@ -195,7 +195,7 @@ TEST(Ranking, TheOpenChordsPlayersLearnFirst) {
        "F 133211, Bm x24432, Bb x13331, Fm 133111, F#m 244222, Dsus4 xx0233, Asus2 x02200, "
        "Fmaj7 xx3210, C9 x32333, Cm x35543, Gm 355333, F#m7 242222, Cadd9 x32030, A9 x02423, "
        "C6 x32210, Asus4 x02230, Esus4 022200, Csus4 x33011, Bm7 x20202, E9 020102, D9 x54555, "
-       "Bb7 x13131, Cm7 x35343, Gm7 353333, A6 x02222, C#m x46654"},
+       "Bb7 x13131, Cm7 x35343, Gm7 353333, A6 x02222, C#m x46654, D11 xx0010"},
       {ukulele, 15,
        "C 0003, G 0232, F 2010, Am 2000, Dm 2210, G7 0212, A 2100, D 2220, E7 1202, Em 0432, "
        "C7 0001, A7 0100, Am7 0000, Cmaj7 0002, Bb 3211, Gm 0231, Bm 4222, D7 2223, B7 2322"}};
