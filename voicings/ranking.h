@@ -29,10 +29,10 @@ struct Traits {
   int omitted = 0;   // chord tones left out, in halves: 2 each, weighed as below
   int fillable = 0;  // muted strings above the bass that could sound a wanted note in reach
   // Muted strings below the bass that could sound the root for free: open (x x 2 1 0 0 is no E
-  // chord a player starts with, with the open low E beside it), or at the lowest fret where the index
-  // already lies across two strings or more (x x 3 2 1 1 before 1 3 3 2 1 1). A root anywhere else
-  // asks for another finger or another shape, and costs nothing: x x 3 2 1 0's low F would turn the
-  // fingertip at fret 1 into a barre over a muted string.
+  // chord a player starts with, with the open low E beside it), or at the lowest fret where the
+  // index already lies across two strings or more (x x 3 2 1 1 before 1 3 3 2 1 1). A root anywhere
+  // else asks for another finger or another shape, and costs nothing: x x 3 2 1 0's low F would
+  // turn the fingertip at fret 1 into a barre over a muted string.
   int rootBelow = 0;
   int thin = 0;  // strings short of a full sound: four, or one more than a power chord's two
   // The lowest fret's notes on both sides of an open string and a higher note: no barre holds them,
@@ -143,10 +143,10 @@ Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tu
 constexpr int Score(const Traits& t) {
   using namespace points;
   return kPerFinger * t.fingers + kPerBarre * t.barres + kPerFretOfStretch * t.stretch +
-         (t.stretch >= kWideFrom ? kWideStretch : 0) +
-         kPerFretOfPosition * t.position + kPerFretAbove11 * std::max(0, t.position - 11) +
-         kPerInnerMute * t.innerMutes + kPerUndamped * t.undamped + kPerSilentString * t.silent +
-         kPerFillableString * t.fillable + kPerRootBelow * t.rootBelow + kPerThinString * t.thin +
+         (t.stretch >= kWideFrom ? kWideStretch : 0) + kPerFretOfPosition * t.position +
+         kPerFretAbove11 * std::max(0, t.position - 11) + kPerInnerMute * t.innerMutes +
+         kPerUndamped * t.undamped + kPerSilentString * t.silent + kPerFillableString * t.fillable +
+         kPerRootBelow * t.rootBelow + kPerThinString * t.thin +
          (t.highest <= kOpenPosition ? kPerOpenStringAtTheNut : kPerOpenString) * t.open +
          (t.highest >= kUpTheNeck ? kPerOpenStringUpTheNeck * t.open : 0) +
          (t.bassNotRoot ? kBassNotRoot : 0) + kPerOmittedHalf * t.omitted +
