@@ -169,7 +169,7 @@ TEST(Answers, EachVoicingComplete) {
        1, "2 0 0 0 2000 Am C6 A4 C4 E4 A4"},
       {"E, the open shape first", AnswersOfChord(*ParseChordSymbol("E"), {}, 1), 1,
        "0 2 2 1 0 0 023100 E E2 B2 E3 G#3 B3 E4"},
-      {"Am7, two barres", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 9), 9,
+      {"Am7, two barres", AnswersOfChord(*ParseChordSymbol("Am7"), {}, 19), 19,
        "5 3 5 5 5 3 413331 3(5-1) 5(4-2) Am7 C6/A C/A Fmaj9/A A2 C3 G3 C4 E4 G4"},
       {"C6", AnswersOfPitches(c6, {}), 1, "8 7 7 0 x x 211000 7(5-4) C6 Am7/C Fmaj9/C C3 E3 A3 G3"},
       {"C from fret 7", AnswersOfChord(*ParseChordSymbol("C"), {.position = 7}, 1), 1,
@@ -227,7 +227,10 @@ TEST(Ranking, TheOpenChordsPlayersLearnFirst) {
        "C x32010, A x02220, G 320003, E 022100, D xx0232, Am x02210, Em 022000, Dm xx0231, "
        "C7 x32310, G7 320001, D7 xx0212, A7 x02020, E7 020100, B7 x21202, Am7 x02010, "
        "Em7 020000, Dm7 xx0211, Cmaj7 x32000, Amaj7 x02120, Dmaj7 xx0222, Emaj7 021100, "
-       "F 133211, Bm x24432, Bb x13331, Fm 133111, F#m 244222, Dsus4 xx0233, Asus2 x02200"},
+       "F 133211, Bm x24432, Bb x13331, Fm 133111, F#m 244222, Dsus4 xx0233, Asus2 x02200, "
+       "Fmaj7 xx3210, C9 x32333, Cm x35543, Gm 355333, F#m7 242222, Cadd9 x32030, A9 x02423, "
+       "C6 x32210, Asus4 x02230, Esus4 022200, Csus4 x33011, Bm7 x20202, E9 020102, D9 x54555, "
+       "Bb7 x13131, Cm7 x35343, Gm7 353333, A6 x02222, C#m x46654, D11 xx0010"},
       {ukulele, 15,
        "C 0003, G 0232, F 2010, Am 2000, Dm 2210, G7 0212, A 2100, D 2220, E7 1202, Em 0432, "
        "C7 0001, A7 0100, Am7 0000, Cmaj7 0002, Bb 3211, Gm 0231, Bm 4222, D7 2223, B7 2322"}};

@@ -32,13 +32,25 @@ Traits TraitsOf(const Frets& frets, const Fingering& fingering, const Tuning& tu
     t.undamped += frets[before] == 0 && frets[after] == 0;
   }
   if (t.highest > 0) t.stretch = t.highest - lowest, t.position = lowest;
-  int firstLowest = -1, lastLowest = -1;
-  for (int s = 0; s < tuning.size(); ++s)
+  int firstLowest = -1, lastLowest = -1, firstFretted = -1, lastFretted = -1;
+  for (int s = 0; s < tuning.size(); ++s) {
     if (frets[s] == lowest) lastLowest = s, firstLowest = firstLowest < 0 ? s : firstLowest;
-  bool open = false, higher = false;
+    if (frets[s] > 0) lastFretted = s, firstFretted = firstFretted < 0 ? s : firstFretted;
+  }
+  bool open = false, higher = false, openInside = false;
   for (int s = firstLowest + 1; s < lastLowest; ++s)
     open = open || frets[s] == 0, higher = higher || frets[s] > lowest;
-  t.splitLowest = open && higher;
+  for (int s = firstFretted + 1; s < lastFretted; ++s) openInside = openInside || frets[s] == 0;
+  bool barreAtLowest = false;
+  for (int b = 0; b < fingering.barreCount; ++b) {
+    const Barre& barre = fingering.barres[b];
+    barreAtLowest = barreAtLowest || barre.fret == lowest;
+    t.highBarres += barre.fret != lowest && barre.fromString - barre.toString >= 3;
+  }
+  t.splitLowest = open && (higher || barreAtLowest);
+  // An index across the lowest fret frees a finger (x 3 3 0 1 1).
+  t.archedOpen = t.fingers == kMostFingers && t.stretch >= 2 && openInside &&
+                 !IndexAcross(frets, tuning.size(), lowest);
   t.bassNotRoot = root >= 0 && PitchClass(bass) != root;
   return t;
 }

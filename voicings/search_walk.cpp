@@ -124,17 +124,24 @@ class Walker {
       thinPoints_[n] = Score({.thin = std::max(0, std::min(q_.fullSound, N) - n)});
     }
     bassPoints_ = q_.root >= 0 ? Score({.bassNotRoot = true}) : 0;
-    // Whether string s sounds something asked, and the root, with the hand at each position.
+    // Whether string s sounds something asked with the hand at each position, and the root open or
+    // at that fret.
     for (int window = 0; window <= neck_; ++window) {
       const int top = window == 0 ? 0 : std::min(neck_, window + span_ - 1);
       for (int s = 0; s < N; ++s) {
-        bool any = q_.bits[s][0] != 0, root = PitchClass(tuning_[s]) == q_.root;
-        for (int f = std::max(1, window); f <= top; ++f)
-          any = any || q_.bits[s][f], root = root || PitchClass(tuning_[s] + f) == q_.root;
+        bool any = q_.bits[s][0] != 0;
+        for (int f = std::max(1, window); f <= top; ++f) any = any || q_.bits[s][f];
         if (any) soundable_[window] |= std::uint8_t(1u << s);
-        if (root) rootReach_[window] |= std::uint8_t(1u << s);
+        if (window > 0 && PitchClass(tuning_[s] + window) == q_.root)
+          rootAtFret_[window] |= std::uint8_t(1u << s);
       }
     }
+    for (int s = 0; s < N; ++s)
+      if (PitchClass(tuning_[s]) == q_.root) rootOpen_ |= std::uint8_t(1u << s);
+    // The lowest notes are the bass on a tuning whose strings rise; a fourth above counts over the
+    // chord's own root.
+    lowNotes_ = !q_.reentrant;
+    fourthRoot_ = q_.bass < 0 ? q_.root : -1;
   }
 
   // The frets the next strings may take with the hand's fretted notes at lowest..highest.
@@ -186,13 +193,21 @@ class Walker {
     if (table_) return table_->At(index, frets_, position, worked_, workedFingering_);
     return worked_ = ShapeAtPosition(frets_, position, N, span_, workedFingering_);
   }
-  // The muted strings' points: those that could have sounded a wanted note or a lower root.
-  int MutedPoints(const Shape& shape, int position) const {
+  // The muted strings' points: those that could have sounded a wanted note or, for free, a lower
+  // root (see Traits::rootBelow).
+  int MutedPoints(const Shape& shape, int position, const Frets& frets) const {
     const unsigned above = shape.mutedAboveBass | (q_.reentrant ? shape.mutedBelowBass : 0);
+    unsigned root = shape.mutedBelowBass & rootOpen_;
+    if (const unsigned atFret = shape.mutedBelowBass & rootAtFret_[position]; atFret) {
+      if (IndexAcross(frets, N, position)) root |= atFret;
+    }
     return fillablePoints_[kBitCount[above & soundable_[position]]] +
-           rootBelowPoints_[kBitCount[shape.mutedBelowBass & rootReach_[position]]];
+           rootBelowPoints_[kBitCount[root]];
   }
   void AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared);
+  int LowPoints(const Frets& frets) const {
+    return lowNotes_ ? LowNotesPoints(frets, tuning_, fourthRoot_) : 0;
+  }
   int BassPoints(int bassClass) const { return bassClass != q_.root ? bassPoints_ : 0; }
   void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
            const Shape& shape);
@@ -213,7 +228,10 @@ class Walker {
   std::array<std::array<int, kMostFrets + 2>, N> firstFretted_{};
   // What strings s and up sound open or at frets from..from+len; len kAnyFret: at any fret.
   std::array<std::array<std::array<Bits, kAnyFret + 1>, kMostFrets + 1>, N + 1> rangeReach_{};
-  std::array<std::uint8_t, kMostFrets + 1> soundable_{}, rootReach_{};
+  std::array<std::uint8_t, kMostFrets + 1> soundable_{}, rootAtFret_{};
+  std::uint8_t rootOpen_ = 0;
+  bool lowNotes_ = false;
+  int fourthRoot_ = -1;
   std::array<int, kMostFrets + 1> positionPoints_{};           // by the lowest fretted fret
   std::array<int, points::kMostOmitted + 1> omittedPoints_{};  // by the tones left out
   std::array<int, N + 1> fillablePoints_{}, rootBelowPoints_{};
@@ -240,7 +258,8 @@ void Walker<N>::Leaf(Bits have, int position, int bass, int bassUp, int index) {
   const int bassClass = ClassOf(bass);  // a leaf sounds two strings at least: bass is a pitch
   if (q_.bass < 0 || bassClass == q_.bass) {
     const int score = shape.points[FretBand(position + shape.highest)] + positionPoints_[position] +
-                      shared + BassPoints(bassClass) + MutedPoints(shape, position);
+                      shared + BassPoints(bassClass) + MutedPoints(shape, position, frets_) +
+                      LowPoints(frets_);
     Add(found_, frets_, score, index, position, shape);
   }
   const int up = position + shape.highest + kOctave;  // the highest fret an octave up
@@ -256,7 +275,8 @@ void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int inde
   if (q_.bass >= 0 && bassClass != q_.bass) return;
   position += kOctave;
   const int score = shape.points[kFretBands - 1] + positionPoints_[position] + shared +
-                    BassPoints(bassClass) + MutedPoints(shape, position);
+                    BassPoints(bassClass) + MutedPoints(shape, position, fretsUp_) +
+                    LowPoints(fretsUp_);
   Add(movedUp_, fretsUp_, score, index, position, shape);
 }
 

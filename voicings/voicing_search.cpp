@@ -43,7 +43,10 @@ int OmittedWeight(const chords::ChordQuality& quality, PitchClassSet left, bool 
   using namespace chords::interval;
   const PitchClassSet third = chords::ThirdOf(quality);
   int weight = points::kOmittedTone * Count(left & ~R & ~P5 & ~third);
-  if (left & third) weight += points::kOmittedThird;
+  // A major third a ninth under a natural eleventh clashes with it: where the quality lets it go,
+  // players leave it out (C11 as C Bb D F) and it weighs as a free fifth.
+  const bool clashes = (third & M3) && (quality.tones & n11) && (quality.optional & M3);
+  if (left & third) weight += clashes ? points::kOmittedFifth : points::kOmittedThird;
   if (left & R) weight += rises ? points::kOmittedRoot : points::kOmittedTone;
   if (left & P5) weight += quality.optional & P5 ? points::kOmittedFifth : points::kOmittedTone;
   return std::min(weight, points::kMostOmitted);
