@@ -246,6 +246,8 @@ TEST(FinderTool, BatchAnswersEveryLineItCanRead) {
       {"--chord Am7 --max 2", "2 voicings, tuning E2"},
       {"--chord Hm7", "chord 'Hm7' is not a chord symbol (like C, F#m7, Bbmaj7 or Am7/G)"},
       {"C4 E4 G4 --max 1", "1 candidates, C"},
+      // Longer than the first read can hold, from where earlier lines leave it.
+      {"--name" + QByteArray(65480, ' ') + " C4 E4 G4", "names C"},
       {"--name C4 E4 G4", "names C"},
       {"--voicings E2 B2 E3 --tuning drop-d --max 1", "1 voicings, tuning D2"},
       {"--max 2147483647", "1 candidates, "},  // no notes: one candidate, as on the command line
