@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "voicings/found_list.h"
 #include "voicings/voicing_search.h"
 
 namespace fretwise::voicings {
@@ -39,5 +40,10 @@ struct Query {
 std::vector<Voicing> Search(const Query& query, const SearchOptions& options);
 // The same voicings, each in turn into `each` (see EachVoicingOfChord).
 void Search(const Query& query, const SearchOptions& options, const EachVoicing& each);
+
+// The walk itself, for a tuning of kFewestStrings to kMostStrings strings and a span and neck in
+// range, writing into `lists`: the ranked voicings, or with `each` nothing (each goes to it).
+std::vector<Voicing> Walk(const Query& query, const SearchOptions& options, FoundLists& lists,
+                          const EachVoicing* each);
 
 }  // namespace fretwise::voicings

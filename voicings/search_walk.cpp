@@ -5,43 +5,13 @@
 #include "pitch/pitch.h"
 #include "voicings/found_list.h"
 #include "voicings/search_query.h"
+#include "voicings/search_steps.h"
 #include "voicings/shape_table.h"
 
 namespace fretwise::voicings {
 namespace {
 
-struct Option {
-  std::int8_t fret;
-  Bits bit;
-  int pitch;           // as Sounding
-  int pitchUp;         // the same with a fretted string an octave higher
-  std::int8_t fretUp;  // the fret an octave higher when fretted (muted and open stay)
-  // The string's share of the shape index before the lowest fret is taken off (see Walk).
-  int digit;
-  int fretted;  // the string's digit weight when fretted, else 0
-  // As the hand's lowest and highest fretted fret: kNoLowest and kNoHighest unless fretted.
-  int low, high;
-};
-
-// A pitch with its pitch class in the low bits, which the lowest of several keeps: the walk takes
-// the bass's class without a division. kSilence stays above every one.
-constexpr int Sounding(int midi) { return midi << 4 | PitchClass(midi); }
-static_assert(Sounding(kMostFrets + 127) < kSilence);
-constexpr int ClassOf(int sounding) { return sounding & 15; }
-// The walk's lowest and highest fretted frets before any string is fretted: out of reach, so that
-// min and max need no test and the next strings may take any fret.
-inline constexpr int kNoLowest = kMostFrets + kMostSpan;
-inline constexpr int kNoHighest = -kMostSpan;
-// rangeReach_'s last run length, which stands for the whole neck.
-inline constexpr int kAnyFret = 2 * kMostSpan - 1;
-inline constexpr int kOctave = 12;  // frets
-
-// Bits set in each set of twelve: the walk counts missing notes at every step.
-inline constexpr auto kBitCount = [] {
-  std::array<std::int8_t, kBitSets> counts{};
-  for (int set = 1; set < kBitSets; ++set) counts[set] = std::int8_t(counts[set >> 1] + (set & 1));
-  return counts;
-}();
+using namespace walk;
 
 // N strings: a template, so that each string's step is unrolled.
 template <int N>
@@ -302,45 +272,16 @@ std::vector<Voicing> RunWith(const Query& query, const SearchOptions& options, F
   return Walker<N>(query, options, lists).Run(each);
 }
 
-std::vector<Voicing> Run(const Query& query, const SearchOptions& options,
-                         const EachVoicing* each) {
-  const int strings = options.tuning.size();
-  if (options.span < kFewestSpan || options.span > kMostSpan || options.frets < 1 ||
-      options.frets > kMostFrets || strings < kFewestStrings || strings > kMostStrings)
-    return {};
-  // The lists are kept for the thread's next search: their memory, freed and taken again at each
-  // search, would be handed back to the system and fetched anew page by page. Room for the
-  // largest chords' lists is taken at once: pages not written cost nothing, and lists that grew
-  // would be copied at each step. A search made from within another's `each` has lists of its
-  // own, the outer one still reading its lists.
-  thread_local FoundLists kept;
-  thread_local bool searching = false;
-  FoundLists own;
-  FoundLists& lists = searching ? own : kept;
-  constexpr std::size_t kRoom = 1 << 14;
-  lists.found.reserve(kRoom), lists.movedUp.reserve(kRoom);
-  struct Searching {
-    bool& flag;
-    const bool was = flag;
-    ~Searching() { flag = was; }
-  } scope{searching};
-  searching = true;
+}  // namespace
+
+std::vector<Voicing> Walk(const Query& query, const SearchOptions& options, FoundLists& lists,
+                          const EachVoicing* each) {
   using Runner = std::vector<Voicing> (*)(const Query&, const SearchOptions&, FoundLists&,
                                           const EachVoicing*);
   static constexpr Runner kRuns[] = {RunWith<3>, RunWith<4>, RunWith<5>,
                                      RunWith<6>, RunWith<7>, RunWith<8>};
   static_assert(std::size(kRuns) == kMostStrings - kFewestStrings + 1);
-  return kRuns[strings - kFewestStrings](query, options, lists, each);
-}
-
-}  // namespace
-
-std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
-  return Run(query, options, nullptr);
-}
-
-void Search(const Query& query, const SearchOptions& options, const EachVoicing& each) {
-  Run(query, options, &each);
+  return kRuns[options.tuning.size() - kFewestStrings](query, options, lists, each);
 }
 
 }  // namespace fretwise::voicings

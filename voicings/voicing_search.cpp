@@ -115,6 +115,32 @@ bool ChordQuery(const chords::ChordSymbol& chord, const SearchOptions& options, 
   return true;
 }
 
+std::vector<Voicing> Run(const Query& query, const SearchOptions& options,
+                         const EachVoicing* each) {
+  const int strings = options.tuning.size();
+  if (options.span < kFewestSpan || options.span > kMostSpan || options.frets < 1 ||
+      options.frets > kMostFrets || strings < kFewestStrings || strings > kMostStrings)
+    return {};
+  // The lists are kept for the thread's next search: their memory, freed and taken again at each
+  // search, would be handed back to the system and fetched anew page by page. Room for the
+  // largest chords' lists is taken at once: pages not written cost nothing, and lists that grew
+  // would be copied at each step. A search made from within another's `each` has lists of its
+  // own, the outer one still reading its lists.
+  thread_local FoundLists kept;
+  thread_local bool searching = false;
+  FoundLists own;
+  FoundLists& lists = searching ? own : kept;
+  constexpr std::size_t kRoom = 1 << 14;
+  lists.found.reserve(kRoom), lists.movedUp.reserve(kRoom);
+  struct Searching {
+    bool& flag;
+    const bool was = flag;
+    ~Searching() { flag = was; }
+  } scope{searching};
+  searching = true;
+  return Walk(query, options, lists, each);
+}
+
 }  // namespace
 
 std::vector<int> Pitches(const Frets& frets, const Tuning& tuning) {
@@ -123,6 +149,14 @@ std::vector<int> Pitches(const Frets& frets, const Tuning& tuning) {
     if (frets[s] != kMuted) pitches.push_back(tuning[s] + frets[s]);
   }
   return pitches;
+}
+
+std::vector<Voicing> Search(const Query& query, const SearchOptions& options) {
+  return Run(query, options, nullptr);
+}
+
+void Search(const Query& query, const SearchOptions& options, const EachVoicing& each) {
+  Run(query, options, &each);
 }
 
 std::vector<Voicing> VoicingsOfPitches(std::span<const int> midis, const SearchOptions& given) {
