@@ -249,6 +249,7 @@ TEST(FinderTool, BatchAnswersEveryLineItCanRead) {
       // Longer than the first read can hold, from where earlier lines leave it.
       {"--name" + QByteArray(65480, ' ') + " C4 E4 G4", "names C"},
       {"--name C4 E4 G4", "names C"},
+      {"--name\xe3\x80\x80" "C4\xc2\xa0" "E4 G4", "names C"},  // an ideographic and a no-break space
       {"--voicings E2 B2 E3 --tuning drop-d --max 1", "1 voicings, tuning D2"},
       {"--max 2147483647", "1 candidates, "},  // no notes: one candidate, as on the command line
       {"--name" + QByteArray(" C4").repeated(49), "a chord has at most 48 notes, not 49"},
