@@ -155,20 +155,11 @@ constexpr int Score(const Traits& t) {
          (t.muddyBass ? kMuddyBass : 0) + (t.fourthOverRoot ? kFourthOverRoot : 0);
 }
 
-// The points of the two lowest pitches of `frets` (see LowNotes); a fourth counts over a bass of
-// pitch class `root`, none when -1.
-inline int LowNotesPoints(const Frets& frets, const Tuning& tuning, int root) {
-  int bass = kSilence, next = kSilence;
-  for (int s = 0; s < tuning.size(); ++s) {
-    if (frets[s] == kMuted) continue;
-    const int pitch = tuning[s] + frets[s];
-    if (pitch < bass)
-      next = bass, bass = pitch;
-    else if (pitch > bass && pitch < next)
-      next = pitch;
-  }
+// The points of the two lowest pitches, `next` the bass itself when the bass sounds alone (see
+// LowNotes).
+constexpr int LowNotesPoints(int bass, int next, bool rootBass) {
   Traits low;
-  LowNotes(low, bass, next == kSilence ? bass : next, PitchClass(bass) == root);
+  LowNotes(low, bass, next, rootBass);
   return Score(low);
 }
 

@@ -28,6 +28,17 @@ struct Option {
 constexpr int Sounding(int midi) { return midi << 4 | PitchClass(midi); }
 static_assert(Sounding(kMostFrets + 127) < kSilence);
 constexpr int ClassOf(int sounding) { return sounding & 15; }
+// The two lowest pitches sounding, as Sounding, each kSilence until it sounds: the walk keeps them
+// string by string instead of going over the strings at each voicing.
+struct Lowest {
+  int bass = kSilence, next = kSilence;
+  // With one more string sounding `pitch`: a pitch of the bass's is no new note.
+  constexpr Lowest With(int pitch) const {
+    if (pitch < bass) return {pitch, bass};
+    return {bass, pitch > bass && pitch < next ? pitch : next};
+  }
+};
+
 // The walk's lowest and highest fretted frets before any string is fretted: out of reach, so that
 // min and max need no test and the next strings may take any fret.
 inline constexpr int kNoLowest = kMostFrets + kMostSpan;

@@ -39,7 +39,7 @@ class Walker {
     movedUp_.clear();
     const int from = From(kNoHighest), to = To(kNoLowest);
     if (Viable(0, 0, from, to))
-      Walk<0>(0, kNoLowest, kNoHighest, from, to, kSilence, kSilence, 0, 0);
+      Walk<0>(0, kNoLowest, kNoHighest, from, to, Lowest{}, Lowest{}, 0, 0);
     const Hands hands{table_, N, span_};
     if (!each) return Ranked(found_, movedUp_, start_, hands);
     EachRanked(found_, movedUp_, start_, hands, order_, *each);
@@ -133,8 +133,8 @@ class Walker {
   // the digits with the frets as they are (`digits`) and the weights of the fretted strings
   // (`fretted`), and the leaf takes the lowest fret off each fretted string at once.
   template <int S>
-  void Walk(Bits have, int lowest, int highest, int from, int to, int bass, int bassUp, int digits,
-            int fretted) {
+  void Walk(Bits have, int lowest, int highest, int from, int to, Lowest bass, Lowest bassUp,
+            int digits, int fretted) {
     if constexpr (S == N) {
       const int position = lowest == kNoLowest ? 0 : lowest;
       Leaf(have, position, bass, bassUp, digits - position * fretted);
@@ -151,14 +151,13 @@ class Walker {
         if (S + 1 < N && !Viable(S + 1, next, nextFrom, nextTo)) continue;
         frets_[S] = option.fret;
         fretsUp_[S] = option.fretUp;
-        Walk<S + 1>(next, low, high, nextFrom, nextTo, std::min(bass, option.pitch),
-                    std::min(bassUp, option.pitchUp), digits + option.digit,
-                    fretted + option.fretted);
+        Walk<S + 1>(next, low, high, nextFrom, nextTo, bass.With(option.pitch),
+                    bassUp.With(option.pitchUp), digits + option.digit, fretted + option.fretted);
       }
     }
   }
 
-  void Leaf(Bits have, int position, int bass, int bassUp, int index);
+  void Leaf(Bits have, int position, Lowest bass, Lowest bassUp, int index);
   const Shape& ShapeAt(int index, int position) {
     if (table_) return table_->At(index, frets_, position, worked_, workedFingering_);
     return worked_ = ShapeAtPosition(frets_, position, N, span_, workedFingering_);
@@ -174,9 +173,11 @@ class Walker {
     return fillablePoints_[kBitCount[above & soundable_[position]]] +
            rootBelowPoints_[kBitCount[root]];
   }
-  void AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared);
-  int LowPoints(const Frets& frets) const {
-    return lowNotes_ ? LowNotesPoints(frets, tuning_, fourthRoot_) : 0;
+  void AddOctaveUp(const Shape& shape, int position, Lowest bass, int index, int shared);
+  int LowPoints(Lowest low) const {
+    if (!lowNotes_) return 0;
+    const int bass = low.bass >> 4, next = low.next == kSilence ? bass : low.next >> 4;
+    return LowNotesPoints(bass, next, ClassOf(low.bass) == fourthRoot_);
   }
   int BassPoints(int bassClass) const { return bassClass != q_.root ? bassPoints_ : 0; }
   void Add(std::vector<Found>& list, const Frets& frets, int score, int index, int position,
@@ -218,18 +219,18 @@ class Walker {
 };
 
 template <int N>
-void Walker<N>::Leaf(Bits have, int position, int bass, int bassUp, int index) {
+void Walker<N>::Leaf(Bits have, int position, Lowest bass, Lowest bassUp, int index) {
   const int omitted = q_.omitted[have];
   if (omitted == kRejected) return;
   const Shape& shape = ShapeAt(index, position);
   if (!shape.playable) return;
   // The points an octave higher too, but for the position, the open strings and the bass.
   const int shared = omittedPoints_[omitted] + thinPoints_[N - shape.silent];
-  const int bassClass = ClassOf(bass);  // a leaf sounds two strings at least: bass is a pitch
+  const int bassClass = ClassOf(bass.bass);  // a leaf sounds two strings at least: a pitch
   if (q_.bass < 0 || bassClass == q_.bass) {
     const int score = shape.points[FretBand(position + shape.highest)] + positionPoints_[position] +
                       shared + BassPoints(bassClass) + MutedPoints(shape, position, frets_) +
-                      LowPoints(frets_);
+                      LowPoints(bass);
     Add(found_, frets_, score, index, position, shape);
   }
   const int up = position + shape.highest + kOctave;  // the highest fret an octave up
@@ -240,13 +241,14 @@ void Walker<N>::Leaf(Bits have, int position, int bass, int bassUp, int index) {
 
 // The fretted strings an octave higher; the open strings stay and may become the bass.
 template <int N>
-void Walker<N>::AddOctaveUp(const Shape& shape, int position, int bass, int index, int shared) {
-  const int bassClass = ClassOf(bass);
+void Walker<N>::AddOctaveUp(const Shape& shape, int position, Lowest bass, int index,
+                            int shared) {
+  const int bassClass = ClassOf(bass.bass);
   if (q_.bass >= 0 && bassClass != q_.bass) return;
   position += kOctave;
   const int score = shape.points[kFretBands - 1] + positionPoints_[position] + shared +
                     BassPoints(bassClass) + MutedPoints(shape, position, fretsUp_) +
-                    LowPoints(fretsUp_);
+                    LowPoints(bass);
   Add(movedUp_, fretsUp_, score, index, position, shape);
 }
 
