@@ -11,8 +11,22 @@
 
 namespace fretwise::cli {
 
+namespace {
+
+bool RaisedFifth(const chords::ChordSymbol& chord) {
+  return chords::RaisesFifth(chords::kQualities[chord.quality]);
+}
+
+// What SpelledPitch reads of a chord: its root as written, its bass and whether it raises its
+// fifth. Chords that agree on these spell every pitch alike.
+std::string SpellingKey(const chords::ChordSymbol& chord) {
+  return chord.rootName + char('A' + chord.bass + 1) + char('0' + RaisedFifth(chord));
+}
+
+}  // namespace
+
 std::string SpelledPitch(int midi, const chords::ChordSymbol& chord) {
-  const bool raised = chords::RaisesFifth(chords::kQualities[chord.quality]);
+  const bool raised = RaisedFifth(chord);
   const std::string name = PitchClass(midi) == chord.bass
                                ? chords::BassName(chord.rootName, chord.bass, raised)
                                : chords::NoteAbove(chord.rootName, PitchClass(midi), raised);
@@ -61,11 +75,7 @@ const AnswerTexts::NamesJson& AnswerTexts::Names(const voicings::Answer& answer)
     return json;
   }
   const chords::ChordSymbol& first = answer.names.front();
-  const bool raised = chords::RaisesFifth(chords::kQualities[first.quality]);
-  json.spelling = &spellings_
-                       .try_emplace(first.rootName + char('A' + first.bass + 1) + char('0' + raised),
-                                    first)
-                       .first->second;
+  json.spelling = &spellings_.try_emplace(SpellingKey(first), first).first->second;
   std::string members = ",\"name\":" + QuotedName(first) + ",\"names\":[";
   for (const chords::ChordSymbol& name : answer.names) {
     if (&name != &first) members += ',';

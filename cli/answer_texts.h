@@ -91,7 +91,7 @@ class AnswerTexts {
   };
   std::array<Recent, 64> recent_{};
   static std::size_t RecentSlot(std::uint32_t key) { return key * 2654435761u >> 26; }
-  // By what a spelling depends on: the root as written, the bass and whether the fifth is raised.
+  // By SpellingKey: what a spelling depends on.
   std::unordered_map<std::string, Spelling> spellings_;
   Spelling unnamed_{std::nullopt};
   const std::string& MakeBarre(const voicings::Barre& barre);

@@ -46,8 +46,13 @@ struct Bytes {
   }
   void Number(int n) {
     if (n >= 0 && n < 10) return Put(char('0' + n));
-    if (n >= 10 && n < int(kSmallNumbers.size())) return Append(kSmallNumbers[std::size_t(n)]);
-    at = std::to_chars(at, at + kLongestNumber, n).ptr;
+    const auto cell = std::size_t(n - kFirstListed);
+    if (cell >= kListed.size()) {
+      at = std::to_chars(at, at + kLongestNumber, n).ptr;
+      return;
+    }
+    Append(kListed[cell]);
+    --at;  // its comma
   }
   // An array of texts made by `text` for each item.
   template <typename Item, typename Text>
@@ -80,14 +85,8 @@ struct Bytes {
   }
   static constexpr std::size_t kLongestNumber = 11;  // -2147483648
   static constexpr std::size_t kCellSlack = sizeof(AnswerTexts::Cell::text);
-  // Frets up the neck and most scores (from 10; the first ten are put as digits).
-  static constexpr auto kSmallNumbers = [] {
-    std::array<AnswerTexts::Cell, 100> cells{};
-    for (int n = 10; n < int(cells.size()); ++n)
-      cells[std::size_t(n)] = {{char('0' + n / 10), char('0' + n % 10)}, 2};
-    return cells;
-  }();
-  // The numbers of a list of frets or fingers with their commas, from a muted string's -1 up.
+  // The numbers of a list of frets or fingers with their commas, from a muted string's -1 up;
+  // Number's too, its comma taken back.
   static constexpr int kFirstListed = -1;
   static constexpr auto kListed = [] {
     std::array<AnswerTexts::Cell, 100 - kFirstListed> cells{};

@@ -13,6 +13,26 @@
 namespace fretwise::voicings {
 namespace {
 
+// Values kept by a names' key (NamesKey), each made once; the last one asked for is found without
+// the map, a chord's voicings coming in runs with the same names.
+template <typename Value>
+class ByKey {
+ public:
+  template <typename Make>
+  Value& Get(std::uint32_t key, const Make& make) {
+    if (last_ && key == lastKey_) return *last_;
+    auto [at, added] = values_.try_emplace(key);
+    if (added) make(at->second);
+    lastKey_ = key;
+    return *(last_ = &at->second);
+  }
+
+ private:
+  std::unordered_map<std::uint32_t, Value> values_;
+  std::uint32_t lastKey_ = 0;
+  Value* last_ = nullptr;
+};
+
 // A chord's thousands of voicings share a few dozen keys: each is named once.
 class Names {
  public:
@@ -22,55 +42,24 @@ class Names {
     return Of(pitches, NamesKey(pitches));
   }
   const std::vector<chords::ChordSymbol>& Of(std::span<const int> pitches, std::uint32_t key) {
-    if (last_ && key == lastKey_) return *last_;
-    auto [at, added] = named_.try_emplace(key);
-    if (added) at->second = chords::DistinctNames(pitches, bass_);
-    lastKey_ = key;
-    return *(last_ = &at->second);
+    return named_.Get(key, [&](std::vector<chords::ChordSymbol>& names) {
+      names = chords::DistinctNames(pitches, bass_);
+    });
   }
 
  private:
   chords::Bass bass_;
-  std::unordered_map<std::uint32_t, std::vector<chords::ChordSymbol>> named_;
-  // The last list asked for: a chord's voicings come in runs with the same names.
-  std::uint32_t lastKey_ = 0;
-  const std::vector<chords::ChordSymbol>* last_ = nullptr;
+  ByKey<std::vector<chords::ChordSymbol>> named_;
 };
 
-// The taught hand of the voicing's shape, where the tool was built with it: the shape's index
-// as the search read it, or from its frets (see shape_table.h); the voicing's hand checked against
-// the table's.
-bool MadeHand(const Voicing& voicing, int strings, const ShapeTable* table, Fingering& taught,
-              Frets& fingers) {
-  if (!table) return false;
-  int index = voicing.shape, lowest = voicing.shapeFrom;
-  if (index < 0) {
-    lowest = kMostFrets + 1;
-    for (int s = 0; s < strings; ++s)
-      if (voicing.frets[s] > 0) lowest = std::min<int>(lowest, voicing.frets[s]);
-    if (lowest > kMostFrets) lowest = 1;
-    index = 0;
-    for (int s = 0; s < strings; ++s) {
-      const int f = voicing.frets[s];
-      if (f - lowest >= kDefaultSpan) return false;
-      index = index * (kDefaultSpan + kShapeFretted) +
-              (f == kMuted ? kShapeMuted : f == 0 ? kShapeOpen : kShapeFretted + f - lowest);
-    }
-  }
-  const TaughtHand* made = table->TaughtOf(index);
-  const Fingering* playable = table->FingeringOf(index);
-  const Fingering& given = voicing.fingering;
-  if (!made || !playable || given.count != playable->count ||
-      given.barreCount != playable->barreCount)
-    return false;
-  for (int b = 0; b < given.barreCount; ++b) {
-    const Barre &x = given.barres[b], &y = playable->barres[b];
-    if (x.fret != y.fret + lowest - 1 || x.fromString != y.fromString || x.toString != y.toString)
-      return false;
-  }
+// The taught hand of the voicing's shape, where the tool was built with it: `table` is the
+// search's, whose shape index the voicing carries.
+bool MadeHand(const Voicing& voicing, const ShapeTable* table, Fingering& taught, Frets& fingers) {
+  const TaughtHand* made = table && voicing.shape >= 0 ? table->TaughtOf(voicing.shape) : nullptr;
+  if (!made) return false;
   taught = made->taught;
   for (int b = 0; b < taught.barreCount; ++b)
-    taught.barres[b].fret = std::int8_t(taught.barres[b].fret + lowest - 1);
+    taught.barres[b].fret = std::int8_t(taught.barres[b].fret + voicing.shapeFrom - 1);
   fingers = made->fingers;
   return true;
 }
@@ -90,12 +79,12 @@ chords::Bass BassOf(const Tuning& tuning) {
 // `named()` names its pitches; the answer's names are the caller's to set. Its vectors keep their
 // room from one voicing to the next. With `table`, the shape table of the search that found it.
 template <typename Into>
-void CompleteInto(const Voicing& voicing, const SearchOptions& options, const ShapeTable* table,
-              Names& names, Into into) {
+Answer& CompleteInto(const Voicing& voicing, const SearchOptions& options, const ShapeTable* table,
+                     Names& names, Into into) {
   const int strings = options.tuning.size();
   Fingering taught;
   Frets fingers;
-  if (!MadeHand(voicing, strings, table, taught, fingers)) {
+  if (!MadeHand(voicing, table, taught, fingers)) {
     taught = TaughtFingering(voicing.frets, strings, voicing.fingering);
     fingers = FingerNumbers(voicing.frets, strings, taught);
   }
@@ -125,6 +114,7 @@ void CompleteInto(const Voicing& voicing, const SearchOptions& options, const Sh
   answer.shape = std::move(shape);
   answer.namesKey = key;
   answer.score = voicing.score;
+  return answer;
 }
 
 // Completes into `answer`, names and all.
@@ -135,25 +125,6 @@ void Complete(const Voicing& voicing, const SearchOptions& options, const ShapeT
     return answer;
   });
 }
-
-// One answer kept for each list of names, its names set once: a chord's thousands of voicings
-// share a few dozen lists, which would otherwise be copied at every change.
-class AnswersByNames {
- public:
-  template <typename Named>
-  Answer& operator()(std::uint32_t key, const Named& named) {
-    if (last_ && key == lastKey_) return *last_;
-    auto [at, added] = answers_.try_emplace(key);
-    if (added) at->second.names = named();
-    lastKey_ = key;
-    return *(last_ = &at->second);
-  }
-
- private:
-  std::unordered_map<std::uint32_t, Answer> answers_;
-  std::uint32_t lastKey_ = 0;
-  Answer* last_ = nullptr;
-};
 
 std::vector<Answer> Complete(std::vector<Voicing> voicings, const SearchOptions& options,
                              std::optional<int> max) {
@@ -211,15 +182,15 @@ void EachCompleted(const SearchOptions& options, std::optional<int> max, const E
                    const std::function<void(const EachVoicing&)>& search) {
   if (max && *max <= 0) return;
   Names names(BassOf(options.tuning));
-  AnswersByNames answers;
+  // One answer kept for each list of names, its names set once: a chord's thousands of voicings
+  // share a few dozen lists, which would otherwise be copied at every change.
+  ByKey<Answer> answers;
   const ShapeTable* table = MadeTable(options);
   int left = max.value_or(-1);
   search([&](const Voicing& v) {
-    Answer* completed = nullptr;
-    CompleteInto(v, options, table, names, [&](std::uint32_t key, const auto& named) -> Answer& {
-      return *(completed = &answers(key, named));
-    });
-    each(*completed);
+    each(CompleteInto(v, options, table, names, [&](std::uint32_t key, const auto& named) -> Answer& {
+      return answers.Get(key, [&](Answer& answer) { answer.names = named(); });
+    }));
     return --left != 0;
   });
 }

@@ -15,12 +15,6 @@ namespace {
 // seven-string's, 279,936, would make the program several megabytes larger.
 constexpr int kMadeMostStrings = 6;
 
-int Shapes(int strings) {
-  int count = 1;
-  for (int s = 0; s < strings; ++s) count *= kDefaultSpan + kShapeFretted;
-  return count;
-}
-
 void WriteFingering(std::ostream& out, const Fingering& hand) {
   out << '{' << int(hand.count) << ",{{";
   for (int b = 0; b < hand.barreCount; ++b) {
@@ -65,7 +59,7 @@ void WriteTables(std::ostream& out, int strings) {
   taught << "constexpr TaughtHand kTaught" << strings << "[] = {\n";
   out << "constexpr Shape kShapes" << strings << "[] = {\n";
   hands << "constexpr Fingering kFingerings" << strings << "[] = {\n";
-  for (int index = 0; index < Shapes(strings); ++index) {
+  for (int index = 0; index < ShapeCount(strings, kDefaultSpan); ++index) {
     Fingering f;
     const Shape s = ShapeOf(FretsOfShape(index, strings, kDefaultSpan), strings, kDefaultSpan, f);
     out << "{{";

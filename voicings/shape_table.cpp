@@ -8,23 +8,13 @@
 #include <mutex>
 #include <new>
 
-
 namespace fretwise::voicings {
-namespace {
-
-constexpr int Shapes(int strings, int span) {
-  int count = 1;
-  for (int s = 0; s < strings; ++s) count *= span + kShapeFretted;
-  return count;
-}
-
-}  // namespace
 
 ShapeTable::ShapeTable(int strings, int span)
     : strings_(strings), span_(span), made_(MadeShapesFor(strings, span)) {
   if (!made_.shapes.empty()) return;
   // calloc: a large block comes from the system as zero pages, touched only where written.
-  const auto count = std::size_t(Shapes(strings, span));
+  const auto count = std::size_t(ShapeCount(strings, span));
   shapes_ = static_cast<Shape*>(std::calloc(count, sizeof(Shape)));
   fingerings_ = static_cast<Fingering*>(std::calloc(count, sizeof(Fingering)));
   if (!shapes_ || !fingerings_) throw std::bad_alloc();
@@ -50,7 +40,7 @@ const Shape& ShapeTable::WorkOut(int index, const Frets& frets, int position, Sh
 
 ShapeTable* ShapesFor(int strings, int span) {
   if (strings < kFewestStrings || strings > kMostStrings || span < kFewestSpan ||
-      span > kMostSpan || Shapes(strings, span) > kMostShapes)
+      span > kMostSpan || ShapeCount(strings, span) > kMostShapes)
     return nullptr;
   constexpr int kSpans = kMostSpan - kFewestSpan + 1;
   constexpr int kTables = (kMostStrings - kFewestStrings + 1) * kSpans;

@@ -103,6 +103,13 @@ class ShapeTable {
   Fingering* fingerings_ = nullptr;
 };
 
+// How many shapes a hand of `strings` strings and `span` frets has: a code per string.
+constexpr int ShapeCount(int strings, int span) {
+  int count = 1;
+  for (int s = 0; s < strings; ++s) count *= span + kShapeFretted;
+  return count;
+}
+
 // The table for a number of strings and a span (kFewestSpan to kMostSpan), made on first use;
 // nothing where it would pass kMostShapes, and the search works each shape out as it meets it.
 inline constexpr int kMostShapes = 1 << 20;
